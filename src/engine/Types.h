@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+
+namespace velmora {
+
+/// Card index: (suit - 1) * 13 + (rank - 1) for 0..51; NoCard when empty.
+using CardIndex = std::int16_t;
+/// Board location: row * 8 + column for column slots, 200..203 free cells, 205..208 home cells.
+using Location = std::int16_t;
+
+inline constexpr CardIndex NoCard = -1;
+inline constexpr Location NoLocation = -1;
+
+inline constexpr int BoardSize = 213;
+inline constexpr int CardCount = 52;
+inline constexpr int ColumnCount = 8;
+inline constexpr int MaxRows = 21;
+
+inline constexpr Location FirstFreeCell = 200;
+inline constexpr Location LastFreeCell = 203;
+inline constexpr Location GapCell = 204;
+inline constexpr Location FirstHomeCell = 205;
+inline constexpr Location LastHomeCell = 208;
+
+inline constexpr std::int32_t MaxGameNumber = 3240000;
+
+/// Move modes passed to cGame::SetLocation.
+enum MoveMode : std::int32_t {
+    ModeClick = -1,   ///< a card put into an empty free cell or onto a home card by clicking
+    ModeFirst = 1,    ///< first (or only) step of a player move
+    ModeFollow = 2,   ///< further step of the same move, automatic home moves
+    ModeHistory = 3,  ///< step driven by the move history: not recorded, no automatic moves
+};
+
+/// Table geometry in twips.
+inline constexpr int TableWidth = 9600;
+inline constexpr int CardWidth = 1065;
+inline constexpr int CardHeight = 1440;
+inline constexpr int ColumnTop = 1660;
+inline constexpr int ColumnPitch = 1200;
+inline constexpr int RowStep = 256;
+
+inline constexpr bool IsColumnSlot(int loc) { return loc >= 0 && loc < 168; }
+inline constexpr bool IsFreeCell(int loc) { return loc >= FirstFreeCell && loc <= LastFreeCell; }
+inline constexpr bool IsHomeCell(int loc) { return loc >= FirstHomeCell && loc <= LastHomeCell; }
+/// A location that can hold a card: a column slot, a free cell or a home cell.
+inline constexpr bool IsCardLocation(int loc) {
+    return IsColumnSlot(loc) || IsFreeCell(loc) || IsHomeCell(loc);
+}
+
+inline constexpr int SuitOf(CardIndex card) { return card < 0 ? -1 : card / 13 + 1; }
+inline constexpr int RankOf(CardIndex card) { return card < 0 ? -1 : card % 13 + 1; }
+inline constexpr int ColourOf(CardIndex card) { return (SuitOf(card) % 2 == 1) ? 1 : 2; }
+
+} // namespace velmora

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/Ports.h"
+#include "engine/Types.h"
+
+namespace velmora {
+class GameState;
+}
+
+namespace velmora::mPics {
+
+/// Moves the card at `loc` to the first empty free cell; returns that cell, or 0 when all are full.
+Location SendToFreeSlot(GameState& state, Location loc, int mode);
+/// Moves to `to` with mode 1, or with `to` = -1 to the lowest empty column other than
+/// `excludedColumn` with mode 2. Returns the column (or `to`); 0 when no column was free.
+int MoveToTarget(GameState& state, Location from, Location to, int excludedColumn);
+/// The lowest empty column other than `excludedColumn` receives the card with `mode`.
+int MoveToFirstEmptyColumn(GameState& state, Location from, int excludedColumn, int mode);
+
+/// A left press on the card lying at `loc`, by the location's status.
+void PressCard(GameState& state, Location loc);
+/// A press on a card lying on a home cell: the selected card goes there when it is next.
+void ClickHomeCell(GameState& state, Location loc);
+/// A click on the frame of the empty free cell `index` (0..3).
+void ClickFreeCellFrame(GameState& state, int index);
+/// The double-click on a card: a column's exposed card goes to the first empty free cell.
+void DoubleClickCard(GameState& state, Location loc);
+/// A press on the table surface at (x, y) in twips.
+void PressTable(GameState& state, int x, int y);
+/// Carries out the player's answer to the empty-column question for column `target`.
+void ApplyEmptyColumnChoice(GameState& state, EmptyColumnChoice choice, int target);
+
+} // namespace velmora::mPics
