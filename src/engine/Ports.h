@@ -76,7 +76,7 @@ public:
 };
 
 /// Null implementations: no pictures, no sound, default options, nothing asked.
-class NullTableView final : public ITableView {
+class NullTableView : public ITableView {
 public:
     void PlaceCard(CardIndex, int, int) override {}
     void ShowCard(CardIndex, bool) override {}
