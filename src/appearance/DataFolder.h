@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace velmora {
+
+/// The folder of the program's own read-only files (help page, default sounds): the installed
+/// "<prefix>/share/velmora2003" next to the running binary when it exists, otherwise the source
+/// tree's data folder the program was built from.
+QString DataFolder();
+
+/// The default wave file of a sound event in the data folder ("sounds/Move.wav" for event 7,
+/// and so on for 8, 9, 10, 12 and 13); empty for the events that have no default sound.
+QString DefaultSoundFile(int event);
+
+} // namespace velmora

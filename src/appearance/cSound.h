@@ -1,0 +1,72 @@
+#pragma once
+
+#include "engine/Ports.h"
+#include "engine/Types.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QSoundEffect;
+
+namespace velmora {
+
+/// The 17 sound events, numbered as they are stored ("Sound1".."Sound17").
+enum SoundEvent : int {
+    SoundStartSession = 1,
+    SoundEndSession = 2,
+    SoundNewGame = 3,
+    SoundSelectGame = 4,
+    SoundRestartGame = 5,
+    SoundCloseGame = 6,
+    SoundNormalMove = 7,
+    SoundMultiMove = 8,
+    SoundMoveRight = 9,
+    SoundUndo = 10,
+    SoundOnePossibleMove = 11,
+    SoundZeroPossibleMove = 12,
+    SoundWinGame = 13,
+    SoundScoreBoard = 14,
+    SoundSource = 15,
+    SoundAutoSave = 16,
+    SoundMoveDialog = 17,
+};
+
+/// Plays the wave file of each event. Only one sound plays at a time; every new one stops the
+/// previous one. Playing errors (no device, missing or unreadable file) are ignored.
+class cSound final : public ISoundPort {
+public:
+    /// The wave file path of an event; an empty path plays nothing.
+    using SoundPath = std::function<QString(int event)>;
+
+    explicit cSound(SoundPath soundPath);
+    ~cSound() override;
+    cSound(const cSound&) = delete;
+    cSound& operator=(const cSound&) = delete;
+
+    /// Prepares the player and enables playing; nothing plays before.
+    void init();
+    bool Enabled() const { return m_enabled; }
+
+    /// Plays the file of `event` when playing is enabled.
+    void PlaySound(int event) override;
+    /// Plays the file at `path` (the settings dialog's Play button), enabled or not.
+    void PlayFile(const QString& path);
+    void Stopfile();
+    /// Plays the sound of one card movement: event 9 onto a home cell, otherwise 8 for mode 2,
+    /// 10 for mode 3 and 7 for any other mode.
+    void CardMove(int mode, Location to) override;
+
+    /// The event CardMove plays.
+    static int CardMoveEvent(int mode, Location to);
+
+private:
+    void EnsurePlayer();
+
+    SoundPath m_soundPath;
+    std::unique_ptr<QSoundEffect> m_player;
+    bool m_enabled = false;
+};
+
+} // namespace velmora

@@ -1,0 +1,580 @@
+#include "appearance/ui/CardPainter.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPolygonF>
+#include <QTransform>
+#include <QtMath>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+constexpr qreal W = CardPainter::Width;
+constexpr qreal H = CardPainter::Height;
+constexpr qreal CentreX = W / 2;
+constexpr qreal CentreY = H / 2;
+
+const QColor Red(186, 24, 36);
+const QColor Black(22, 24, 30);
+const QColor Gold(222, 172, 52);
+const QColor GoldDark(138, 98, 22);
+const QColor Skin(246, 214, 184);
+const QColor SkinLine(122, 82, 48);
+
+/// Suit outlines in a unit box.
+QPainterPath UnitSuit(int suit) {
+    QPainterPath p;
+    switch (suit) {
+    case 1: { // clubs: three leaves and a flared stem
+        QPainterPath leaves;
+        leaves.addEllipse(QPointF(0.5, 0.25), 0.235, 0.235);
+        leaves.addEllipse(QPointF(0.245, 0.585), 0.235, 0.235);
+        leaves.addEllipse(QPointF(0.755, 0.585), 0.235, 0.235);
+        leaves.addEllipse(QPointF(0.5, 0.5), 0.16, 0.16);
+        QPainterPath stem;
+        stem.moveTo(0.46, 0.55);
+        stem.cubicTo(0.46, 0.8, 0.38, 0.94, 0.26, 1.0);
+        stem.lineTo(0.74, 1.0);
+        stem.cubicTo(0.62, 0.94, 0.54, 0.8, 0.54, 0.55);
+        stem.closeSubpath();
+        p = leaves.united(stem);
+        break;
+    }
+    case 2: // diamonds: slightly hollow sides
+        p.moveTo(0.5, 0.0);
+        p.quadTo(0.64, 0.27, 0.86, 0.5);
+        p.quadTo(0.64, 0.73, 0.5, 1.0);
+        p.quadTo(0.36, 0.73, 0.14, 0.5);
+        p.quadTo(0.36, 0.27, 0.5, 0.0);
+        p.closeSubpath();
+        break;
+    case 3: { // spades: an upturned heart on a flared stem
+        QPainterPath blade;
+        blade.moveTo(0.5, 0.0);
+        blade.cubicTo(0.6, 0.2, 1.0, 0.36, 0.98, 0.62);
+        blade.cubicTo(0.96, 0.86, 0.66, 0.9, 0.5, 0.7);
+        blade.cubicTo(0.34, 0.9, 0.04, 0.86, 0.02, 0.62);
+        blade.cubicTo(0.0, 0.36, 0.4, 0.2, 0.5, 0.0);
+        blade.closeSubpath();
+        QPainterPath stem;
+        stem.moveTo(0.46, 0.62);
+        stem.cubicTo(0.46, 0.82, 0.38, 0.94, 0.26, 1.0);
+        stem.lineTo(0.74, 1.0);
+        stem.cubicTo(0.62, 0.94, 0.54, 0.82, 0.54, 0.62);
+        stem.closeSubpath();
+        p = blade.united(stem);
+        break;
+    }
+    case 4: // hearts
+        p.moveTo(0.5, 0.24);
+        p.cubicTo(0.4, 0.02, 0.02, 0.0, 0.02, 0.32);
+        p.cubicTo(0.02, 0.6, 0.36, 0.74, 0.5, 1.0);
+        p.cubicTo(0.64, 0.74, 0.98, 0.6, 0.98, 0.32);
+        p.cubicTo(0.98, 0.0, 0.6, 0.02, 0.5, 0.24);
+        p.closeSubpath();
+        break;
+    default:
+        break;
+    }
+    return p;
+}
+
+QString RankText(int rank) {
+    switch (rank) {
+    case 1:
+        return QStringLiteral("A");
+    case 11:
+        return QStringLiteral("J");
+    case 12:
+        return QStringLiteral("Q");
+    case 13:
+        return QStringLiteral("K");
+    default:
+        return QString::number(rank);
+    }
+}
+
+/// The rank as an outline whose cap height is `height`, centred on `centreX` with its top at
+/// `top`, squeezed horizontally to at most `maxWidth`.
+QPainterPath RankPath(int rank, qreal centreX, qreal top, qreal height, qreal maxWidth) {
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(true);
+    font.setPixelSize(100);
+    const QString text = RankText(rank);
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QFontMetricsF metrics(font);
+    const qreal capHeight = metrics.capHeight() > 0 ? metrics.capHeight() : 72.0;
+    const QRectF bounds = path.boundingRect();
+    const qreal sy = height / capHeight;
+    const qreal sx = std::min(sy, maxWidth / bounds.width());
+    QTransform t;
+    t.translate(centreX - bounds.center().x() * sx, top + capHeight * sy);
+    t.scale(sx, sy);
+    return t.map(path);
+}
+
+void FillSuit(QPainter& p, int suit, const QRectF& box) {
+    p.fillPath(CardPainter::SuitPath(suit, box), CardPainter::SuitColour(suit));
+}
+
+QRectF Centred(qreal cx, qreal cy, qreal w, qreal h) {
+    return {cx - w / 2, cy - h / 2, w, h};
+}
+
+/// One pip; pips below the middle are upside down.
+void PaintPip(QPainter& p, int suit, qreal cx, qreal cy, qreal w, qreal h) {
+    if (cy <= CentreY + 0.01) {
+        FillSuit(p, suit, Centred(cx, cy, w, h));
+        return;
+    }
+    p.save();
+    p.translate(cx, cy);
+    p.rotate(180);
+    FillSuit(p, suit, Centred(0, 0, w, h));
+    p.restore();
+}
+
+void PaintPips(QPainter& p, int suit, int rank) {
+    constexpr qreal L = 22.5;
+    constexpr qreal C = CentreX;
+    constexpr qreal R = 48.5;
+    constexpr qreal Top = 17.5;
+    constexpr qreal Bottom = H - 17.5;
+    constexpr qreal Mid = CentreY;
+    constexpr qreal Third = (Bottom - Top) / 3;
+    struct Pip {
+        qreal x;
+        qreal y;
+    };
+    std::vector<Pip> pips;
+    auto pair = [&](qreal y) {
+        pips.push_back({L, y});
+        pips.push_back({R, y});
+    };
+    switch (rank) {
+    case 2:
+        pips = {{C, Top}, {C, Bottom}};
+        break;
+    case 3:
+        pips = {{C, Top}, {C, Mid}, {C, Bottom}};
+        break;
+    case 4:
+    case 5:
+        pair(Top);
+        pair(Bottom);
+        if (rank == 5) {
+            pips.push_back({C, Mid});
+        }
+        break;
+    case 6:
+    case 7:
+    case 8:
+        pair(Top);
+        pair(Mid);
+        pair(Bottom);
+        if (rank >= 7) {
+            pips.push_back({C, (Top + Mid) / 2});
+        }
+        if (rank == 8) {
+            pips.push_back({C, (Mid + Bottom) / 2});
+        }
+        break;
+    case 9:
+    case 10:
+        pair(Top);
+        pair(Top + Third);
+        pair(Bottom - Third);
+        pair(Bottom);
+        if (rank == 9) {
+            pips.push_back({C, Mid});
+        } else {
+            pips.push_back({C, Top + Third / 2});
+            pips.push_back({C, Bottom - Third / 2});
+        }
+        break;
+    default:
+        break;
+    }
+    const qreal w = 12.5;
+    const qreal h = suit == 4 ? 12.5 : 13.5;
+    for (const Pip& pip : pips) {
+        PaintPip(p, suit, pip.x, pip.y, w, h);
+    }
+}
+
+void PaintAce(QPainter& p, int suit) {
+    const qreal w = suit == 3 ? 34 : 30;
+    const qreal h = suit == 4 ? 29 : (suit == 3 ? 37 : 33);
+    const QRectF box = Centred(CentreX, CentreY, w, h);
+    FillSuit(p, suit, box);
+    if (suit == 3) {
+        // A thin inner line gives the ace of spades its customary finish.
+        QPainterPath inner = CardPainter::SuitPath(3, box.adjusted(5, 6, -5, -8));
+        p.strokePath(inner, QPen(QColor(255, 255, 255, 150), 0.7));
+    }
+}
+
+/// The upper half of a court figure, drawn above the panel's diagonal.
+void PaintCourtFigure(QPainter& p, int suit, int rank) {
+    const bool red = suit % 2 == 0;
+    const QColor robe = red ? QColor(176, 30, 44) : QColor(34, 62, 126);
+    const QColor robeLight = red ? QColor(214, 72, 72) : QColor(70, 104, 176);
+    const QColor trim = red ? QColor(34, 62, 126) : QColor(176, 30, 44);
+
+    // Robe and shoulders.
+    QPainterPath body;
+    body.moveTo(15, 62);
+    body.lineTo(17, 46);
+    body.cubicTo(18, 39, 25, 37.5, 30, 36.5);
+    body.lineTo(41, 36.5);
+    body.cubicTo(46, 37.5, 53, 39, 54, 46);
+    body.lineTo(56, 62);
+    body.closeSubpath();
+    QLinearGradient robeFill(15, 36, 56, 60);
+    robeFill.setColorAt(0, robeLight);
+    robeFill.setColorAt(1, robe);
+    p.fillPath(body, robeFill);
+    p.strokePath(body, QPen(robe.darker(150), 0.6));
+
+    // Trim down the front and a collar.
+    QPainterPath band;
+    band.moveTo(33.5, 38);
+    band.lineTo(37.5, 38);
+    band.lineTo(37.5, 62);
+    band.lineTo(33.5, 62);
+    band.closeSubpath();
+    p.fillPath(band, Gold);
+    p.strokePath(band, QPen(GoldDark, 0.4));
+    for (qreal y = 41; y < 60; y += 4) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(trim);
+        p.drawEllipse(QPointF(35.5, y), 0.9, 0.9);
+    }
+    QPainterPath collar;
+    collar.moveTo(27, 37);
+    collar.quadTo(35.5, 44, 44, 37);
+    collar.quadTo(35.5, 40.5, 27, 37);
+    collar.closeSubpath();
+    const bool ermine = rank == 13;
+    p.fillPath(collar, ermine ? QColor(250, 250, 246) : Gold);
+    p.strokePath(collar, QPen(ermine ? QColor(90, 90, 90) : GoldDark, 0.4));
+
+    // Hair behind the head.
+    const QColor hair = rank == 12 ? QColor(196, 138, 52) : QColor(92, 60, 30);
+    if (rank == 12) {
+        QPainterPath locks;
+        locks.addRoundedRect(QRectF(27.5, 20, 16, 18), 6, 7);
+        p.fillPath(locks, hair);
+        p.strokePath(locks, QPen(hair.darker(140), 0.4));
+    }
+
+    // Neck and head.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Skin);
+    p.drawRect(QRectF(33.2, 31, 4.6, 6));
+    QPainterPath head;
+    head.addEllipse(QPointF(35.5, 27), 5.4, 6.2);
+    p.fillPath(head, Skin);
+    p.strokePath(head, QPen(SkinLine, 0.5));
+    if (rank != 12) {
+        QPainterPath fringe;
+        fringe.moveTo(30.1, 26);
+        fringe.cubicTo(30, 21, 41, 21, 40.9, 26);
+        fringe.cubicTo(39, 23.6, 32, 23.6, 30.1, 26);
+        fringe.closeSubpath();
+        p.fillPath(fringe, hair);
+    }
+
+    // Face.
+    p.setBrush(QColor(60, 40, 30));
+    p.drawEllipse(QPointF(33.5, 27), 0.6, 0.65);
+    p.drawEllipse(QPointF(37.5, 27), 0.6, 0.65);
+    p.setPen(QPen(QColor(170, 70, 60), 0.5));
+    p.drawLine(QPointF(34.4, 30.6), QPointF(36.6, 30.6));
+    p.setPen(Qt::NoPen);
+
+    if (rank == 13) {
+        // Beard.
+        QPainterPath beard;
+        beard.moveTo(30.3, 28.5);
+        beard.cubicTo(30.5, 34, 33, 37.5, 35.5, 38);
+        beard.cubicTo(38, 37.5, 40.5, 34, 40.7, 28.5);
+        beard.cubicTo(39.5, 32.5, 31.5, 32.5, 30.3, 28.5);
+        beard.closeSubpath();
+        p.fillPath(beard, QColor(120, 84, 52));
+        p.strokePath(beard, QPen(QColor(80, 54, 30), 0.4));
+        // Crown.
+        QPainterPath crown;
+        crown.moveTo(29.5, 22.5);
+        crown.lineTo(29, 15);
+        crown.lineTo(32.3, 18.5);
+        crown.lineTo(35.5, 13);
+        crown.lineTo(38.7, 18.5);
+        crown.lineTo(42, 15);
+        crown.lineTo(41.5, 22.5);
+        crown.closeSubpath();
+        p.fillPath(crown, Gold);
+        p.strokePath(crown, QPen(GoldDark, 0.5));
+        p.setBrush(QColor(200, 30, 40));
+        p.drawEllipse(QPointF(35.5, 20.4), 1.1, 1.1);
+        p.setBrush(QColor(40, 90, 190));
+        p.drawEllipse(QPointF(31.6, 20.6), 0.8, 0.8);
+        p.drawEllipse(QPointF(39.4, 20.6), 0.8, 0.8);
+    } else if (rank == 12) {
+        // Tiara.
+        QPainterPath tiara;
+        tiara.moveTo(29.8, 22.5);
+        tiara.cubicTo(30.5, 17.5, 33, 16.5, 35.5, 15.5);
+        tiara.cubicTo(38, 16.5, 40.5, 17.5, 41.2, 22.5);
+        tiara.cubicTo(38, 21, 33, 21, 29.8, 22.5);
+        tiara.closeSubpath();
+        p.fillPath(tiara, Gold);
+        p.strokePath(tiara, QPen(GoldDark, 0.5));
+        p.setBrush(red ? QColor(40, 90, 190) : QColor(200, 30, 40));
+        p.drawEllipse(QPointF(35.5, 18.8), 1.1, 1.1);
+        p.setBrush(QColor(255, 255, 255));
+        p.drawEllipse(QPointF(35.5, 14.9), 0.8, 0.8);
+    } else {
+        // Cap with a feather.
+        QPainterPath feather;
+        feather.moveTo(39, 20.5);
+        feather.cubicTo(42, 15, 46, 13.5, 50, 13);
+        feather.cubicTo(47, 15.5, 44, 18, 40.5, 21.5);
+        feather.closeSubpath();
+        p.fillPath(feather, Gold);
+        p.strokePath(feather, QPen(GoldDark, 0.4));
+        QPainterPath cap;
+        cap.moveTo(28.5, 23);
+        cap.cubicTo(28, 16.5, 43, 16.5, 42.5, 23);
+        cap.cubicTo(38, 21.2, 33, 21.2, 28.5, 23);
+        cap.closeSubpath();
+        p.fillPath(cap, robe);
+        p.strokePath(cap, QPen(robe.darker(150), 0.5));
+    }
+
+    // The suit held beside the figure.
+    FillSuit(p, suit, Centred(20.5, 17.5, 7, 7.5));
+}
+
+void PaintCourt(QPainter& p, int suit, int rank) {
+    const QRectF panel(14.5, 10.5, 42, 75);
+    const QColor line = CardPainter::SuitColour(suit);
+
+    QLinearGradient fill(panel.topLeft(), panel.bottomLeft());
+    fill.setColorAt(0, QColor(252, 246, 228));
+    fill.setColorAt(0.5, QColor(246, 234, 204));
+    fill.setColorAt(1, QColor(252, 246, 228));
+    p.fillRect(panel, fill);
+
+    // The upper half ends at a diagonal through the centre; the lower half is the same
+    // figure turned half a circle.
+    const QPolygonF upper{panel.topLeft(), panel.topRight(), QPointF(panel.right(), CentreY - 5),
+                          QPointF(panel.left(), CentreY + 5)};
+    for (int half = 0; half < 2; ++half) {
+        p.save();
+        if (half == 1) {
+            p.translate(CentreX, CentreY);
+            p.rotate(180);
+            p.translate(-CentreX, -CentreY);
+        }
+        QPainterPath clip;
+        clip.addPolygon(upper);
+        p.setClipPath(clip);
+        PaintCourtFigure(p, suit, rank);
+        p.restore();
+    }
+    p.setPen(QPen(Gold, 1.0));
+    p.drawLine(QPointF(panel.left(), CentreY + 5), QPointF(panel.right(), CentreY - 5));
+    p.setPen(QPen(GoldDark, 0.4));
+    p.drawLine(QPointF(panel.left(), CentreY + 5.6), QPointF(panel.right(), CentreY - 4.4));
+
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(Gold), 0.6));
+    p.drawRect(panel.adjusted(1.3, 1.3, -1.3, -1.3));
+    p.setPen(QPen(line, 0.8));
+    p.drawRect(panel);
+}
+
+void PaintIndex(QPainter& p, int suit, int rank) {
+    const QColor colour = CardPainter::SuitColour(suit);
+    for (int corner = 0; corner < 2; ++corner) {
+        p.save();
+        if (corner == 1) {
+            p.translate(W, H);
+            p.rotate(180);
+        }
+        p.fillPath(RankPath(rank, 7.5, 4.5, 9.5, rank == 10 ? 12.0 : 10.0), colour);
+        FillSuit(p, suit, Centred(7.5, 21.5, 8, 8.5));
+        p.restore();
+    }
+}
+
+void PaintBlank(QPainter& p, const QColor& top, const QColor& bottom, const QColor& border) {
+    const QRectF outline(0.5, 0.5, W - 1, H - 1);
+    QLinearGradient fill(0, 0, 0, H);
+    fill.setColorAt(0, top);
+    fill.setColorAt(1, bottom);
+    p.setPen(QPen(border, 1.0));
+    p.setBrush(fill);
+    p.drawRoundedRect(outline, 4.5, 4.5);
+}
+
+/// Runs `paint` in the 71 x 96 design space mapped onto `rect`.
+template <typename Paint> void InDesignSpace(QPainter& p, const QRectF& rect, Paint paint) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.translate(rect.topLeft());
+    p.scale(rect.width() / W, rect.height() / H);
+    paint();
+    p.restore();
+}
+
+QPixmap Render(QSize size, qreal dpr, void (*paint)(QPainter&, const QRectF&, CardIndex),
+               CardIndex card) {
+    QPixmap pixmap(QSize(qCeil(size.width() * dpr), qCeil(size.height() * dpr)));
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), card);
+    return pixmap;
+}
+
+} // namespace
+
+QColor CardPainter::SuitColour(int suit) {
+    return suit % 2 == 0 ? Red : Black;
+}
+
+QPainterPath CardPainter::SuitPath(int suit, const QRectF& box) {
+    QTransform t;
+    t.translate(box.left(), box.top());
+    t.scale(box.width(), box.height());
+    return t.map(UnitSuit(suit));
+}
+
+void CardPainter::PaintFace(QPainter& painter, const QRectF& rect, CardIndex card) {
+    if (card < 0 || card >= CardCount) {
+        return;
+    }
+    const int suit = SuitOf(card);
+    const int rank = RankOf(card);
+    InDesignSpace(painter, rect, [&] {
+        PaintBlank(painter, QColor(255, 255, 255), QColor(243, 241, 234), QColor(96, 96, 100));
+        if (rank == 1) {
+            PaintAce(painter, suit);
+        } else if (rank > 10) {
+            PaintCourt(painter, suit, rank);
+        } else {
+            PaintPips(painter, suit, rank);
+        }
+        PaintIndex(painter, suit, rank);
+    });
+}
+
+void CardPainter::PaintBack(QPainter& painter, const QRectF& rect) {
+    InDesignSpace(painter, rect, [&] {
+        PaintBlank(painter, QColor(255, 255, 255), QColor(243, 241, 234), QColor(96, 96, 100));
+        const QRectF inner(4.5, 4.5, W - 9, H - 9);
+        QLinearGradient fill(inner.topLeft(), inner.bottomRight());
+        fill.setColorAt(0, QColor(44, 84, 156));
+        fill.setColorAt(1, QColor(24, 50, 110));
+        QPainterPath clip;
+        clip.addRoundedRect(inner, 2.5, 2.5);
+        painter.fillPath(clip, fill);
+        painter.save();
+        painter.setClipPath(clip);
+        painter.setPen(QPen(QColor(255, 255, 255, 70), 0.8));
+        for (qreal d = -H; d < W + H; d += 6) {
+            painter.drawLine(QPointF(d, 0), QPointF(d + H, H));
+            painter.drawLine(QPointF(d, H), QPointF(d + H, 0));
+        }
+        painter.restore();
+        painter.setPen(QPen(QColor(255, 255, 255, 160), 0.8));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(inner.adjusted(2.5, 2.5, -2.5, -2.5), 1.5, 1.5);
+        const QRectF medal = Centred(CentreX, CentreY, 22, 22);
+        painter.setBrush(QColor(24, 50, 110));
+        painter.setPen(QPen(QColor(255, 255, 255, 200), 0.9));
+        painter.drawEllipse(medal);
+        painter.fillPath(SuitPath(3, Centred(CentreX, CentreY, 11, 12)), QColor(255, 255, 255, 220));
+    });
+}
+
+void CardPainter::PaintLogo(QPainter& painter, const QRectF& rect) {
+    // Two small fanned cards in a 60 x 56 design box.
+    constexpr qreal LW = 60;
+    constexpr qreal LH = 56;
+    const qreal scale = std::min(rect.width() / LW, rect.height() / LH);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.translate(rect.center());
+    painter.scale(scale, scale);
+    const QRectF card(-13, -18, 26, 36);
+    const std::array<int, 2> suits{3, 4};
+    const std::array<qreal, 2> angles{-14, 14};
+    const std::array<qreal, 2> shifts{-8, 8};
+    for (int i = 0; i < 2; ++i) {
+        painter.save();
+        painter.translate(shifts[static_cast<std::size_t>(i)], 4);
+        painter.rotate(angles[static_cast<std::size_t>(i)]);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 60));
+        painter.drawRoundedRect(card.translated(1.2, 1.5), 3, 3);
+        QLinearGradient fill(card.topLeft(), card.bottomLeft());
+        fill.setColorAt(0, QColor(255, 255, 255));
+        fill.setColorAt(1, QColor(238, 236, 228));
+        painter.setBrush(fill);
+        painter.setPen(QPen(QColor(96, 96, 100), 0.8));
+        painter.drawRoundedRect(card, 3, 3);
+        const int suit = suits[static_cast<std::size_t>(i)];
+        painter.fillPath(SuitPath(suit, Centred(0, 1, 14, 15)), SuitColour(suit));
+        painter.restore();
+    }
+    painter.restore();
+}
+
+QPixmap CardPainter::Face(CardIndex card, QSize size, qreal dpr) {
+    if (card < 0 || card >= CardCount || size.isEmpty() || dpr <= 0) {
+        return {};
+    }
+    const QString key = QStringLiteral("f%1/%2x%3@%4")
+                            .arg(card)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(dpr);
+    auto it = m_cache.constFind(key);
+    if (it != m_cache.constEnd()) {
+        return *it;
+    }
+    QPixmap pixmap = Render(size, dpr, &CardPainter::PaintFace, card);
+    m_cache.insert(key, pixmap);
+    return pixmap;
+}
+
+QPixmap CardPainter::Back(QSize size, qreal dpr) {
+    if (size.isEmpty() || dpr <= 0) {
+        return {};
+    }
+    const QString key =
+        QStringLiteral("b/%1x%2@%3").arg(size.width()).arg(size.height()).arg(dpr);
+    auto it = m_cache.constFind(key);
+    if (it != m_cache.constEnd()) {
+        return *it;
+    }
+    QPixmap pixmap = Render(
+        size, dpr, [](QPainter& p, const QRectF& r, CardIndex) { PaintBack(p, r); }, NoCard);
+    m_cache.insert(key, pixmap);
+    return pixmap;
+}
+
+} // namespace velmora

@@ -1,0 +1,27 @@
+#include "library/AppFolders.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+
+namespace velmora {
+
+AppFolders AppFolders::ForUser(const QString& programFolder) {
+    AppFolders folders;
+    folders.programFolder = programFolder;
+    folders.userDataFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    folders.programFile = QCoreApplication::applicationFilePath();
+    return folders;
+}
+
+QString JoinPath(const QString& folder, const QString& name) {
+    if (folder.isEmpty()) {
+        return name;
+    }
+    if (folder.endsWith(u'/')) {
+        return folder + name;
+    }
+    return folder + u'/' + name;
+}
+
+} // namespace velmora

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace velmora {
+
+/// The icon of a message box.
+enum class MessageIcon { Information, Exclamation, Question, Critical };
+
+/// Message boxes and Yes/No questions shown to the player. Tests answer them with a fake.
+class IMessages {
+public:
+    virtual ~IMessages() = default;
+    /// A modal box with an OK button; an empty title means the program's name.
+    virtual void Message(const QString& text, MessageIcon icon, const QString& title = {}) = 0;
+    /// A modal Yes/No question; true when the player answers Yes.
+    virtual bool Ask(const QString& text, MessageIcon icon, const QString& title = {}) = 0;
+};
+
+} // namespace velmora
