@@ -1,1 +1,127 @@
+#include "Companion.h"
+
+#include "support/Solver.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace velmora::test {
+namespace {
+
+struct Output {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Output RunCli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = cli::Run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+const std::string Deal12345 = "Foundations: C-0 D-0 S-0 H-0\n"
+                              "Freecells: - - - -\n"
+                              ": 8S 6S TH 9H 3S 3H JH\n"
+                              ": KC 8C KD TD 3C 5D 2D\n"
+                              ": 7H 4H TS 8H AH QS 9C\n"
+                              ": 8D 7D TC AD 9D QC AS\n"
+                              ": 5S 4S 6H 7S KS 5H\n"
+                              ": 2C 6D QD 7C 6C JD\n"
+                              ": KH JS 2S 2H QH 9S\n"
+                              ": 4D 4C AC 3D 5C JC\n";
+
+TEST(Companion, DealPrintsThePositionBeforeAnyAutomaticMove) {
+    const Output o = RunCli({"deal", "12345"});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out, Deal12345);
+}
+
+TEST(Companion, PlayAppliesPressesAndReportsTheFigures) {
+    // H selects JC, 1 clicks the empty free cell (not counted); the exposed AS goes home.
+    // D then 2: QC to free cell 2. G onto... nothing fits: the message is printed.
+    const Output o = RunCli({"play", "12345", "H1", "D2", "GA", "--source"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "Message: That move is not Allowed\n"
+                     "Foundations: C-0 D-0 S-A H-0\n"
+                     "Freecells: JC QC - -\n"
+                     ": 8S 6S TH 9H 3S 3H JH\n"
+                     ": KC 8C KD TD 3C 5D 2D\n"
+                     ": 7H 4H TS 8H AH QS 9C\n"
+                     ": 8D 7D TC AD 9D\n"
+                     ": 5S 4S 6H 7S KS 5H\n"
+                     ": 2C 6D QD 7C 6C JD\n"
+                     ": KH JS 2S 2H QH 9S\n"
+                     ": 4D 4C AC 3D 5C\n"
+                     "Moves: 0\n"
+                     "Records: 3 of 3\n"
+                     "Possible moves: 2\n"
+                     "Selected: -1\n"
+                     "Source:\n"
+                     "H1   D7   D2   ");
+}
+
+TEST(Companion, UndoRedoAndSnapshots) {
+    const Output o = RunCli({"play", "12345", "dH", "snapshot", "undo", "tosnapshot", "undo",
+                             "redo"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.out.find("Moves: 1\nRecords: 2 of 2\n"), std::string::npos) << o.out;
+}
+
+TEST(Companion, ErrorsPrintOneLineAndNothingOnStandardOutput) {
+    const std::vector<std::vector<std::string>> bad{
+        {"deal", "3240001"}, {"deal", "x"},          {"play", "1", "AZ"},
+        {"play", "1", "undo", "hop"}, {"show", "/no/such/file.vlg"}, {"frobnicate"},
+        {"play", "1", "A/single"}, {}};
+    for (const auto& args : bad) {
+        const Output o = RunCli(args);
+        EXPECT_EQ(o.status, 2);
+        EXPECT_TRUE(o.out.empty()) << o.out;
+        EXPECT_EQ(o.err.rfind("error: ", 0), 0u) << o.err;
+        EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1);
+    }
+    EXPECT_EQ(RunCli({"--help"}).status, 0);
+}
+
+TEST(Companion, AWonGameStopsTheActionsAndSavesAndShowsAsItEnds) {
+    Solver solver;
+    std::int32_t game = 0;
+    std::optional<std::vector<SolverMove>> moves;
+    for (game = 1; game < 20 && !moves; ++game) {
+        moves = solver.Solve(game);
+    }
+    ASSERT_TRUE(moves);
+    --game;
+    std::vector<std::string> args{"play", std::to_string(game)};
+    const auto presses = Solver::Presses(game, *moves);
+    args.insert(args.end(), presses.begin(), presses.end());
+    args.push_back("undo"); // after the win: not applied
+    const auto path = (std::filesystem::temp_directory_path() / "velmora-cli-won.v2k").string();
+    args.push_back("--save");
+    args.push_back(path);
+    const Output o = RunCli(args);
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(std::count(o.out.begin(), o.out.end(), 'G'), 1); // "Game won" once
+    EXPECT_NE(o.out.find("Game won\nFoundations: C-K D-K S-K H-K\n"), std::string::npos);
+    EXPECT_NE(o.out.find("Possible moves: 12\n"), std::string::npos); // 4 cells, 8 columns
+
+    const Output shown = RunCli({"show", path});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(shown.out.rfind("Foundations: C-K D-K S-K H-K\n", 0), 0u);
+    std::filesystem::remove(path);
+}
+
+TEST(Companion, ShowLeavesTheCursorAtZeroForOtherExtensions) {
+    const auto path = (std::filesystem::temp_directory_path() / "velmora-cli-game.txt").string();
+    ASSERT_EQ(RunCli({"play", "12345", "dH", "--save", path}).status, 0);
+    const Output o = RunCli({"show", path});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, Deal12345 + "Moves: 0\nRecords: 0 of 2\n");
+    std::filesystem::remove(path);
+}
+
+} // namespace
+} // namespace velmora::test

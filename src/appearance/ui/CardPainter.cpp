@@ -29,56 +29,55 @@ const QColor GoldDark(138, 98, 22);
 const QColor Skin(246, 214, 184);
 const QColor SkinLine(122, 82, 48);
 
-/// Suit outlines in a unit box.
-QPainterPath UnitSuit(int suit) {
+/// Suit outlines in a 100 x 100 box (large enough that united curves stay smooth).
+QPainterPath DesignSuit(int suit) {
     QPainterPath p;
+    auto stem = [](qreal from) {
+        QPainterPath s;
+        s.moveTo(46, from);
+        s.cubicTo(46, 80, 38, 94, 25, 100);
+        s.lineTo(75, 100);
+        s.cubicTo(62, 94, 54, 80, 54, from);
+        s.closeSubpath();
+        return s;
+    };
     switch (suit) {
     case 1: { // clubs: three leaves and a flared stem
         QPainterPath leaves;
-        leaves.addEllipse(QPointF(0.5, 0.25), 0.235, 0.235);
-        leaves.addEllipse(QPointF(0.245, 0.585), 0.235, 0.235);
-        leaves.addEllipse(QPointF(0.755, 0.585), 0.235, 0.235);
-        leaves.addEllipse(QPointF(0.5, 0.5), 0.16, 0.16);
-        QPainterPath stem;
-        stem.moveTo(0.46, 0.55);
-        stem.cubicTo(0.46, 0.8, 0.38, 0.94, 0.26, 1.0);
-        stem.lineTo(0.74, 1.0);
-        stem.cubicTo(0.62, 0.94, 0.54, 0.8, 0.54, 0.55);
-        stem.closeSubpath();
-        p = leaves.united(stem);
+        leaves.addEllipse(QPointF(50, 25), 23.5, 23.5);
+        leaves.addEllipse(QPointF(24.5, 58.5), 23.5, 23.5);
+        QPainterPath right;
+        right.addEllipse(QPointF(75.5, 58.5), 23.5, 23.5);
+        QPainterPath middle;
+        middle.addRect(QRectF(40, 40, 20, 22));
+        p = leaves.united(right).united(middle).united(stem(50));
         break;
     }
     case 2: // diamonds: slightly hollow sides
-        p.moveTo(0.5, 0.0);
-        p.quadTo(0.64, 0.27, 0.86, 0.5);
-        p.quadTo(0.64, 0.73, 0.5, 1.0);
-        p.quadTo(0.36, 0.73, 0.14, 0.5);
-        p.quadTo(0.36, 0.27, 0.5, 0.0);
+        p.moveTo(50, 0);
+        p.quadTo(64, 27, 86, 50);
+        p.quadTo(64, 73, 50, 100);
+        p.quadTo(36, 73, 14, 50);
+        p.quadTo(36, 27, 50, 0);
         p.closeSubpath();
         break;
     case 3: { // spades: an upturned heart on a flared stem
         QPainterPath blade;
-        blade.moveTo(0.5, 0.0);
-        blade.cubicTo(0.6, 0.2, 1.0, 0.36, 0.98, 0.62);
-        blade.cubicTo(0.96, 0.86, 0.66, 0.9, 0.5, 0.7);
-        blade.cubicTo(0.34, 0.9, 0.04, 0.86, 0.02, 0.62);
-        blade.cubicTo(0.0, 0.36, 0.4, 0.2, 0.5, 0.0);
+        blade.moveTo(50, 0);
+        blade.cubicTo(60, 20, 100, 36, 98, 62);
+        blade.cubicTo(96, 86, 66, 90, 50, 70);
+        blade.cubicTo(34, 90, 4, 86, 2, 62);
+        blade.cubicTo(0, 36, 40, 20, 50, 0);
         blade.closeSubpath();
-        QPainterPath stem;
-        stem.moveTo(0.46, 0.62);
-        stem.cubicTo(0.46, 0.82, 0.38, 0.94, 0.26, 1.0);
-        stem.lineTo(0.74, 1.0);
-        stem.cubicTo(0.62, 0.94, 0.54, 0.82, 0.54, 0.62);
-        stem.closeSubpath();
-        p = blade.united(stem);
+        p = blade.united(stem(62));
         break;
     }
     case 4: // hearts
-        p.moveTo(0.5, 0.24);
-        p.cubicTo(0.4, 0.02, 0.02, 0.0, 0.02, 0.32);
-        p.cubicTo(0.02, 0.6, 0.36, 0.74, 0.5, 1.0);
-        p.cubicTo(0.64, 0.74, 0.98, 0.6, 0.98, 0.32);
-        p.cubicTo(0.98, 0.0, 0.6, 0.02, 0.5, 0.24);
+        p.moveTo(50, 24);
+        p.cubicTo(40, 2, 2, 0, 2, 32);
+        p.cubicTo(2, 60, 36, 74, 50, 100);
+        p.cubicTo(64, 74, 98, 60, 98, 32);
+        p.cubicTo(98, 0, 60, 2, 50, 24);
         p.closeSubpath();
         break;
     default:
@@ -217,11 +216,6 @@ void PaintAce(QPainter& p, int suit) {
     const qreal h = suit == 4 ? 29 : (suit == 3 ? 37 : 33);
     const QRectF box = Centred(CentreX, CentreY, w, h);
     FillSuit(p, suit, box);
-    if (suit == 3) {
-        // A thin inner line gives the ace of spades its customary finish.
-        QPainterPath inner = CardPainter::SuitPath(3, box.adjusted(5, 6, -5, -8));
-        p.strokePath(inner, QPen(QColor(255, 255, 255, 150), 0.7));
-    }
 }
 
 /// The upper half of a court figure, drawn above the panel's diagonal.
@@ -347,12 +341,12 @@ void PaintCourtFigure(QPainter& p, int suit, int rank) {
     } else {
         // Cap with a feather.
         QPainterPath feather;
-        feather.moveTo(39, 20.5);
-        feather.cubicTo(42, 15, 46, 13.5, 50, 13);
-        feather.cubicTo(47, 15.5, 44, 18, 40.5, 21.5);
+        feather.moveTo(39.5, 20.5);
+        feather.cubicTo(41.5, 16.5, 44.5, 14.5, 47.5, 14.5);
+        feather.cubicTo(45, 16, 43, 18, 41, 21.5);
         feather.closeSubpath();
-        p.fillPath(feather, Gold);
-        p.strokePath(feather, QPen(GoldDark, 0.4));
+        p.fillPath(feather, QColor(250, 250, 246));
+        p.strokePath(feather, QPen(QColor(120, 120, 120), 0.4));
         QPainterPath cap;
         cap.moveTo(28.5, 23);
         cap.cubicTo(28, 16.5, 43, 16.5, 42.5, 23);
@@ -458,8 +452,8 @@ QColor CardPainter::SuitColour(int suit) {
 QPainterPath CardPainter::SuitPath(int suit, const QRectF& box) {
     QTransform t;
     t.translate(box.left(), box.top());
-    t.scale(box.width(), box.height());
-    return t.map(UnitSuit(suit));
+    t.scale(box.width() / 100, box.height() / 100);
+    return t.map(DesignSuit(suit));
 }
 
 void CardPainter::PaintFace(QPainter& painter, const QRectF& rect, CardIndex card) {

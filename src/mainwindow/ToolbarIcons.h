@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace velmora {
+
+/// Images of the toolbar image list, drawn by the program. Image 9 is the target pointer.
+enum ToolbarImageId : int {
+    ImageNew = 1,
+    ImageSelect,
+    ImageRestart,
+    ImageOpen,
+    ImageSave,
+    ImageUndoAll,
+    ImageUndo,
+    ImageRedo,
+    ImageTarget,
+    ImageRedoAll,
+    ImageReplayBack,
+    ImageReplayStop,
+    ImageReplayForward,
+    ImageAddFav,
+    ImageOrgFav,
+    ImageOpenFav,
+    ImageOptions,
+    ImageScoreboard,
+    ImageHelp,
+    ImageCount = ImageHelp,
+};
+
+/// The key of toolbar position 1..25: a command key ("New", "Select", ...), "Sep1".."Sep6" for
+/// the separators, empty for the player-list place holder and positions outside 1..25.
+QString ToolbarKey(int position);
+/// The image of a command key; 0 for keys without one.
+int ToolbarImageOf(const QString& key);
+
+/// The icon of a command key, crisp at every size and device pixel ratio; disabled icons are
+/// greyed. A null icon for keys without an image.
+QIcon ToolbarIcon(const QString& key);
+/// The icon of toolbar position 1..25 (null for the place holder and the separators).
+QIcon ToolbarIcon(int position);
+
+/// Image `index` (1..ImageCount) at `size` logical pixels for `dpr`; null for other indexes.
+QPixmap ToolbarImage(int index, int size, qreal dpr);
+
+/// The target pointer shown over a column that takes the selected card or run.
+QCursor TargetCursor(qreal dpr);
+
+} // namespace velmora
