@@ -147,8 +147,8 @@ void PaintPips(QPainter& p, int suit, int rank) {
     constexpr qreal L = 22.5;
     constexpr qreal C = CentreX;
     constexpr qreal R = 48.5;
-    constexpr qreal Top = 17.5;
-    constexpr qreal Bottom = H - 17.5;
+    constexpr qreal Top = 19.5;
+    constexpr qreal Bottom = H - 19.5;
     constexpr qreal Mid = CentreY;
     constexpr qreal Third = (Bottom - Top) / 3;
     struct Pip {
@@ -357,11 +357,11 @@ void PaintCourtFigure(QPainter& p, int suit, int rank) {
     }
 
     // The suit held beside the figure.
-    FillSuit(p, suit, Centred(20.5, 17.5, 7, 7.5));
+    FillSuit(p, suit, Centred(20.5, 20, 6.5, 7));
 }
 
 void PaintCourt(QPainter& p, int suit, int rank) {
-    const QRectF panel(14.5, 10.5, 42, 75);
+    const QRectF panel(14.5, 13.5, 42, 69);
     const QColor line = CardPainter::SuitColour(suit);
 
     QLinearGradient fill(panel.topLeft(), panel.bottomLeft());
@@ -407,8 +407,10 @@ void PaintIndex(QPainter& p, int suit, int rank) {
             p.translate(W, H);
             p.rotate(180);
         }
-        p.fillPath(RankPath(rank, 7.5, 4.5, 9.5, rank == 10 ? 12.0 : 10.0), colour);
-        FillSuit(p, suit, Centred(7.5, 21.5, 8, 8.5));
+        // Rank and suit side by side, so both show on a card overlapped in a column.
+        const bool wide = rank == 10;
+        p.fillPath(RankPath(rank, wide ? 7.0 : 6.5, 4, 9.5, wide ? 11.5 : 9.0), colour);
+        FillSuit(p, suit, QRectF(wide ? 13.5 : 12.0, 4.5, 6.5, 7));
         p.restore();
     }
 }
@@ -500,7 +502,8 @@ void CardPainter::PaintBack(QPainter& painter, const QRectF& rect) {
         painter.setBrush(QColor(24, 50, 110));
         painter.setPen(QPen(QColor(255, 255, 255, 200), 0.9));
         painter.drawEllipse(medal);
-        painter.fillPath(SuitPath(3, Centred(CentreX, CentreY, 11, 12)), QColor(255, 255, 255, 220));
+        painter.fillPath(SuitPath(3, Centred(CentreX, CentreY, 11, 12)),
+                         QColor(255, 255, 255, 220));
     });
 }
 
@@ -541,11 +544,8 @@ QPixmap CardPainter::Face(CardIndex card, QSize size, qreal dpr) {
     if (card < 0 || card >= CardCount || size.isEmpty() || dpr <= 0) {
         return {};
     }
-    const QString key = QStringLiteral("f%1/%2x%3@%4")
-                            .arg(card)
-                            .arg(size.width())
-                            .arg(size.height())
-                            .arg(dpr);
+    const QString key =
+        QStringLiteral("f%1/%2x%3@%4").arg(card).arg(size.width()).arg(size.height()).arg(dpr);
     auto it = m_cache.constFind(key);
     if (it != m_cache.constEnd()) {
         return *it;
@@ -559,8 +559,7 @@ QPixmap CardPainter::Back(QSize size, qreal dpr) {
     if (size.isEmpty() || dpr <= 0) {
         return {};
     }
-    const QString key =
-        QStringLiteral("b/%1x%2@%3").arg(size.width()).arg(size.height()).arg(dpr);
+    const QString key = QStringLiteral("b/%1x%2@%3").arg(size.width()).arg(size.height()).arg(dpr);
     auto it = m_cache.constFind(key);
     if (it != m_cache.constEnd()) {
         return *it;

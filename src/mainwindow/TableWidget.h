@@ -1,0 +1,200 @@
+#pragma once
+
+#include "appearance/BackgroundColours.h"
+#include "appearance/ui/CardPainter.h"
+#include "engine/Ports.h"
+#include "engine/Types.h"
+
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPixmap>
+#include <QPointF>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <deque>
+#include <optional>
+#include <vector>
+
+class QLabel;
+class QPainter;
+
+namespace velmora {
+
+/// Paints the background gradient on `area`: 256 horizontal bands from `top` down to `bottom`
+/// (colours as red + 256 * green + 65536 * blue).
+void Drawobj(QPainter& painter, const QRect& area, BackgroundColours::Rgb bottom,
+             BackgroundColours::Rgb top);
+
+/// The table surface ("picBack"): the gradient background, the free-cell and home-cell frames,
+/// the 52 card pictures in stacking order with the selection frame, the logo and the game-time
+/// box. Card pictures are data (position in twips, visibility, stacking order); the widget
+/// converts at 15 twips per logical pixel with the 9600-twip table centred horizontally.
+/// Pointer input comes out as signals; the owner hands them to the engine.
+class TableWidget final : public QWidget, public ITableView {
+    Q_OBJECT
+
+public:
+    static constexpr int TwipsPerPixel = 15;
+    /// Wall time of one animation step.
+    static constexpr int StepMilliseconds = 5;
+
+    /// The pointer shown while it is over a card.
+    enum class CardCursor { Normal, Target };
+
+    explicit TableWidget(QWidget* parent = nullptr);
+    ~TableWidget() override;
+
+    // ITableView
+    /// Places the picture at once; animations still queued for that card are dropped.
+    void PlaceCard(CardIndex card, int left, int top) override;
+    void ShowCard(CardIndex card, bool visible) override;
+    /// Hiding all cards also completes every queued animation.
+    void ShowCards(bool visible) override;
+    void BringToFront(CardIndex card) override;
+    void SendToBack(CardIndex card) override;
+    void AttachSelection(CardIndex card) override;
+    /// Queues the slide behind the animations already issued; 0 or 1 steps, or animations
+    /// switched off, place the card at once.
+    void AnimateCard(CardIndex card, int fromLeft, int fromTop, int toLeft, int toTop,
+                     int steps) override;
+    void Redraw() override;
+
+    // Background
+    /// Paints the gradient from `top` down to `bottom` from now on.
+    void draw(BackgroundColours::Rgb bottom, BackgroundColours::Rgb top);
+    /// The gradient from colour table entry `index` down to black; 7 until set.
+    void setColorIndex(int index);
+    int colorIndex() const { return m_colorIndex; }
+    /// A picture painted over the gradient at the table's top-left corner; a null image
+    /// removes it.
+    void setBackgroundPicture(const QImage& picture);
+
+    // Game-time box ("Text1")
+    void setTimeText(const QString& text);
+    QString timeText() const;
+    void setTimeVisible(bool visible);
+    bool isTimeVisible() const;
+
+    /// The pointer shown over `card` from now on (the main window decides on each hover).
+    void setCardCursor(CardIndex card, CardCursor cursor);
+    CardCursor cardCursor(CardIndex card) const;
+
+    // Animation
+    /// Off: every animation places its card at once (tests, the companion's speed).
+    void setAnimationsEnabled(bool enabled);
+    bool animationsEnabled() const { return m_animationsEnabled; }
+    /// Off: queued animations move only through advanceAnimation() (tests).
+    void setAutoAdvance(bool enabled);
+    bool isAnimating() const { return !m_queue.empty(); }
+    int queuedAnimations() const { return static_cast<int>(m_queue.size()); }
+    /// Plays `steps` steps of the queue, one move after another.
+    void advanceAnimation(int steps);
+    /// Puts every queued card at the end of its slide.
+    void finishAnimations();
+
+    // Queries
+    /// Current top-left corner of a card picture in twips (mid-slide while animating).
+    QPoint cardPosition(CardIndex card) const;
+    bool isCardVisible(CardIndex card) const;
+    /// Position in the stacking order: 0 is the back, 51 the front; -1 for an invalid card.
+    int cardZOrder(CardIndex card) const;
+    CardIndex selectedCard() const { return m_selected; }
+    /// The frontmost visible card under `pos` (widget pixels), or NoCard.
+    CardIndex cardAt(const QPoint& pos) const;
+    /// Where a card picture is drawn, in widget pixels.
+    QRectF cardRect(CardIndex card) const;
+    /// Where the frame of free cell 0..3 lies, in widget pixels.
+    QRectF freeCellRect(int index) const;
+    /// Left edge of the table in widget pixels.
+    int tableLeft() const;
+    /// Widget pixels to table twips, and back.
+    QPoint toTwips(const QPoint& pos) const;
+    QPointF toPixels(const QPointF& twips) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    /// A press on a card picture; (x, y) in twips from the card's top-left corner.
+    void cardPressed(int card, Qt::MouseButton button, int x, int y);
+    /// The pointer moved over a card picture.
+    void cardMoved(int card);
+    /// The release ending a press on a card picture (reported to the pressed card).
+    void cardReleased(int card, Qt::MouseButton button);
+    /// A left double-click on a card picture; its second press is not reported as a press.
+    void cardDoubleClicked(int card);
+    /// A left click on the frame of empty free cell 0..3.
+    void freeCellFrameClicked(int index);
+    /// A press on the table surface outside cards and cell frames, in table twips.
+    void tablePressed(Qt::MouseButton button, int x, int y);
+    /// The animation queue ran empty.
+    void animationsFinished();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    struct CardPicture {
+        QPointF position; ///< twips
+        bool visible = false;
+    };
+    struct Animation {
+        CardIndex card = NoCard;
+        QPointF from;
+        QPointF to;
+        int steps = 0;
+        int done = 0;
+    };
+
+    static bool IsCard(CardIndex card) { return card >= 0 && card < CardCount; }
+    void Press(QMouseEvent* event);
+    void FrameTick();
+    void StartFrameTimer();
+    void UpdateCursor();
+    void LayoutTimeBox();
+    void PaintBackground(QPainter& painter);
+    void PaintFrames(QPainter& painter) const;
+    void PaintSelection(QPainter& painter, const QRectF& rect) const;
+    int HomeFrameAt(const QPoint& pos) const;
+    int FreeFrameAt(const QPoint& pos) const;
+    /// A logical coordinate rounded to whole device pixels.
+    qreal Snap(qreal value) const;
+
+    std::array<CardPicture, CardCount> m_cards{};
+    std::array<CardCursor, CardCount> m_cursors{};
+    std::vector<CardIndex> m_order; ///< back to front
+    CardIndex m_selected = NoCard;
+
+    std::deque<Animation> m_queue;
+    bool m_animationsEnabled = true;
+    bool m_autoAdvance = true;
+    QTimer m_frameTimer;
+    QElapsedTimer m_clock;
+    qint64 m_pendingMs = 0;
+
+    int m_colorIndex = BackgroundColours::DefaultColorIndex;
+    BackgroundColours::Rgb m_bottom = 0;
+    BackgroundColours::Rgb m_top = 0;
+    QImage m_picture;
+    QPixmap m_background;
+
+    CardPainter m_cardPainter;
+    QLabel* m_timeBox = nullptr;
+    std::optional<QCursor> m_targetCursor;
+    qreal m_cursorDpr = 0;
+
+    CardIndex m_pressedCard = NoCard;
+    int m_pressedFrame = -1;
+    CardIndex m_hoverCard = NoCard;
+};
+
+} // namespace velmora

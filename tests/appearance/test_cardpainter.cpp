@@ -1,0 +1,105 @@
+#include "appearance/ui/CardPainter.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace velmora;
+
+namespace {
+
+QByteArray Bytes(const QPixmap& pixmap) {
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    return QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                      static_cast<int>(image.sizeInBytes()));
+}
+
+/// Share of the image's pixels close to `colour`.
+double Share(const QImage& image, const QColor& colour) {
+    int hits = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) < 40 &&
+                std::abs(c.green() - colour.green()) < 40 &&
+                std::abs(c.blue() - colour.blue()) < 40) {
+                ++hits;
+            }
+        }
+    }
+    return static_cast<double>(hits) / (image.width() * image.height());
+}
+
+} // namespace
+
+TEST(CardPainter, DrawsFiftyTwoDistinctFacesAtEachPixelRatio) {
+    CardPainter painter;
+    const QSize size(CardPainter::Width, CardPainter::Height);
+    for (qreal dpr : {1.0, 2.0}) {
+        std::set<QByteArray> seen;
+        for (int card = 0; card < CardCount; ++card) {
+            const QPixmap face = painter.Face(static_cast<CardIndex>(card), size, dpr);
+            ASSERT_FALSE(face.isNull()) << card;
+            EXPECT_EQ(face.size(), size * dpr);
+            EXPECT_DOUBLE_EQ(face.devicePixelRatio(), dpr);
+            const QImage image = face.toImage();
+            // Opaque in the middle, transparent outside the rounded corner.
+            EXPECT_EQ(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255);
+            EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+            seen.insert(Bytes(face));
+        }
+        EXPECT_EQ(seen.size(), static_cast<std::size_t>(CardCount)) << "dpr " << dpr;
+    }
+    const QPixmap back = painter.Back(size, 2.0);
+    EXPECT_FALSE(back.isNull());
+    EXPECT_NE(Bytes(back), Bytes(painter.Face(0, size, 2.0)));
+}
+
+TEST(CardPainter, CachesPerCardSizeAndRatio) {
+    CardPainter painter;
+    const QSize size(CardPainter::Width, CardPainter::Height);
+    const QPixmap first = painter.Face(5, size, 1.0);
+    EXPECT_EQ(painter.Face(5, size, 1.0).cacheKey(), first.cacheKey());
+    EXPECT_NE(painter.Face(5, size, 2.0).cacheKey(), first.cacheKey());
+    EXPECT_NE(painter.Face(5, size * 2, 1.0).cacheKey(), first.cacheKey());
+    EXPECT_EQ(painter.CachedCount(), 3);
+    painter.Clear();
+    EXPECT_EQ(painter.CachedCount(), 0);
+
+    EXPECT_TRUE(painter.Face(NoCard, size, 1.0).isNull());
+    EXPECT_TRUE(painter.Face(52, size, 1.0).isNull());
+    EXPECT_TRUE(painter.Face(0, QSize(), 1.0).isNull());
+}
+
+TEST(CardPainter, SuitsTwoAndFourAreRedOneAndThreeBlack) {
+    CardPainter painter;
+    const QSize size(CardPainter::Width, CardPainter::Height);
+    const QColor red = CardPainter::SuitColour(2);
+    const QColor black = CardPainter::SuitColour(1);
+    EXPECT_EQ(CardPainter::SuitColour(4), red);
+    EXPECT_EQ(CardPainter::SuitColour(3), black);
+    EXPECT_NE(red, black);
+    // The tens: pips of the suit colour, none of the other.
+    for (int suit = 1; suit <= 4; ++suit) {
+        const auto ten = static_cast<CardIndex>((suit - 1) * 13 + 9);
+        const QImage image = painter.Face(ten, size, 1.0).toImage();
+        const QColor own = CardPainter::SuitColour(suit);
+        const QColor other = suit % 2 == 0 ? black : red;
+        EXPECT_GT(Share(image, own), 0.05) << "suit " << suit;
+        EXPECT_LT(Share(image, other), 0.005) << "suit " << suit;
+    }
+}
+
+TEST(CardPainter, SuitOutlinesFillTheirBox) {
+    const QRectF box(10, 20, 30, 40);
+    for (int suit = 1; suit <= 4; ++suit) {
+        const QRectF bounds = CardPainter::SuitPath(suit, box).boundingRect();
+        EXPECT_TRUE(box.adjusted(-0.5, -0.5, 0.5, 0.5).contains(bounds)) << suit;
+        EXPECT_GT(bounds.width(), box.width() * 0.7) << suit;
+        EXPECT_GT(bounds.height(), box.height() * 0.9) << suit;
+    }
+    EXPECT_TRUE(CardPainter::SuitPath(0, box).isEmpty());
+}

@@ -1,0 +1,214 @@
+#include "mainwindow/ToolbarIcons.h"
+#include "mainwindow/dlgAbout.h"
+#include "mainwindow/dlgMove.h"
+#include "mainwindow/frmSource.h"
+
+#include "engine/GameState.h"
+#include "engine/cGame.h"
+#include "engine/mPics.h"
+#include "history/GameSession.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+using namespace velmora;
+
+namespace {
+
+class RecordingSound final : public ISoundPort {
+public:
+    void CardMove(int, Location) override {}
+    void PlaySound(int event) override { events.push_back(event); }
+    std::vector<int> events;
+};
+
+QPushButton* Button(QWidget& dialog, const char* name) {
+    return dialog.findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+TEST(dlgMoveDialog, EachButtonGivesItsChoiceAndShowingPlaysEvent17) {
+    RecordingSound sound;
+    dlgMove dialog(&sound);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Move to Empty Column.."));
+    ASSERT_NE(Button(dialog, "cmdSingle"), nullptr);
+    EXPECT_EQ(Button(dialog, "cmdSingle")->text(), QStringLiteral("Move Single Card"));
+    EXPECT_EQ(Button(dialog, "cmdColumn")->text(), QStringLiteral("Move Column"));
+    EXPECT_EQ(Button(dialog, "cmdCancel")->text(), QStringLiteral("Cancel"));
+
+    const std::vector<std::pair<const char*, EmptyColumnChoice>> cases{
+        {"cmdSingle", EmptyColumnChoice::Single},
+        {"cmdColumn", EmptyColumnChoice::Column},
+        {"cmdCancel", EmptyColumnChoice::Cancel}};
+    for (const auto& [name, choice] : cases) {
+        dialog.show();
+        QTest::mouseClick(Button(dialog, name), Qt::LeftButton);
+        EXPECT_FALSE(dialog.isVisible()) << name;
+        EXPECT_EQ(dialog.Choice(), choice) << name;
+    }
+    EXPECT_EQ(sound.events, (std::vector<int>{17, 17, 17}));
+
+    // The close box answers Cancel, even after an earlier Single.
+    dialog.show();
+    QTest::mouseClick(Button(dialog, "cmdSingle"), Qt::LeftButton);
+    dialog.show();
+    dialog.close();
+    EXPECT_EQ(dialog.Choice(), EmptyColumnChoice::Cancel);
+}
+
+TEST(dlgMoveDialog, AskRunsModallyAndReturnsTheAnswer) {
+    RecordingSound sound;
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<dlgMove*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->TargetColumn(), 5);
+        Button(*dialog, "cmdColumn")->click();
+    });
+    EXPECT_EQ(dlgMove::Ask(nullptr, &sound, 5), EmptyColumnChoice::Column);
+    EXPECT_EQ(sound.events, std::vector<int>{17});
+}
+
+class SourceDialog : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        session.StartGame(1);
+        GameState& state = session.State();
+        // Two player moves into free cells; the ace of hearts then goes home by itself.
+        for (int column : {0, 3}) {
+            mPics::PressCard(state, state.Game().GetBottomCardLocation(column));
+            mPics::ClickFreeCellFrame(state, column == 0 ? 0 : 2);
+        }
+        ASSERT_GE(session.Trans().TotalTrans(), 2);
+    }
+
+    frmSource::Context Context() const {
+        return {1, QStringLiteral("Ann Player"), folder.path(),
+                [] { return QStringLiteral("12/5/2026 5:31:02 PM"); }};
+    }
+
+    QTemporaryDir folder;
+    GameSession session;
+    RecordingSound sound;
+};
+
+TEST_F(SourceDialog, ShowsTheMoveListAndPlaysEvent15) {
+    frmSource dialog(session.Trans(), &sound, Context());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Game Source"));
+    EXPECT_EQ(Button(dialog, "Command1")->text(), QStringLiteral("OK"));
+    EXPECT_EQ(Button(dialog, "Command2")->text(), QStringLiteral("Save"));
+    EXPECT_EQ(Button(dialog, "Command3")->text(), QStringLiteral("Cancel"));
+    dialog.show();
+    EXPECT_EQ(sound.events, std::vector<int>{15});
+    auto* text = dialog.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    ASSERT_NE(text, nullptr);
+    const std::string source = session.Trans().CreateSource();
+    EXPECT_EQ(dialog.SourceText(), source);
+    EXPECT_EQ(text->toPlainText().toStdString(), source);
+    EXPECT_TRUE(text->toPlainText().startsWith(QStringLiteral("A1   A8   D3   "))) << source;
+
+    QTest::mouseClick(Button(dialog, "Command3"), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(SourceDialog, SaveWritesTheHeaderAndListWithCrLf) {
+    frmSource dialog(session.Trans(), &sound, Context());
+    QString suggested;
+    const QString path = folder.filePath(QStringLiteral("out.txt"));
+    dialog.setSaveDialog([&](QWidget*, const QString& start) {
+        suggested = start;
+        return path;
+    });
+    dialog.show();
+    QTest::mouseClick(Button(dialog, "Command2"), Qt::LeftButton);
+    EXPECT_EQ(suggested, QDir(folder.path()).filePath(QStringLiteral("1 Source")));
+    EXPECT_TRUE(dialog.isVisible()); // the dialog stays open
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray expected = "Velmora 2003 Source File\r\n"
+                                "*************************\r\n"
+                                " \r\n"
+                                "Created by   : Ann Player\r\n"
+                                "Created Date : 12/5/2026 5:31:02 PM\r\n"
+                                "Game No      : 1\r\n"
+                                " \r\n" +
+                                QByteArray::fromStdString(session.Trans().CreateSource()) + "\r\n";
+    EXPECT_EQ(file.readAll(), expected);
+}
+
+TEST_F(SourceDialog, CancelledOrFailedSavesWriteNothingAndFailuresAreReported) {
+    frmSource dialog(session.Trans(), &sound, Context());
+    QStringList reports;
+    dialog.setErrorReport([&](QWidget*, const QString& message) { reports << message; });
+    dialog.setSaveDialog([](QWidget*, const QString&) { return QString(); });
+    dialog.show();
+    QTest::mouseClick(Button(dialog, "Command2"), Qt::LeftButton);
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(reports.isEmpty());
+
+    const QString bad = folder.filePath(QStringLiteral("missing/folder/out.txt"));
+    dialog.setSaveDialog([&](QWidget*, const QString&) { return bad; });
+    QTest::mouseClick(Button(dialog, "Command2"), Qt::LeftButton);
+    EXPECT_EQ(reports.size(), 1);
+    EXPECT_FALSE(QFile::exists(bad));
+}
+
+TEST(SourceFile, AnEmptyListGivesSevenHeaderLinesAndOneEmptyLine) {
+    const QByteArray bytes =
+        frmSource::FileContents(QStringLiteral("Bo"), QStringLiteral("1/2/2026 3:04:05 AM"), 0, "");
+    EXPECT_EQ(bytes.count("\r\n"), 8);
+    EXPECT_TRUE(bytes.endsWith("Game No      : 0\r\n \r\n\r\n"));
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+}
+
+TEST(dlgAboutBox, HasOneOkButtonThatClosesIt) {
+    dlgAbout dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About Velmora 2003"));
+    EXPECT_EQ(dialog.findChildren<QPushButton*>().size(), 1);
+    dialog.show();
+    QTest::mouseClick(Button(dialog, "cmdOK"), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dlgAbout::Version().isEmpty());
+}
+
+TEST(ToolbarImages, EveryCommandButtonHasItsOwnCrispIcon) {
+    const std::set<int> separators{5, 8, 13, 17, 21, 24};
+    std::set<QByteArray> seen;
+    for (int position = 1; position <= 25; ++position) {
+        const QIcon icon = ToolbarIcon(position);
+        if (position == 1 || separators.contains(position)) {
+            EXPECT_TRUE(icon.isNull()) << position;
+            continue;
+        }
+        ASSERT_FALSE(icon.isNull()) << position;
+        const QPixmap pixmap = icon.pixmap(QSize(24, 24), 2.0);
+        EXPECT_EQ(pixmap.size(), QSize(48, 48)) << position;
+        const QImage normal = pixmap.toImage();
+        const QImage disabled = icon.pixmap(QSize(24, 24), 2.0, QIcon::Disabled).toImage();
+        EXPECT_NE(normal, disabled) << position;
+        seen.insert(QByteArray(reinterpret_cast<const char*>(normal.constBits()),
+                               static_cast<int>(normal.sizeInBytes())));
+    }
+    EXPECT_EQ(seen.size(), 18u);
+    EXPECT_EQ(ToolbarKey(5), QStringLiteral("Sep1"));
+    EXPECT_EQ(ToolbarKey(25), QStringLiteral("Help"));
+    EXPECT_TRUE(ToolbarIcon(QStringLiteral("NoSuchKey")).isNull());
+
+    EXPECT_FALSE(ToolbarImage(ImageTarget, 24, 1.0).isNull());
+    EXPECT_TRUE(ToolbarImage(0, 24, 1.0).isNull());
+    EXPECT_EQ(TargetCursor(1.0).shape(), Qt::BitmapCursor);
+}

@@ -1,0 +1,284 @@
+#include "mainwindow/TableWidget.h"
+
+#include "engine/GameState.h"
+#include "engine/cCards.h"
+#include "engine/cGame.h"
+#include "history/GameSession.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+
+namespace {
+
+class Table : public testing::Test {
+protected:
+    void SetUp() override {
+        table = std::make_unique<TableWidget>();
+        table->setAutoAdvance(false);
+        table->resize(800, 600); // table left edge at (800 - 640) / 2 = 80 pixels
+    }
+
+    /// Places `card` at location `loc` and shows it.
+    void Put(CardIndex card, Location loc) {
+        table->PlaceCard(card, cCards::Left(loc), cCards::Top(loc));
+        table->ShowCard(card, true);
+    }
+
+    QPoint Centre(CardIndex card) const { return table->cardRect(card).center().toPoint(); }
+
+    void Send(QEvent::Type type, QPoint pos, Qt::MouseButton button,
+              Qt::MouseButtons buttons = Qt::NoButton) {
+        QMouseEvent event(type, QPointF(pos), table->mapToGlobal(QPointF(pos)), button, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(table.get(), &event);
+    }
+
+    std::unique_ptr<TableWidget> table;
+};
+
+} // namespace
+
+TEST_F(Table, ConvertsTwipsToPixelsWithTheTableCentred) {
+    EXPECT_EQ(table->objectName(), QStringLiteral("picBack"));
+    EXPECT_EQ(table->tableLeft(), 80);
+
+    // Column 0, row 0 at (60, 1660) twips; 1660 / 15 = 110.7 rounds to 111.
+    Put(0, 0);
+    EXPECT_EQ(table->cardRect(0), QRectF(84, 111, 71, 96));
+    // Free cell 4 at (3300, 60).
+    Put(1, 203);
+    EXPECT_EQ(table->cardRect(1).topLeft(), QPointF(80 + 220, 4));
+    // Home cell 208 at (8440, 60); 8440 / 15 = 562.7.
+    Put(2, 208);
+    EXPECT_EQ(table->cardRect(2).topLeft(), QPointF(80 + 563, 4));
+    // Row 20 of column 7 at (8460, 6780), the lowest slot a column reaches.
+    Put(3, 20 * 8 + 7);
+    EXPECT_EQ(table->cardRect(3).topLeft(), QPointF(80 + 564, 452));
+    EXPECT_EQ(table->cardPosition(3), QPoint(8460, 6780));
+
+    table->resize(600, 600); // narrower than the table: flush left
+    EXPECT_EQ(table->tableLeft(), 0);
+    EXPECT_EQ(table->cardRect(0).topLeft(), QPointF(4, 111));
+    EXPECT_EQ(table->toTwips(QPoint(10, 20)), QPoint(150, 300));
+}
+
+TEST_F(Table, StackingOrderFollowsBringToFrontAndSendToBack) {
+    EXPECT_EQ(table->cardZOrder(0), 0);
+    EXPECT_EQ(table->cardZOrder(51), 51);
+    table->BringToFront(5);
+    EXPECT_EQ(table->cardZOrder(5), 51);
+    EXPECT_EQ(table->cardZOrder(51), 50);
+    EXPECT_EQ(table->cardZOrder(6), 5);
+    table->SendToBack(40);
+    EXPECT_EQ(table->cardZOrder(40), 0);
+    EXPECT_EQ(table->cardZOrder(0), 1);
+    EXPECT_EQ(table->cardZOrder(5), 51);
+    EXPECT_EQ(table->cardZOrder(NoCard), -1);
+    table->BringToFront(NoCard); // ignored
+    table->SendToBack(52);
+    EXPECT_EQ(table->cardZOrder(5), 51);
+}
+
+TEST_F(Table, HitTestingFindsTheFrontmostVisibleCard) {
+    Put(10, 0); // row 0
+    Put(20, 8); // row 1 overlaps the lower part of row 0
+    const QPoint overlap = table->cardRect(20).topLeft().toPoint() + QPoint(30, 5);
+    const QPoint rowZeroOnly = table->cardRect(10).topLeft().toPoint() + QPoint(30, 5);
+    EXPECT_EQ(table->cardAt(overlap), 20);
+    EXPECT_EQ(table->cardAt(rowZeroOnly), 10);
+
+    table->BringToFront(10); // the right-button reveal
+    EXPECT_EQ(table->cardAt(overlap), 10);
+    table->ShowCard(10, false);
+    EXPECT_EQ(table->cardAt(overlap), 20);
+    EXPECT_EQ(table->cardAt(QPoint(5, 300)), NoCard);
+
+    QSignalSpy pressed(table.get(), &TableWidget::cardPressed);
+    QSignalSpy released(table.get(), &TableWidget::cardReleased);
+    Send(QEvent::MouseButtonPress, overlap, Qt::RightButton, Qt::RightButton);
+    Send(QEvent::MouseButtonRelease, QPoint(5, 5), Qt::RightButton); // released elsewhere
+    ASSERT_EQ(pressed.count(), 1);
+    EXPECT_EQ(pressed[0][0].toInt(), 20);
+    EXPECT_EQ(pressed[0][1].value<Qt::MouseButton>(), Qt::RightButton);
+    EXPECT_EQ(pressed[0][2].toInt(), 30 * 15);
+    ASSERT_EQ(released.count(), 1);
+    EXPECT_EQ(released[0][0].toInt(), 20);
+}
+
+TEST_F(Table, PressesOutsideCardsGoToTheTableOrTheFreeCellFrames) {
+    QSignalSpy table_(table.get(), &TableWidget::tablePressed);
+    QSignalSpy frame(table.get(), &TableWidget::freeCellFrameClicked);
+    QSignalSpy card(table.get(), &TableWidget::cardPressed);
+
+    Send(QEvent::MouseButtonPress, QPoint(80 + 100, 200), Qt::LeftButton, Qt::LeftButton);
+    Send(QEvent::MouseButtonRelease, QPoint(80 + 100, 200), Qt::LeftButton);
+    ASSERT_EQ(table_.count(), 1);
+    EXPECT_EQ(table_[0][0].value<Qt::MouseButton>(), Qt::LeftButton);
+    EXPECT_EQ(table_[0][1].toInt(), 1500);
+    EXPECT_EQ(table_[0][2].toInt(), 3000);
+
+    const QPoint freeCell = table->freeCellRect(2).center().toPoint();
+    Send(QEvent::MouseButtonPress, freeCell, Qt::LeftButton, Qt::LeftButton);
+    Send(QEvent::MouseButtonRelease, freeCell, Qt::LeftButton);
+    ASSERT_EQ(frame.count(), 1);
+    EXPECT_EQ(frame[0][0].toInt(), 2);
+
+    // A right click on a frame, a press on a home-cell frame or beside the table: nothing.
+    Send(QEvent::MouseButtonPress, freeCell, Qt::RightButton, Qt::RightButton);
+    Send(QEvent::MouseButtonRelease, freeCell, Qt::RightButton);
+    const QPoint home =
+        (table->toPixels(QPointF(cCards::Left(206), 60)) + QPointF(30, 40)).toPoint();
+    Send(QEvent::MouseButtonPress, home, Qt::LeftButton, Qt::LeftButton);
+    Send(QEvent::MouseButtonRelease, home, Qt::LeftButton);
+    Send(QEvent::MouseButtonPress, QPoint(20, 300), Qt::LeftButton, Qt::LeftButton);
+    Send(QEvent::MouseButtonRelease, QPoint(20, 300), Qt::LeftButton);
+    EXPECT_EQ(frame.count(), 1);
+    EXPECT_EQ(table_.count(), 1);
+
+    // A card lying in the free cell takes the press instead of its frame.
+    Put(7, 202);
+    Send(QEvent::MouseButtonPress, freeCell, Qt::LeftButton, Qt::LeftButton);
+    Send(QEvent::MouseButtonRelease, freeCell, Qt::LeftButton);
+    EXPECT_EQ(frame.count(), 1);
+    ASSERT_EQ(card.count(), 1);
+    EXPECT_EQ(card[0][0].toInt(), 7);
+}
+
+TEST_F(Table, SecondPressOfADoubleClickIsNotAPress) {
+    Put(30, 0);
+    table->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
+    QSignalSpy pressed(table.get(), &TableWidget::cardPressed);
+    QSignalSpy doubled(table.get(), &TableWidget::cardDoubleClicked);
+    QSignalSpy tablePressed(table.get(), &TableWidget::tablePressed);
+
+    // Through the window system, as a real double-click arrives.
+    QTest::mouseDClick(table->windowHandle(), Qt::LeftButton, {}, Centre(30));
+    EXPECT_EQ(pressed.count(), 1);
+    ASSERT_EQ(doubled.count(), 1);
+    EXPECT_EQ(doubled[0][0].toInt(), 30);
+
+    QTest::mouseDClick(table->windowHandle(), Qt::LeftButton, {}, QPoint(300, 400));
+    EXPECT_EQ(tablePressed.count(), 1);
+    EXPECT_EQ(doubled.count(), 1);
+}
+
+TEST_F(Table, AnimationsPlayOneAfterAnotherInTheOrderIssued) {
+    QSignalSpy finished(table.get(), &TableWidget::animationsFinished);
+    table->PlaceCard(1, 0, 0);
+    table->PlaceCard(2, 0, 0);
+    table->AnimateCard(1, 0, 0, 1000, 0, 4);
+    table->AnimateCard(2, 0, 0, 0, 2000, 2);
+    table->AnimateCard(1, 1000, 0, 1000, 800, 2);
+    EXPECT_EQ(table->queuedAnimations(), 3);
+
+    table->advanceAnimation(2);
+    EXPECT_EQ(table->cardPosition(1), QPoint(500, 0));
+    EXPECT_EQ(table->cardPosition(2), QPoint(0, 0));
+    table->advanceAnimation(2);
+    EXPECT_EQ(table->cardPosition(1), QPoint(1000, 0));
+    EXPECT_EQ(table->queuedAnimations(), 2);
+    table->advanceAnimation(1);
+    EXPECT_EQ(table->cardPosition(2), QPoint(0, 1000));
+    EXPECT_EQ(table->cardPosition(1), QPoint(1000, 0));
+    EXPECT_EQ(finished.count(), 0);
+    table->advanceAnimation(10); // more steps than queued
+    EXPECT_EQ(table->cardPosition(2), QPoint(0, 2000));
+    EXPECT_EQ(table->cardPosition(1), QPoint(1000, 800));
+    EXPECT_FALSE(table->isAnimating());
+    EXPECT_EQ(finished.count(), 1);
+}
+
+TEST_F(Table, JumpsAndPlacementsOverrideTheQueue) {
+    table->AnimateCard(4, 0, 0, 600, 600, 1); // one step: at once
+    EXPECT_EQ(table->cardPosition(4), QPoint(600, 600));
+    table->AnimateCard(4, 600, 600, 0, 0, 0);
+    EXPECT_EQ(table->cardPosition(4), QPoint(0, 0));
+    EXPECT_FALSE(table->isAnimating());
+
+    table->AnimateCard(5, 0, 0, 900, 900, 20);
+    table->AnimateCard(6, 0, 0, 300, 300, 20);
+    table->PlaceCard(5, 60, 60); // drops card 5's slide, keeps card 6's
+    EXPECT_EQ(table->queuedAnimations(), 1);
+    EXPECT_EQ(table->cardPosition(5), QPoint(60, 60));
+    table->ShowCards(false); // hiding completes what is queued
+    EXPECT_FALSE(table->isAnimating());
+    EXPECT_EQ(table->cardPosition(6), QPoint(300, 300));
+    EXPECT_FALSE(table->isCardVisible(6));
+
+    table->setAnimationsEnabled(false);
+    table->AnimateCard(7, 0, 0, 1200, 60, 20);
+    EXPECT_EQ(table->cardPosition(7), QPoint(1200, 60));
+    EXPECT_FALSE(table->isAnimating());
+}
+
+TEST_F(Table, ADealtGameEndsWithEveryCardOnItsLocationInColumnOrder) {
+    EnginePorts ports;
+    ports.view = table.get();
+    GameSession session(ports);
+    session.StartGame(1);
+    EXPECT_EQ(table->queuedAnimations(), CardCount);
+    for (int i = 0; i < 1000 && table->isAnimating(); ++i) {
+        table->advanceAnimation(7);
+    }
+    EXPECT_FALSE(table->isAnimating());
+
+    const cGame& game = session.State().Game();
+    for (int card = 0; card < CardCount; ++card) {
+        const Location loc = game.GetLocation(static_cast<CardIndex>(card));
+        EXPECT_TRUE(table->isCardVisible(static_cast<CardIndex>(card)));
+        EXPECT_EQ(table->cardPosition(static_cast<CardIndex>(card)),
+                  QPoint(cCards::Left(loc), cCards::Top(loc)))
+            << "card " << card;
+    }
+    for (int slot = 8; slot < CardCount; ++slot) {
+        const CardIndex below = game.GetCardIndex(static_cast<Location>(slot));
+        const CardIndex above = game.GetCardIndex(static_cast<Location>(slot - 8));
+        EXPECT_GT(table->cardZOrder(below), table->cardZOrder(above)) << "slot " << slot;
+    }
+}
+
+TEST_F(Table, SelectionCursorTimeBoxAndBackground) {
+    table->AttachSelection(12);
+    EXPECT_EQ(table->selectedCard(), 12);
+    table->AttachSelection(NoCard);
+    EXPECT_EQ(table->selectedCard(), NoCard);
+
+    Put(9, 3);
+    QSignalSpy moved(table.get(), &TableWidget::cardMoved);
+    table->setCardCursor(9, TableWidget::CardCursor::Target);
+    Send(QEvent::MouseMove, Centre(9), Qt::NoButton);
+    ASSERT_EQ(moved.count(), 1);
+    EXPECT_EQ(moved[0][0].toInt(), 9);
+    EXPECT_EQ(table->cursor().shape(), Qt::BitmapCursor);
+    Send(QEvent::MouseMove, QPoint(300, 500), Qt::NoButton);
+    EXPECT_EQ(table->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(moved.count(), 1);
+    Send(QEvent::MouseMove, Centre(9), Qt::NoButton);
+    table->setCardCursor(9, TableWidget::CardCursor::Normal);
+    EXPECT_EQ(table->cursor().shape(), Qt::ArrowCursor);
+
+    auto* box = table->findChild<QLabel*>(QStringLiteral("Text1"));
+    ASSERT_NE(box, nullptr);
+    table->setTimeText(QStringLiteral("0:00:00 "));
+    EXPECT_EQ(box->text(), QStringLiteral("0:00:00 "));
+    table->setTimeVisible(false);
+    EXPECT_FALSE(table->isTimeVisible());
+
+    // ColorIndex 7: (143, 188, 139) at the top, black at the bottom, 256 bands.
+    table->resize(800, 512);
+    const QImage shot = table->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(2, 0), QColor(143, 188, 139));
+    EXPECT_EQ(shot.pixelColor(2, 511), QColor(0, 0, 0));
+    EXPECT_EQ(shot.pixelColor(2, 2), shot.pixelColor(2, 3));
+    EXPECT_NE(shot.pixelColor(2, 1), shot.pixelColor(2, 2));
+    table->setColorIndex(15);
+    EXPECT_EQ(table->grab().toImage().pixelColor(2, 0), QColor(128, 0, 0));
+}
