@@ -99,7 +99,9 @@ void cSave::Unfinished(bool value) { SetBool("Unfinished", value); }
 std::int32_t cSave::LastGameTime() const {
     return StoreValue::GetInt32(m_store, Section, Key("LastGameTime"), 0);
 }
-void cSave::LastGameTime(std::int32_t value) { m_store.SaveInt(Section, Key("LastGameTime"), value); }
+void cSave::LastGameTime(std::int32_t value) {
+    m_store.SaveInt(Section, Key("LastGameTime"), value);
+}
 QString cSave::GameStartTime() const { return Moment("GameStartTime"); }
 void cSave::GameStartTime(const QDateTime& value) {
     SetText("GameStartTime", GeneralDate::Format(value));

@@ -108,7 +108,8 @@ QString SoundKey(int event) {
 } // namespace
 
 bool FirstRunRequested(const SettingsStore& store) {
-    return store.IsEmpty() || store.GetInt(QStringLiteral("Install"), QStringLiteral("Fresh"), 0) == 1;
+    return store.IsEmpty() ||
+           store.GetInt(QStringLiteral("Install"), QStringLiteral("Fresh"), 0) == 1;
 }
 
 QString UserFilesFolder(const AppFolders& folders) {

@@ -1,0 +1,53 @@
+// The game window's entry point: the command line is one saved-game path.
+
+#include "appearance/DataFolder.h"
+#include "library/AppFolders.h"
+#include "library/Clock.h"
+#include "library/dlgFileDialogs.h"
+#include "library/dlgMessages.h"
+#include "mainwindow/frmMain.h"
+#include "platform/SettingsStore.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QStringList>
+#include <QTimer>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora 2003"));
+    QApplication::setOrganizationName(QStringLiteral("Velmora 2003"));
+    QApplication::setDesktopFileName(QStringLiteral("velmora2003"));
+
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+
+    velmora::SettingsStore store(velmora::SettingsStore::DefaultFilePath());
+    const velmora::SystemClock clock;
+    velmora::dlgMessages messages;
+    velmora::dlgFileDialogs fileDialogs;
+    velmora::MainWindowContext context{store,
+                                       velmora::AppFolders::ForUser(velmora::DataFolder()),
+                                       clock,
+                                       messages,
+                                       fileDialogs,
+                                       arguments.join(QLatin1Char(' ')),
+                                       true,
+                                       true};
+    velmora::frmMain window(context);
+    if (window.QuitRequested()) {
+        return 0;
+    }
+    window.show();
+
+    // VELMORA_SCREENSHOT=file.png: save a picture of the window once it has settled, then quit
+    // (used by the screenshot check under a virtual display).
+    const QString screenshot = qEnvironmentVariable("VELMORA_SCREENSHOT");
+    if (!screenshot.isEmpty()) {
+        QTimer::singleShot(1500, &window, [&window, screenshot] {
+            window.grab().save(screenshot);
+            window.ExitAtOnce();
+        });
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "scores/PlayerPorts.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QFrame;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTabBar;
+class QTreeWidget;
+
+namespace velmora {
+
+class IClock;
+class IFileDialogs;
+class IMessages;
+class IViewOptions;
+class cOpt;
+class cPlayer;
+class cRecent;
+class cSave;
+class cUser;
+
+/// What the options dialog reads, writes and asks through.
+struct OptionsContext {
+    cOpt& opt;
+    cSave& save;
+    cRecent& recent;
+    cPlayer& player;
+    cUser& user;
+    IMessages& messages;
+    IFileDialogs& fileDialogs;
+    const IClock& clock;
+    /// The main window's bars and layout; null when there is no main window.
+    IViewOptions* view = nullptr;
+};
+
+/// "Velmora 2003 Options": the General, Animation, Autosave and Players pages. OK stores the
+/// first three pages; Cancel stores nothing of them. Clearing the recent lists and adding or
+/// removing players take effect at once.
+class frmOptions : public QDialog, private IPlayerListView {
+    Q_OBJECT
+
+public:
+    explicit frmOptions(const OptionsContext& context, QWidget* parent = nullptr);
+    ~frmOptions() override;
+
+private:
+    QWidget* BuildGeneral();
+    QWidget* BuildAnimation();
+    QWidget* BuildAutosave();
+    QWidget* BuildPlayers();
+
+    void Form_Load();
+    void GeneralInit();
+    void SliderInit();
+    void GetSave();
+    void AutoSave_Change();
+    void TabStrip1_Click(int index);
+    void OKButton_Click();
+    void cmdFlash_Click();
+    void cmdAdd_Click();
+    void cmdRemove_Click();
+    void BrowseInto(QLineEdit* box, const QString& storedFolder);
+
+    void Clear() override;
+    void AddItem(const QString& key, const QString& name, const QString& fullName) override;
+    void SelectLast() override;
+
+    OptionsContext m_context;
+    QTabBar* m_tabStrip = nullptr;
+    std::array<QFrame*, 4> m_frames{};
+    QCheckBox* m_chkFlash = nullptr;
+    QCheckBox* m_chkMessages = nullptr;
+    QCheckBox* m_chkDoubleClick = nullptr;
+    QCheckBox* m_chkUnfinished = nullptr;
+    std::array<QRadioButton*, 3> m_optRange{};
+    QPushButton* m_cmdFlash = nullptr;
+    QSlider* m_sdrFBSpeed = nullptr;
+    QSlider* m_sdrURAllSpeed = nullptr;
+    QSlider* m_sdrURSpeed = nullptr;
+    QSlider* m_sdrCardSpeed = nullptr;
+    QCheckBox* m_chkIncomp = nullptr;
+    QLineEdit* m_txtIncomplete = nullptr;
+    QPushButton* m_cmdIncomplete = nullptr;
+    QCheckBox* m_chkFinish = nullptr;
+    QLineEdit* m_txtFinished = nullptr;
+    QPushButton* m_cmdFinished = nullptr;
+    QCheckBox* m_chkDate = nullptr;
+    QCheckBox* m_chkTime = nullptr;
+    QTreeWidget* m_listView1 = nullptr;
+};
+
+} // namespace velmora

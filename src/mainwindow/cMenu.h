@@ -1,0 +1,103 @@
+#pragma once
+
+#include "library/MainWindowPorts.h"
+#include "mainwindow/MenuWindow.h"
+#include "scores/FinishPorts.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+
+namespace velmora {
+
+class GameSession;
+class ISoundPort;
+class IMessages;
+class IFileDialogs;
+class cOpt;
+class cSave;
+class cRecent;
+class cPlayer;
+class cScore;
+class cTime;
+
+/// The game state of the main window and the one place where commands are dispatched: starts
+/// and ends games (recording lost and won ones), enables the commands and fills the status bar.
+class cMenu final : public IGameFiles, public IFinishActions {
+public:
+    struct Parts {
+        GameSession& session;
+        cOpt& opt;
+        cSave& save;
+        cRecent& recent;
+        cPlayer& player;
+        cScore& score;
+        cTime& time;
+        ISoundPort& sound;
+        IMessages& messages;
+        IFileDialogs& fileDialogs;
+        IMenuWindow& window;
+    };
+
+    explicit cMenu(Parts parts);
+
+    /// A uniform number in [0, 1) for the random new game; reseeded from the clock by default.
+    void SetRandom(std::function<double()> random) { m_random = std::move(random); }
+
+    /// May the current game be given up? Asks while a game is in play; Yes counts it as lost.
+    bool AllowNewGame();
+    /// "New", "Select", "Restart", "Open"; other keys are ignored.
+    void SelectGame(const QString& key) override;
+    /// Every other command key; unknown keys are ignored.
+    void SelectType(const QString& key);
+
+    void NoGame() override;
+    void Game_Started(bool finished);
+    void GameLost();
+    void GameWon() override;
+    void Statusbar_Update();
+    void Update_Menu();
+    void ApplyPlayerChange();
+    /// One tick of `tmrTime`.
+    void TimeTick();
+
+    /// Opens a saved game and enters the state its extension asks; a rejected file changes
+    /// nothing.
+    Result<void> OpenGame(const QString& path);
+
+    /// "Close Game": asks, then counts the game as lost.
+    void CloseGame();
+    /// A recent-games menu entry (slot 1..10).
+    void OpenRecent(int slot);
+    /// Snapshot Position, Undo to Snapshot and Replay All.
+    void Snapshot();
+    void UndoToSnapshot();
+    void ReplayAll();
+    /// A choice in the player list at `position` (1-based).
+    void PlayerChosen(int position);
+
+    /// The enabled state last computed for each command name.
+    const std::map<std::string, bool>& Enabled() const { return m_enabled; }
+
+    // IGameFiles: the game on the table for the Save and Open commands.
+    std::int32_t GameNumber() const override;
+    Result<void> SaveGame(const QString& path) override;
+    Result<void> OpenAndReplay(const QString& path) override;
+
+    /// Commands whose windows are not part of the program yet: always disabled.
+    static bool Unavailable(const std::string& name);
+
+private:
+    void Set(const std::string& name, bool enabled);
+    /// Auto-save (when `enabled`), the score record, then the no-game state.
+    void EndGame(bool won);
+
+    Parts m_p;
+    std::function<double()> m_random;
+    std::map<std::string, bool> m_enabled;
+};
+
+} // namespace velmora

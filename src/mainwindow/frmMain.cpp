@@ -1,0 +1,873 @@
+#include "mainwindow/frmMain.h"
+
+#include "appearance/DataFolder.h"
+#include "appearance/cSound.h"
+#include "engine/cCards.h"
+#include "engine/cGame.h"
+#include "engine/mCheck.h"
+#include "engine/mGame.h"
+#include "engine/mPics.h"
+#include "history/GameSession.h"
+#include "library/Clock.h"
+#include "library/FileDialogs.h"
+#include "library/GeneralDate.h"
+#include "library/Messages.h"
+#include "library/OptEngineOptions.h"
+#include "library/cOpt.h"
+#include "library/cRecent.h"
+#include "library/cSave.h"
+#include "library/frmOptions.h"
+#include "library/mSave.h"
+#include "mainwindow/MenuLayout.h"
+#include "mainwindow/TableWidget.h"
+#include "mainwindow/ToolbarIcons.h"
+#include "mainwindow/cMenu.h"
+#include "mainwindow/dlgAbout.h"
+#include "mainwindow/dlgMove.h"
+#include "mainwindow/frmSource.h"
+#include "platform/SettingsStore.h"
+#include "scores/cFinish.h"
+#include "scores/cPlayer.h"
+#include "scores/cScore.h"
+#include "scores/cTime.h"
+#include "scores/cUser.h"
+#include "scores/dlgFinish.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
+
+namespace velmora {
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+constexpr int MinimumWidthTwips = 9720;
+constexpr int MinimumHeightTwips = 7000;
+
+std::int16_t ToTwips16(int pixels) {
+    const int twips = pixels * TwipsPerPixel;
+    return static_cast<std::int16_t>(std::clamp(twips, 0, 32767));
+}
+
+enum Sound {
+    SoundSessionStart = 1,
+    SoundSessionEnd = 2,
+    SoundOneMove = 11,
+    SoundNoMove = 12,
+};
+
+/// The sound file of an event: the scheme's entry when it names a file, else the default.
+QString SoundFile(const SettingsStore& store, int event) {
+    const QString stored = store.GetSetting(QStringLiteral("Settings"),
+                                            QStringLiteral("Sound") + QString::number(event));
+    if (!stored.isEmpty() && QFileInfo::exists(stored)) {
+        return stored;
+    }
+    return DefaultSoundFile(event);
+}
+
+} // namespace
+
+frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
+    : QMainWindow(parent), m_context(context) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Velmora 2003"));
+    setWindowIcon(ToolbarIcon(QStringLiteral("New")));
+    setMinimumSize(MinimumWidthTwips / TwipsPerPixel, MinimumHeightTwips / TwipsPerPixel);
+
+    m_table = new TableWidget(this);
+    m_table->setAnimationsEnabled(context.animations);
+    m_table->setFocusPolicy(Qt::StrongFocus);
+    setCentralWidget(m_table);
+
+    CreateObjects();
+    BuildMenus();
+    BuildToolbar();
+    BuildStatusBar();
+
+    m_tmGeneral.setInterval(300);
+    m_tmrTime.setInterval(100);
+    m_tmrForward.setInterval(500);
+    m_tmrBackward.setInterval(500);
+    m_tmrFlash.setInterval(500);
+    connect(&m_tmGeneral, &QTimer::timeout, this, &frmMain::GeneralTick);
+    connect(&m_tmrTime, &QTimer::timeout, this, &frmMain::TimeTick);
+    connect(&m_tmrForward, &QTimer::timeout, this, &frmMain::ForwardTick);
+    connect(&m_tmrBackward, &QTimer::timeout, this, &frmMain::BackwardTick);
+    connect(&m_tmrFlash, &QTimer::timeout, this, &frmMain::FlashTick);
+
+    connect(m_table, &TableWidget::cardPressed, this,
+            [this](int card, Qt::MouseButton button, int, int) { CardPressed(card, button); });
+    connect(m_table, &TableWidget::cardReleased, this, &frmMain::CardReleased);
+    connect(m_table, &TableWidget::cardMoved, this, &frmMain::CardMoved);
+    connect(m_table, &TableWidget::cardDoubleClicked, this, &frmMain::CardDoubleClicked);
+    connect(m_table, &TableWidget::freeCellFrameClicked, this, &frmMain::FreeCellClicked);
+    connect(m_table, &TableWidget::tablePressed, this,
+            [this](Qt::MouseButton, int x, int y) { TablePressed(x, y); });
+
+    StartUp();
+    m_tmGeneral.start();
+}
+
+frmMain::~frmMain() {
+    m_tmGeneral.stop();
+    m_tmrTime.stop();
+    m_tmrForward.stop();
+    m_tmrBackward.stop();
+    m_tmrFlash.stop();
+}
+
+void frmMain::CreateObjects() {
+    SettingsStore& store = m_context.store;
+    m_opt = std::make_unique<cOpt>(store, this);
+    m_save = std::make_unique<cSave>(store, m_context.folders, m_context.clock);
+    m_player = std::make_unique<cPlayer>(store, this);
+    m_user = std::make_unique<cUser>(*m_player, m_context.messages, this);
+    m_engineOptions = std::make_unique<OptEngineOptions>(*m_opt);
+    m_sound = std::make_unique<cSound>([&store](int event) { return SoundFile(store, event); });
+
+    EnginePorts ports;
+    ports.view = m_table;
+    ports.sound = m_sound.get();
+    ports.options = m_engineOptions.get();
+    ports.dialogs = this;
+    ports.events = this;
+    m_session = std::make_unique<GameSession>(ports, this);
+    m_time = std::make_unique<cTime>(m_session->State(), *m_save, m_context.clock);
+    m_score = std::make_unique<cScore>(*m_save, *m_player, m_context.clock);
+    m_finish = std::make_unique<cFinish>(store);
+    m_recent = std::make_unique<cRecent>(store, this);
+    m_menu = std::make_unique<cMenu>(cMenu::Parts{*m_session, *m_opt, *m_save, *m_recent,
+                                                  *m_player, *m_score, *m_time, *m_sound,
+                                                  m_context.messages, m_context.fileDialogs,
+                                                  *this});
+    m_table->setColorIndex(store.GetInt(QStringLiteral("Settings"), QStringLiteral("ColorIndex"),
+                                        BackgroundColours::DefaultColorIndex));
+}
+
+void frmMain::BuildMenus() {
+    for (const MenuLayout::Menu& spec : MenuLayout::MenuBar()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromStdString(spec.caption));
+        menu->setObjectName(QString::fromStdString(spec.name));
+        m_actions[QString::fromStdString(spec.name)] = menu->menuAction();
+        for (const MenuLayout::Item& item : spec.items) {
+            if (item.name.empty()) {
+                menu->addSeparator();
+                continue;
+            }
+            const QString name = QString::fromStdString(item.name);
+            if (!item.submenu.empty()) {
+                QMenu* sub = menu->addMenu(QString::fromStdString(item.caption));
+                sub->setObjectName(name);
+                m_actions[name] = sub->menuAction();
+                const bool finished = name == u"mnuComp";
+                for (std::size_t i = 0; i < item.submenu.size(); ++i) {
+                    const MenuLayout::Item& entry = item.submenu[i];
+                    QAction* action = sub->addAction(QString::fromStdString(entry.caption));
+                    const QString entryName = QString::fromStdString(entry.name);
+                    action->setObjectName(entryName);
+                    action->setEnabled(entry.enabled);
+                    m_actions[entryName] = action;
+                    if (i < 5) {
+                        action->setVisible(false);
+                        (finished ? m_recentFinished : m_recentIncomplete)[i] = action;
+                        const int slot = static_cast<int>(i) + 1 + (finished ? 0 : 5);
+                        connect(action, &QAction::triggered, this,
+                                [this, slot] { m_menu->OpenRecent(slot); });
+                    } else {
+                        (finished ? m_recentFinishedNone : m_recentIncompleteNone) = action;
+                    }
+                }
+                continue;
+            }
+            QAction* action = menu->addAction(QString::fromStdString(item.caption));
+            action->setObjectName(name);
+            if (!item.shortcut.empty()) {
+                action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
+            }
+            action->setEnabled(item.enabled && !cMenu::Unavailable(item.name));
+            if (name == u"mnuToolbar" || name == u"mnuStatusbar" || name == u"mnuTimer") {
+                action->setCheckable(true);
+            }
+            m_actions[name] = action;
+            connect(action, &QAction::triggered, this, [this, name] { Command(name); });
+        }
+    }
+}
+
+void frmMain::BuildToolbar() {
+    m_toolbar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setIconSize(QSize(18, 18));
+    for (const MenuLayout::ToolbarButton& button : MenuLayout::Toolbar()) {
+        if (button.position == 1) {
+            m_playerCombo = new QComboBox(m_toolbar);
+            m_playerCombo->setObjectName(QStringLiteral("ImageCombo1"));
+            m_playerCombo->setMinimumWidth(1600 / TwipsPerPixel);
+            m_playerCombo->setToolTip(QStringLiteral("Player"));
+            m_playerCombo->setFocusPolicy(Qt::ClickFocus);
+            m_toolbar->addWidget(m_playerCombo);
+            connect(m_playerCombo, &QComboBox::activated, this, [this](int index) {
+                if (!m_fillingCombo) {
+                    m_menu->PlayerChosen(index + 1);
+                }
+            });
+            continue;
+        }
+        if (button.IsSeparator()) {
+            m_toolbar->addSeparator();
+            continue;
+        }
+        const QString key = QString::fromStdString(button.key);
+        QAction* action =
+            m_toolbar->addAction(ToolbarIcon(key), QString::fromStdString(button.toolTip));
+        action->setObjectName(QStringLiteral("tb") + key);
+        action->setToolTip(QString::fromStdString(button.toolTip));
+        action->setEnabled(!cMenu::Unavailable(button.key));
+        m_toolButtons[button.position] = action;
+        connect(action, &QAction::triggered, this, [this, key] { ToolbarButton(key); });
+    }
+}
+
+void frmMain::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(true);
+    for (int i = 0; i < 5; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("Panel") + QString::number(i + 1));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setMinimumWidth(60);
+        panel->setContentsMargins(4, 0, 4, 0);
+        bar->addPermanentWidget(panel, 1);
+        m_panels[static_cast<std::size_t>(i)] = panel;
+    }
+}
+
+void frmMain::StartUp() {
+    SettingsStore& store = m_context.store;
+    if (mSave::FirstRunRequested(store)) {
+        auto done = mSave::FirstRunSetup(
+            store, m_context.folders, m_context.clock,
+            [this](const QString& name, const QString& fullName, const QString& date) {
+                m_user->AddUser(name, fullName, date);
+            });
+        if (!done) {
+            m_context.messages.Message(QString::fromStdString(done.error().message),
+                                       MessageIcon::Exclamation);
+        }
+    }
+    m_user->ListUserCombo();
+    const QDateTime now = m_context.clock.Now();
+    m_save->SessionStart(now);
+    m_save->GameStartTime(now);
+    m_recent->UpdateRecent();
+    ShowCards(false);
+    RunOpenGame();
+    if (m_quitRequested) {
+        return;
+    }
+    RestorePlacement();
+    ApplyViewOptions();
+    if (m_context.sound) {
+        m_sound->init();
+    }
+    m_sound->PlaySound(SoundSessionStart);
+    m_menu->Update_Menu();
+}
+
+void frmMain::OpenAtStartUp(const QString& path) {
+    if (auto opened = m_menu->OpenGame(path); !opened) {
+        m_context.messages.Message(QString::fromStdString(opened.error().message),
+                                   MessageIcon::Exclamation);
+        m_menu->NoGame();
+    }
+}
+
+void frmMain::RunOpenGame() {
+    const OpenGameDecision decision = m_save->Open_Game(m_context.commandLine, m_context.messages);
+    switch (decision.action) {
+    case OpenGameDecision::Action::NoGame:
+        m_menu->NoGame();
+        return;
+    case OpenGameDecision::Action::ResumeUnfinished:
+        if (auto opened = m_menu->OpenGame(decision.unfinishedFile); !opened) {
+            m_context.messages.Message(QString::fromStdString(opened.error().message),
+                                       MessageIcon::Exclamation);
+            m_menu->NoGame();
+            return;
+        }
+        m_menu->Game_Started(false);
+        return;
+    case OpenGameDecision::Action::OpenFile:
+        OpenAtStartUp(decision.file);
+        return;
+    case OpenGameDecision::Action::GiveUpUnfinishedThenOpen:
+        if (m_menu->OpenGame(decision.unfinishedFile)) {
+            m_menu->GameLost();
+        }
+        OpenAtStartUp(decision.file);
+        return;
+    case OpenGameDecision::Action::Quit:
+        m_quitRequested = true;
+        return;
+    }
+}
+
+void frmMain::RestorePlacement() {
+    if (m_save->Maximized()) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    resize(std::max<int>(m_save->width(), MinimumWidthTwips) / TwipsPerPixel,
+           std::max<int>(m_save->Height(), MinimumHeightTwips) / TwipsPerPixel);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const int halfWidth = area.width() * TwipsPerPixel / 2;
+    const int halfHeight = area.height() * TwipsPerPixel / 2;
+    int left = m_save->Left();
+    int top = m_save->Top();
+    if (left < 1 || left >= halfWidth) {
+        left = 0;
+        m_save->Left(0);
+    }
+    if (top < 1 || top >= halfHeight) {
+        top = 0;
+        m_save->Top(0);
+    }
+    move(area.left() + left / TwipsPerPixel, area.top() + top / TwipsPerPixel);
+}
+
+void frmMain::ApplyViewOptions() {
+    ShowToolbar(m_opt->ShowToolbar() != 0);
+    ShowStatusbar(m_opt->ShowStatusbar() != 0);
+    ShowTimerBox(m_opt->ShowTimer() != 0);
+}
+
+void frmMain::ExitAtOnce() {
+    m_exitAtOnce = true;
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (!m_exitAtOnce && !m_shutDown) {
+        Shutdown();
+    }
+    m_shutDown = true;
+    event->accept();
+}
+
+void frmMain::Shutdown() {
+    m_sound->PlaySound(SoundSessionEnd);
+    if (isMaximized()) {
+        m_save->Maximized(true);
+    } else if (!isMinimized()) {
+        m_save->Maximized(false);
+        m_save->Height(ToTwips16(height()));
+        m_save->width(ToTwips16(width()));
+        m_save->Top(ToTwips16(y()));
+        m_save->Left(ToTwips16(x()));
+    }
+    GameState& state = m_session->State();
+    const bool inPlay = state.GameStarted && !state.Finished;
+    if (m_opt->EnableUnfinished() == 1 && inPlay) {
+        mGame::ClearSelection(state);
+        if (auto saved = m_session->Trans().SaveToFile(m_save->UnfinishedFile().toStdString());
+            !saved) {
+            m_context.messages.Message(QString::fromStdString(saved.error().message),
+                                       MessageIcon::Exclamation);
+            return;
+        }
+        m_save->LastGameTime(m_time->GetGameTime());
+        m_save->Unfinished(true);
+        return;
+    }
+    if (m_opt->EnableUnfinished() == 0 && inPlay) {
+        m_menu->GameLost();
+    }
+    m_save->Unfinished(false);
+    m_save->LastGameTime(0);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+}
+
+QAction* frmMain::Action(const QString& name) const {
+    const auto it = m_actions.find(name);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void frmMain::Command(const QString& name) {
+    static const std::map<QString, QString> gameKeys{{QStringLiteral("mnuNew"), QStringLiteral("New")},
+                                                     {QStringLiteral("mnuSelect"), QStringLiteral("Select")},
+                                                     {QStringLiteral("mnuRestart"), QStringLiteral("Restart")},
+                                                     {QStringLiteral("mnuOpen"), QStringLiteral("Open")}};
+    static const std::map<QString, QString> typeKeys{
+        {QStringLiteral("mnuSave"), QStringLiteral("Save")},
+        {QStringLiteral("mnuUndo"), QStringLiteral("Undo")},
+        {QStringLiteral("mnuRedo"), QStringLiteral("Redo")},
+        {QStringLiteral("mnuUndoall"), QStringLiteral("UndoAll")},
+        {QStringLiteral("mnuRedoall"), QStringLiteral("RedoAll")},
+        {QStringLiteral("mnuBack"), QStringLiteral("ReplayBack")},
+        {QStringLiteral("mnuForward"), QStringLiteral("ReplayForward")},
+        {QStringLiteral("mnuAddFav"), QStringLiteral("AddFav")},
+        {QStringLiteral("mnuOrgFav"), QStringLiteral("OrgFav")},
+        {QStringLiteral("mnuScore"), QStringLiteral("Scoreboard")},
+        {QStringLiteral("mnuOptions"), QStringLiteral("Options")},
+        {QStringLiteral("mnuAbout"), QStringLiteral("About")},
+        {QStringLiteral("mnuContents"), QStringLiteral("Help")}};
+    if (const QAction* action = Action(name); action && !action->isEnabled()) {
+        return;
+    }
+    if (auto it = gameKeys.find(name); it != gameKeys.end()) {
+        m_menu->SelectGame(it->second);
+    } else if (auto type = typeKeys.find(name); type != typeKeys.end()) {
+        m_menu->SelectType(type->second);
+    } else if (name == u"mnuClose") {
+        m_menu->CloseGame();
+    } else if (name == u"mnuExit") {
+        ExitAtOnce();
+    } else if (name == u"mnusnap") {
+        m_menu->Snapshot();
+    } else if (name == u"mnuUndosnap") {
+        m_menu->UndoToSnapshot();
+    } else if (name == u"mnuReplayAll") {
+        m_menu->ReplayAll();
+    } else if (name == u"mnuStop") {
+        m_session->Trans().ReplayStop();
+    } else if (name == u"mnuToolbar") {
+        m_opt->ShowToolbar(m_opt->ShowToolbar() != 0 ? 0 : 1);
+        Relayout();
+    } else if (name == u"mnuStatusbar") {
+        m_opt->ShowStatusbar(m_opt->ShowStatusbar() != 0 ? 0 : 1);
+        Relayout();
+    } else if (name == u"mnuTimer") {
+        m_opt->ShowTimer(m_opt->ShowTimer() != 0 ? 0 : 1);
+    } else if (name == u"mnuSource") {
+        ShowSource();
+    }
+    GeneralTick();
+}
+
+void frmMain::ToolbarButton(const QString& key) {
+    m_menu->SelectType(key);
+    m_menu->SelectGame(key);
+    GeneralTick();
+}
+
+// Timers ------------------------------------------------------------------------------------
+
+void frmMain::GeneralTick() {
+    m_menu->Update_Menu();
+}
+
+void frmMain::TimeTick() {
+    m_menu->TimeTick();
+}
+
+void frmMain::ForwardTick() {
+    m_session->Trans().ForwardStep(m_opt->FwdBackSpeed());
+}
+
+void frmMain::BackwardTick() {
+    m_session->Trans().BackwardStep(m_opt->FwdBackSpeed());
+}
+
+void frmMain::StartFlash(int interval, int ticks) {
+    m_flashTicks = ticks;
+    m_tmrFlash.setInterval(interval);
+    m_flashCount = 0;
+    m_tmrFlash.start();
+    m_panels[2]->setFrameShadow(QFrame::Raised);
+    QApplication::alert(this, interval * (ticks + 1));
+}
+
+void frmMain::FlashTick() {
+    m_inverted = !m_inverted;
+    ++m_inversions;
+    ShowFlashState(m_inverted);
+    ++m_flashCount;
+    if (m_flashCount <= m_flashTicks) {
+        return;
+    }
+    m_tmrFlash.stop();
+    m_inverted = false;
+    ShowFlashState(false);
+    m_panels[2]->setFrameShadow(QFrame::Sunken);
+}
+
+void frmMain::ShowFlashState(bool inverted) {
+    QLabel* panel = m_panels[2];
+    if (inverted) {
+        panel->setStyleSheet(
+            QStringLiteral("QLabel { background: palette(highlight); color: palette(highlighted-text); }"));
+        setWindowTitle(QStringLiteral("\u25B6 ") + m_caption + QStringLiteral(" \u25C0"));
+        return;
+    }
+    panel->setStyleSheet({});
+    setWindowTitle(m_caption);
+}
+
+bool frmMain::FlashRunning() const {
+    return m_tmrFlash.isActive();
+}
+
+bool frmMain::Panel3Raised() const {
+    return m_panels[2]->frameShadow() == QFrame::Raised;
+}
+
+// Pointer ----------------------------------------------------------------------------------
+
+void frmMain::CardPressed(int card, Qt::MouseButton button) {
+    GameState& state = m_session->State();
+    if (m_opt->EnableFlash() == 1 && state.GameStarted && state.SelectedLocation == NoLocation) {
+        const int possible = state.Game().GetPossibleMoves();
+        if (possible == 0) {
+            StartFlash(100, 7);
+            m_sound->PlaySound(SoundNoMove);
+        } else if (possible == 1) {
+            StartFlash(300, 2);
+            m_sound->PlaySound(SoundOneMove);
+        }
+    }
+    m_table->setCardCursor(static_cast<CardIndex>(card), TableWidget::CardCursor::Normal);
+    const Location loc = state.Game().GetLocation(static_cast<CardIndex>(card));
+    if (button == Qt::LeftButton) {
+        mPics::PressCard(state, loc);
+    } else if (button == Qt::RightButton && loc >= 0 && loc < 200) {
+        m_table->BringToFront(static_cast<CardIndex>(card));
+    }
+    GeneralTick();
+}
+
+void frmMain::CardReleased(int card, Qt::MouseButton button) {
+    GameState& state = m_session->State();
+    const Location loc = state.Game().GetLocation(static_cast<CardIndex>(card));
+    if (button != Qt::RightButton || loc < 0 || loc >= 200) {
+        return;
+    }
+    cCards& cards = state.Cards();
+    const int x = cards.GetPositionx(loc);
+    const int y = cards.GetPositiony(loc);
+    for (int row = y; row >= 0; --row) {
+        const CardIndex c = state.Game().GetCardIndex(cCards::GetLocation(x, row));
+        if (c >= 0) {
+            m_table->SendToBack(c);
+        }
+    }
+}
+
+void frmMain::CardMoved(int card) {
+    GameState& state = m_session->State();
+    const int freeSpace = mGame::GetFreeSpace(state);
+    const Location loc = state.Game().GetLocation(static_cast<CardIndex>(card));
+    auto cursor = TableWidget::CardCursor::Normal;
+    if (loc >= 0 && loc < 200 && state.GameStarted && state.SelectedLocation != NoLocation) {
+        const int k = mCheck::CountMovable(state, state.SelectedLocation, loc);
+        if (k >= 1 && freeSpace >= k - 1) {
+            cursor = TableWidget::CardCursor::Target;
+        }
+    }
+    m_table->setCardCursor(static_cast<CardIndex>(card), cursor);
+}
+
+void frmMain::CardDoubleClicked(int card) {
+    GameState& state = m_session->State();
+    const Location loc = state.Game().GetLocation(static_cast<CardIndex>(card));
+    if (state.Cards().GetStatus(loc) == 1) {
+        mPics::DoubleClickCard(state, loc);
+    }
+    GeneralTick();
+}
+
+void frmMain::FreeCellClicked(int index) {
+    mPics::ClickFreeCellFrame(m_session->State(), index);
+    GeneralTick();
+}
+
+void frmMain::TablePressed(int x, int y) {
+    mPics::PressTable(m_session->State(), x, y);
+    GeneralTick();
+}
+
+// IMenuWindow -------------------------------------------------------------------------------
+
+void frmMain::SetCaption(const QString& caption) {
+    m_caption = caption;
+    setWindowTitle(caption);
+}
+
+void frmMain::SetCaption(const std::string& caption) {
+    SetCaption(QString::fromStdString(caption));
+}
+
+void frmMain::ShowCards(bool visible) {
+    m_table->ShowCards(visible);
+}
+
+void frmMain::SetTimeText(const QString& text) {
+    m_table->setTimeText(text);
+}
+
+void frmMain::SetPanelText(int panel, const QString& text) {
+    if (panel >= 1 && panel <= 5) {
+        m_panels[static_cast<std::size_t>(panel - 1)]->setText(text);
+    }
+}
+
+void frmMain::SetTimeTimer(bool running) {
+    if (running) {
+        m_tmrTime.start();
+    } else {
+        m_tmrTime.stop();
+    }
+}
+
+bool frmMain::ReplayRunning() const {
+    return m_tmrForward.isActive() || m_tmrBackward.isActive();
+}
+
+void frmMain::SetEnabled(const std::string& name, bool enabled) {
+    if (QAction* action = Action(QString::fromStdString(name))) {
+        action->setEnabled(enabled);
+    }
+    for (const auto& [position, button] : m_toolButtons) {
+        if (MenuLayout::FollowedMenuItem(position) == name) {
+            button->setEnabled(enabled);
+        }
+    }
+}
+
+void frmMain::SelectPlayerPosition(int position) {
+    SelectPosition(position);
+}
+
+QString frmMain::PlayerAt(int position) const {
+    return m_playerCombo->itemText(position - 1);
+}
+
+void frmMain::FocusTable() {
+    m_table->setFocus();
+}
+
+void frmMain::ShowOptions() {
+    frmOptions dialog(OptionsContext{*m_opt, *m_save, *m_recent, *m_player, *m_user,
+                                     m_context.messages, m_context.fileDialogs, m_context.clock,
+                                     this},
+                      this);
+    dialog.exec();
+}
+
+void frmMain::ShowSource() {
+    const GameState& state = m_session->State();
+    frmSource::Context context;
+    context.gameNumber = state.GameNumber;
+    context.playerName = m_player->GetName(m_player->GetCurrentPlayerIndex());
+    context.exportFolder = m_save->ExportFolder();
+    const IClock& clock = m_context.clock;
+    context.dateText = [&clock] { return GeneralDate::Format(clock.Now()); };
+    frmSource dialog(m_session->Trans(), m_sound.get(), context, this);
+    IFileDialogs& files = m_context.fileDialogs;
+    dialog.setSaveDialog([&files](QWidget*, const QString& suggested) {
+        const QFileInfo info(suggested);
+        return files.SaveFileName(info.absolutePath(), info.fileName(), QStringLiteral(".txt"),
+                                  QStringLiteral("Text File (*.txt)|*.txt"));
+    });
+    dialog.exec();
+}
+
+void frmMain::ShowAbout() {
+    dlgAbout dialog(this);
+    dialog.exec();
+}
+
+void frmMain::ShowHelp() {
+    auto* help = findChild<QDialog*>(QStringLiteral("frmHelp"));
+    if (!help) {
+        help = new QDialog(this);
+        help->setObjectName(QStringLiteral("frmHelp"));
+        help->setWindowTitle(QStringLiteral("Velmora 2003 Help"));
+        auto* layout = new QVBoxLayout(help);
+        auto* browser = new QTextBrowser(help);
+        browser->setObjectName(QStringLiteral("txtHelp"));
+        browser->setOpenExternalLinks(true);
+        browser->setSource(QUrl::fromLocalFile(DataFolder() + QStringLiteral("/help.html")));
+        layout->addWidget(browser);
+        help->resize(640, 560);
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
+// IViewOptions ------------------------------------------------------------------------------
+
+void frmMain::ShowTimerBox(bool visible) {
+    m_table->setTimeVisible(visible);
+    if (QAction* action = Action(QStringLiteral("mnuTimer"))) {
+        action->setChecked(visible);
+    }
+}
+
+void frmMain::ShowStatusbar(bool visible) {
+    statusBar()->setVisible(visible);
+    if (QAction* action = Action(QStringLiteral("mnuStatusbar"))) {
+        action->setChecked(visible);
+    }
+}
+
+void frmMain::ShowToolbar(bool visible) {
+    m_toolbar->setVisible(visible);
+    if (QAction* action = Action(QStringLiteral("mnuToolbar"))) {
+        action->setChecked(visible);
+    }
+}
+
+void frmMain::SetReplayInterval(int milliseconds) {
+    m_tmrForward.setInterval(milliseconds);
+    m_tmrBackward.setInterval(milliseconds);
+}
+
+void frmMain::Relayout() {
+    m_table->update();
+}
+
+// IRecentMenus ------------------------------------------------------------------------------
+
+void frmMain::ShowRecentMenus(const RecentMenus& menus) {
+    for (std::size_t i = 0; i < 5; ++i) {
+        m_recentFinished[i]->setText(menus.finished[i].caption);
+        m_recentFinished[i]->setVisible(menus.finished[i].visible);
+        m_recentIncomplete[i]->setText(menus.incomplete[i].caption);
+        m_recentIncomplete[i]->setVisible(menus.incomplete[i].visible);
+    }
+    m_recentFinishedNone->setVisible(menus.finishedNoneVisible);
+    m_recentIncompleteNone->setVisible(menus.incompleteNoneVisible);
+}
+
+// IPlayerCombo ------------------------------------------------------------------------------
+
+void frmMain::Clear() {
+    m_fillingCombo = true;
+    m_playerCombo->clear();
+    m_fillingCombo = false;
+}
+
+void frmMain::AddItem(const QString& name) {
+    m_fillingCombo = true;
+    m_playerCombo->addItem(name);
+    m_fillingCombo = false;
+}
+
+void frmMain::SelectPosition(int position) {
+    m_fillingCombo = true;
+    m_playerCombo->setCurrentIndex(position >= 1 && position <= m_playerCombo->count()
+                                       ? position - 1
+                                       : -1);
+    m_fillingCombo = false;
+}
+
+QString frmMain::SelectedText() const {
+    return m_playerCombo->currentText();
+}
+
+// IGameEvents -------------------------------------------------------------------------------
+
+void frmMain::GameStarting(std::int32_t gameNumber, bool keepHistory) {
+    SetTimeTimer(true);
+    SetStopEnabled(false);
+    if (!keepHistory) {
+        if (auto file = m_save->OnGameStarting(gameNumber, keepHistory)) {
+            m_currentGameFile = *file;
+        }
+    }
+}
+
+void frmMain::StatusChanged() {
+    if (m_menu) {
+        m_menu->Statusbar_Update();
+    }
+}
+
+void frmMain::GameWon() {
+    // The won test runs deep inside a move; the dialog may start another game, so it opens
+    // once the move has finished.
+    if (m_finishPending) {
+        return;
+    }
+    m_finishPending = true;
+    QTimer::singleShot(0, this, &frmMain::ShowFinish);
+}
+
+void frmMain::ShowFinish() {
+    m_finishPending = false;
+    m_table->finishAnimations();
+    emit finishDialogOpening();
+    dlgFinish dialog(FinishContext{*m_finish, *m_save, *m_recent, m_session->State().GameNumber,
+                                   m_player->GetName(m_player->GetCurrentPlayerIndex()),
+                                   m_context.fileDialogs, m_context.messages, m_sound.get(),
+                                   *m_menu},
+                     this);
+    dialog.exec();
+    GeneralTick();
+}
+
+// IReplayControl ----------------------------------------------------------------------------
+
+void frmMain::SetStopEnabled(bool enabled) {
+    SetEnabled("mnuStop", enabled);
+}
+
+void frmMain::SetForwardTimer(bool running) {
+    if (running) {
+        m_tmrForward.start();
+    } else {
+        m_tmrForward.stop();
+    }
+}
+
+void frmMain::SetBackwardTimer(bool running) {
+    if (running) {
+        m_tmrBackward.start();
+    } else {
+        m_tmrBackward.stop();
+    }
+}
+
+// IPlayerDialogs ----------------------------------------------------------------------------
+
+void frmMain::ShowMessage(const std::string& text) {
+    m_context.messages.Message(QString::fromStdString(text), MessageIcon::Information);
+}
+
+EmptyColumnChoice frmMain::AskEmptyColumn(int targetColumn) {
+    if (m_answerEmptyColumn) {
+        return m_answerEmptyColumn(targetColumn);
+    }
+    return dlgMove::Ask(this, m_sound.get(), targetColumn);
+}
+
+} // namespace velmora

@@ -1,0 +1,229 @@
+#pragma once
+
+#include "engine/Ports.h"
+#include "history/HistoryPorts.h"
+#include "library/AppFolders.h"
+#include "library/MainWindowPorts.h"
+#include "mainwindow/MenuWindow.h"
+#include "scores/PlayerPorts.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace velmora {
+
+class GameSession;
+class IClock;
+class IFileDialogs;
+class IMessages;
+class OptEngineOptions;
+class SettingsStore;
+class TableWidget;
+class cFinish;
+class cMenu;
+class cOpt;
+class cPlayer;
+class cRecent;
+class cSave;
+class cScore;
+class cSound;
+class cTime;
+class cUser;
+
+/// What the main window is built from: the store, the folders, the clock and the ports through
+/// which it asks the player. Tests pass fakes and switch animations off.
+struct MainWindowContext {
+    SettingsStore& store;
+    AppFolders folders;
+    const IClock& clock;
+    IMessages& messages;
+    IFileDialogs& fileDialogs;
+    /// The whole command-line argument text: one saved-game path, or empty.
+    QString commandLine;
+    bool animations = true;
+    bool sound = true;
+};
+
+/// The game window: menu bar, toolbar with the player list, the table and the status bar.
+/// Runs the start-up in its constructor and the shutdown when it is closed.
+class frmMain final : public QMainWindow,
+                      public IMenuWindow,
+                      public IViewOptions,
+                      public IRecentMenus,
+                      public IPlayerCombo,
+                      public IGameEvents,
+                      public IReplayControl,
+                      public IPlayerDialogs {
+    Q_OBJECT
+public:
+    explicit frmMain(const MainWindowContext& context, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    /// True when the start-up question was answered No: the program ends without showing.
+    bool QuitRequested() const { return m_quitRequested; }
+
+    GameSession& Session() { return *m_session; }
+    cMenu& Menu() { return *m_menu; }
+    TableWidget& Table() { return *m_table; }
+    cOpt& Opt() { return *m_opt; }
+    cSave& Save() { return *m_save; }
+
+    /// How the empty-column question is answered (by dlgMove unless a test replaces it).
+    void SetEmptyColumnAnswer(std::function<EmptyColumnChoice(int column)> answer) {
+        m_answerEmptyColumn = std::move(answer);
+    }
+
+    // Timer ticks, public so tests can drive them without waiting.
+    void GeneralTick();
+    void TimeTick();
+    void ForwardTick();
+    void BackwardTick();
+    void FlashTick();
+
+    /// The warning flash: `ticks` inversions at `interval` ms, panel 3 raised meanwhile.
+    void StartFlash(int interval, int ticks);
+    bool FlashRunning() const;
+    int FlashCount() const { return m_flashCount; }
+    /// How many times the title has been shown inverted since start.
+    int TitleInversions() const { return m_inversions; }
+    bool Panel3Raised() const;
+
+    /// Runs a command by its menu objectName, as a click on the menu item does.
+    void Command(const QString& name);
+    QAction* Action(const QString& name) const;
+
+    // IMenuWindow
+    void SetCaption(const QString& caption) override;
+    void ShowCards(bool visible) override;
+    void SetTimeText(const QString& text) override;
+    void SetPanelText(int panel, const QString& text) override;
+    void SetTimeTimer(bool running) override;
+    bool ReplayRunning() const override;
+    void SetEnabled(const std::string& name, bool enabled) override;
+    void SelectPlayerPosition(int position) override;
+    QString PlayerAt(int position) const override;
+    void FocusTable() override;
+    void ShowOptions() override;
+    void ShowSource() override;
+    void ShowAbout() override;
+    void ShowHelp() override;
+
+    /// Closes at once with none of the shutdown steps (the Exit command).
+    void ExitAtOnce();
+
+signals:
+    /// The end-of-game dialog is about to open (tests answer it).
+    void finishDialogOpening();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // IViewOptions
+    void ShowTimerBox(bool visible) override;
+    void ShowStatusbar(bool visible) override;
+    void ShowToolbar(bool visible) override;
+    void SetReplayInterval(int milliseconds) override;
+    void Relayout() override;
+    // IRecentMenus
+    void ShowRecentMenus(const RecentMenus& menus) override;
+    // IPlayerCombo
+    void Clear() override;
+    void AddItem(const QString& name) override;
+    void SelectPosition(int position) override;
+    QString SelectedText() const override;
+    // IGameEvents
+    void GameStarting(std::int32_t gameNumber, bool keepHistory) override;
+    void StatusChanged() override;
+    void GameWon() override;
+    void SetCaption(const std::string& caption) override;
+    // IReplayControl
+    void SetStopEnabled(bool enabled) override;
+    void SetForwardTimer(bool running) override;
+    void SetBackwardTimer(bool running) override;
+    // IPlayerDialogs
+    void ShowMessage(const std::string& text) override;
+    EmptyColumnChoice AskEmptyColumn(int targetColumn) override;
+
+    void CreateObjects();
+    void BuildMenus();
+    void BuildToolbar();
+    void BuildStatusBar();
+    void StartUp();
+    void RunOpenGame();
+    void RestorePlacement();
+    void ApplyViewOptions();
+    void Shutdown();
+    void ShowFinish();
+    void OpenAtStartUp(const QString& path);
+
+    void CardPressed(int card, Qt::MouseButton button);
+    void CardReleased(int card, Qt::MouseButton button);
+    void CardMoved(int card);
+    void CardDoubleClicked(int card);
+    void FreeCellClicked(int index);
+    void TablePressed(int x, int y);
+    void ToolbarButton(const QString& key);
+    void ShowFlashState(bool inverted);
+
+    MainWindowContext m_context;
+    bool m_quitRequested = false;
+    bool m_exitAtOnce = false;
+    bool m_shutDown = false;
+    bool m_finishPending = false;
+
+    std::unique_ptr<cOpt> m_opt;
+    std::unique_ptr<cSave> m_save;
+    std::unique_ptr<cPlayer> m_player;
+    std::unique_ptr<cUser> m_user;
+    std::unique_ptr<GameSession> m_session;
+    std::unique_ptr<cTime> m_time;
+    std::unique_ptr<cScore> m_score;
+    std::unique_ptr<cFinish> m_finish;
+    std::unique_ptr<cRecent> m_recent;
+    std::unique_ptr<cSound> m_sound;
+    std::unique_ptr<OptEngineOptions> m_engineOptions;
+    std::unique_ptr<cMenu> m_menu;
+
+    TableWidget* m_table = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    QComboBox* m_playerCombo = nullptr;
+    std::array<QLabel*, 5> m_panels{};
+    std::map<QString, QAction*> m_actions;
+    std::map<int, QAction*> m_toolButtons;
+    std::array<QAction*, 5> m_recentFinished{};
+    std::array<QAction*, 5> m_recentIncomplete{};
+    QAction* m_recentFinishedNone = nullptr;
+    QAction* m_recentIncompleteNone = nullptr;
+
+    QTimer m_tmGeneral;
+    QTimer m_tmrTime;
+    QTimer m_tmrForward;
+    QTimer m_tmrBackward;
+    QTimer m_tmrFlash;
+    int m_flashCount = 0;
+    int m_flashTicks = 0;
+    int m_inversions = 0;
+    bool m_inverted = false;
+    QString m_caption;
+    QString m_currentGameFile;
+    bool m_fillingCombo = false;
+
+    std::function<EmptyColumnChoice(int)> m_answerEmptyColumn;
+};
+
+} // namespace velmora

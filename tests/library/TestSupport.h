@@ -1,0 +1,200 @@
+#pragma once
+
+#include "library/AppFolders.h"
+#include "library/Clock.h"
+#include "library/FileDialogs.h"
+#include "library/MainWindowPorts.h"
+#include "library/Messages.h"
+#include "platform/SettingsStore.h"
+#include "scores/PlayerPorts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << '[' << list.join(QStringLiteral(" | ")).toStdString() << ']';
+}
+
+namespace velmora::test {
+
+class FakeClock final : public IClock {
+public:
+    QDateTime now{QDate(2026, 12, 5), QTime(17, 20, 0)};
+    QDateTime Now() const override { return now; }
+    void Advance(qint64 seconds) { now = now.addSecs(seconds); }
+};
+
+/// Records every box; questions are answered with `answer`.
+class FakeMessages final : public IMessages {
+public:
+    struct Box {
+        QString text;
+        MessageIcon icon;
+        QString title;
+        bool question;
+    };
+    std::vector<Box> boxes;
+    bool answer = true;
+
+    void Message(const QString& text, MessageIcon icon, const QString& title) override {
+        boxes.push_back({text, icon, title, false});
+    }
+    bool Ask(const QString& text, MessageIcon icon, const QString& title) override {
+        boxes.push_back({text, icon, title, true});
+        return answer;
+    }
+    QString Last() const { return boxes.empty() ? QString() : boxes.back().text; }
+};
+
+class FakeCombo final : public IPlayerCombo {
+public:
+    QStringList items;
+    int selected = 0; ///< 1-based, 0 = none
+
+    void Clear() override {
+        items.clear();
+        selected = 0;
+    }
+    void AddItem(const QString& name) override { items << name; }
+    void SelectPosition(int position) override {
+        selected = position >= 1 && position <= items.size() ? position : 0;
+    }
+    QString SelectedText() const override { return selected ? items[selected - 1] : QString(); }
+};
+
+class FakeListView final : public IPlayerListView {
+public:
+    struct Row {
+        QString key, name, fullName;
+    };
+    std::vector<Row> rows;
+    int selected = -1;
+    int refills = 0;
+
+    void Clear() override {
+        rows.clear();
+        selected = -1;
+        ++refills;
+    }
+    void AddItem(const QString& key, const QString& name, const QString& fullName) override {
+        rows.push_back({key, name, fullName});
+    }
+    void SelectLast() override { selected = static_cast<int>(rows.size()) - 1; }
+};
+
+class FakeFileDialogs final : public IFileDialogs {
+public:
+    QString answer;
+    QString lastStart, lastName, lastExtension, lastFilter, lastTitle;
+
+    QString SaveFileName(const QString& startFolder, const QString& fileName,
+                         const QString& defaultExtension, const QString& filter) override {
+        lastStart = startFolder;
+        lastName = fileName;
+        lastExtension = defaultExtension;
+        lastFilter = filter;
+        return answer;
+    }
+    QString OpenFileName(const QString& startFolder, const QString& filter) override {
+        lastStart = startFolder;
+        lastFilter = filter;
+        return answer;
+    }
+    QString BrowseForFolder(const QString& title, const QString& startFolder) override {
+        lastTitle = title;
+        lastStart = startFolder;
+        return answer;
+    }
+};
+
+class FakeGameFiles final : public IGameFiles {
+public:
+    std::int32_t number = 12345;
+    bool fail = false;
+    QStringList saved, opened;
+
+    std::int32_t GameNumber() const override { return number; }
+    Result<void> SaveGame(const QString& path) override {
+        if (fail) {
+            return Fail("Cannot save");
+        }
+        saved << path;
+        return {};
+    }
+    Result<void> OpenAndReplay(const QString& path) override {
+        if (fail) {
+            return Fail("Bad file");
+        }
+        opened << path;
+        return {};
+    }
+};
+
+class FakeRecentMenus final : public IRecentMenus {
+public:
+    RecentMenus last;
+    int rebuilds = 0;
+    void ShowRecentMenus(const RecentMenus& menus) override {
+        last = menus;
+        ++rebuilds;
+    }
+};
+
+class FakeView final : public IViewOptions {
+public:
+    QStringList calls;
+    void ShowTimerBox(bool v) override { calls << QStringLiteral("timer %1").arg(v); }
+    void ShowStatusbar(bool v) override { calls << QStringLiteral("statusbar %1").arg(v); }
+    void ShowToolbar(bool v) override { calls << QStringLiteral("toolbar %1").arg(v); }
+    void SetReplayInterval(int ms) override { calls << QStringLiteral("interval %1").arg(ms); }
+    void Relayout() override { calls << QStringLiteral("relayout"); }
+};
+
+/// A temporary home: a settings file and program and user data folders, never the real ones.
+class TempHome : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        ASSERT_TRUE(dir.isValid());
+        folders.programFolder = dir.filePath(QStringLiteral("program"));
+        folders.userDataFolder = dir.filePath(QStringLiteral("data"));
+        folders.programFile = dir.filePath(QStringLiteral("bin/velmora2003"));
+        folders.updateDesktopDatabases = false;
+        QDir().mkpath(folders.programFolder);
+        QDir().mkpath(folders.userDataFolder);
+        store = std::make_unique<SettingsStore>(StorePath());
+    }
+
+    QString StorePath() const { return dir.filePath(QStringLiteral("config/Velmora 2003.ini")); }
+    /// A second store over the same file: what a later read from disk sees.
+    SettingsStore Reopened() const { return SettingsStore(StorePath()); }
+    QString Path(const QString& relative) const { return dir.filePath(relative); }
+
+    static QByteArray ReadAll(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void Touch(const QString& path) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+
+    QTemporaryDir dir;
+    AppFolders folders;
+    std::unique_ptr<SettingsStore> store;
+    FakeClock clock;
+};
+
+} // namespace velmora::test

@@ -1,0 +1,179 @@
+#include "TestSupport.h"
+
+#include "library/GeneralDate.h"
+#include "library/Rounding.h"
+#include "library/cOpt.h"
+#include "library/cRecent.h"
+#include "library/cSave.h"
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+class StoreTest : public TempHome {};
+
+TEST_F(StoreTest, FreshStoreReadsEveryDefaultAndCreatesNothing) {
+    cOpt opt(*store);
+    cSave save(*store, folders, clock);
+    cRecent recent(*store);
+
+    EXPECT_EQ(opt.TabIndex(), 1);
+    EXPECT_EQ(opt.RandomIndex(), 3);
+    EXPECT_EQ(opt.EnableFlash(), 1);
+    EXPECT_EQ(opt.AllowDoubleClick(), 1);
+    EXPECT_EQ(opt.EnableUnfinished(), 1);
+    EXPECT_EQ(opt.ShowTimer(), 1);
+    EXPECT_EQ(opt.ShowStatusbar(), 1);
+    EXPECT_EQ(opt.ShowToolbar(), 1);
+    EXPECT_EQ(opt.ShowMessages(), 1);
+    EXPECT_EQ(opt.FwdBackSpeed(), 30);
+    EXPECT_EQ(opt.UndoRedoAllSpeed(), 5);
+    EXPECT_EQ(opt.UndoRedoSpeed(), 10);
+    EXPECT_EQ(opt.CardSpeed(), 20);
+
+    const QString program = folders.programFolder;
+    EXPECT_EQ(save.ScoreFile(), program + "/Velmora2003.sre");
+    EXPECT_EQ(save.InStallFolder(), program);
+    EXPECT_EQ(save.UserFolder(), program + "/User Files");
+    EXPECT_EQ(save.FavFolder(), program + "/Favorites");
+    EXPECT_EQ(save.FavDefFolder(), program + "/Favorites/Easy Games");
+    EXPECT_EQ(save.SaveFolder(), program + "/Saved Games");
+    EXPECT_EQ(save.ExportFolder(), program + "/Exported Files");
+    EXPECT_EQ(save.IncompleteDir(), program);
+    EXPECT_EQ(save.FinishedDir(), program);
+    EXPECT_EQ(save.InCompleteSave(), 0);
+    EXPECT_EQ(save.FinishedSave(), 1);
+    EXPECT_EQ(save.IncludeDate(), 1);
+    EXPECT_EQ(save.IncludeTime(), 1);
+    EXPECT_FALSE(save.Unfinished());
+    EXPECT_EQ(save.LastGameTime(), 0);
+    EXPECT_EQ(save.GameStartTime(), "12/5/2026 5:20:00 PM");
+    EXPECT_EQ(save.SessionStart(), "12/5/2026 5:20:00 PM");
+    EXPECT_FALSE(save.SnapShot());
+    EXPECT_EQ(save.SnapShotValue(), 0);
+    EXPECT_EQ(save.LastExportedDate(), "None");
+    EXPECT_EQ(save.LastExportedFile(), "None");
+    EXPECT_EQ(save.GeneralClearedDate(), "None");
+    EXPECT_EQ(save.GlobalClearedDate(), "None");
+    EXPECT_EQ(save.width(), 9720);
+    EXPECT_EQ(save.Height(), 7000);
+    EXPECT_EQ(save.Top(), 0);
+    EXPECT_EQ(save.Left(), 0);
+    EXPECT_FALSE(save.Maximized());
+    EXPECT_EQ(recent.GetRecent(4), "");
+    EXPECT_EQ(recent.GetRecent(9), "");
+
+    EXPECT_TRUE(store->IsEmpty());
+    EXPECT_FALSE(QFile::exists(StorePath()));
+}
+
+TEST_F(StoreTest, SectionsAndKeysMatchWithoutRegardToCase) {
+    cSave save(*store, folders, clock);
+    save.IncludeDate(0);
+    EXPECT_EQ(store->GetSetting("save", "includedate", "1"), "0");
+    store->SaveSetting("SAVE", "INCOMPLETESAVE", "1");
+    EXPECT_EQ(save.InCompleteSave(), 1);
+    EXPECT_EQ(store->Sections().size(), 1);
+    save.width(8000);
+    EXPECT_EQ(Reopened().GetSetting("Save", "Width"), "8000");
+}
+
+TEST_F(StoreTest, BooleansAreWordsAndReadFromNumbers) {
+    cSave save(*store, folders, clock);
+    save.Maximized(true);
+    EXPECT_EQ(Reopened().GetSetting("Save", "Maximized"), "True");
+    EXPECT_TRUE(save.Maximized());
+    save.Unfinished(false);
+    EXPECT_EQ(store->GetSetting("Save", "Unfinished"), "False");
+    store->SaveSetting("Save", "SnapShot", "-1");
+    EXPECT_TRUE(save.SnapShot());
+    store->SaveSetting("Save", "SnapShot", "0");
+    EXPECT_FALSE(save.SnapShot());
+}
+
+TEST_F(StoreTest, UnparsableValuesReadAsTheirDefaults) {
+    cOpt opt(*store);
+    cSave save(*store, folders, clock);
+    store->SaveSetting("Options", "CardSpeed", "fast");
+    store->SaveSetting("Options", "RandomIndex", "70000");
+    store->SaveSetting("Save", "LastGameTime", "12x");
+    store->SaveSetting("Save", "Maximized", "perhaps");
+    store->SaveSetting("Save", "GameStartTime", "yesterday");
+    EXPECT_EQ(opt.CardSpeed(), 20);
+    EXPECT_EQ(opt.RandomIndex(), 3);
+    EXPECT_EQ(save.LastGameTime(), 0);
+    EXPECT_FALSE(save.Maximized());
+    EXPECT_EQ(save.GameStartTime(), GeneralDate::Format(clock.now));
+}
+
+TEST_F(StoreTest, SettersReachTheFileBeforeTheyReturn) {
+    cOpt opt(*store);
+    cSave save(*store, folders, clock);
+    opt.CardSpeed(7);
+    save.LastGameTime(40000);
+    save.GameStartTime(clock.now);
+    const SettingsStore disk = Reopened();
+    EXPECT_EQ(disk.GetSetting("Options", "CardSpeed"), "7");
+    EXPECT_EQ(disk.GetSetting("Save", "LastGameTime"), "40000");
+    EXPECT_EQ(disk.GetSetting("Save", "GameStartTime"), "12/5/2026 5:20:00 PM");
+    EXPECT_EQ(save.LastGameTime(), 40000);
+}
+
+TEST_F(StoreTest, ViewSettersActOnTheWindowThenStore) {
+    FakeView view;
+    cOpt opt(*store, &view);
+    opt.ShowToolbar(0);
+    opt.ShowStatusbar(1);
+    opt.ShowTimer(0);
+    opt.FwdBackSpeed(30);
+    opt.FwdBackSpeed(1);
+    opt.FwdBackSpeed(100);
+    EXPECT_EQ(view.calls, QStringList({"toolbar 0", "statusbar 1", "timer 0", "interval 300",
+                                       "interval 10", "interval 1000"}));
+    EXPECT_EQ(opt.ShowToolbar(), 0);
+    EXPECT_EQ(opt.FwdBackSpeed(), 100);
+}
+
+TEST_F(StoreTest, RandomLimitFollowsTheRange) {
+    cOpt opt(*store);
+    const std::pair<int, int> table[] = {{1, 40000}, {2, 640000}, {3, 3240000}, {0, 0}, {4, 0}};
+    for (const auto& [index, limit] : table) {
+        opt.RandomIndex(static_cast<std::int16_t>(index));
+        EXPECT_EQ(opt.GetRandomLimit(), limit) << index;
+    }
+}
+
+TEST_F(StoreTest, SaveGeneralKeepsAnOutOfRangeIndexWhenNoButtonIsOn) {
+    cOpt opt(*store);
+    opt.RandomIndex(9);
+    opt.SaveGeneral(0, 1, 0, 1, false, false, false);
+    EXPECT_EQ(opt.RandomIndex(), 9);
+    EXPECT_EQ(opt.AllowDoubleClick(), 0);
+    EXPECT_EQ(opt.EnableUnfinished(), 1);
+    opt.SaveGeneral(1, 1, 1, 1, false, true, false);
+    EXPECT_EQ(opt.RandomIndex(), 2);
+}
+
+TEST(Helpers, RoundHalfEven) {
+    EXPECT_EQ(RoundHalfEven(0.5), 0);
+    EXPECT_EQ(RoundHalfEven(1.5), 2);
+    EXPECT_EQ(RoundHalfEven(2.5), 2);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2);
+    EXPECT_EQ(RoundHalfEven(-1.5), -2);
+    EXPECT_EQ(RoundHalfEven(33.34), 33);
+    EXPECT_EQ(RoundHalfEven(1.92), 2);
+}
+
+TEST(Helpers, GeneralDateIsFixedAndReadsBack) {
+    const QDateTime moment(QDate(2026, 12, 5), QTime(17, 31, 2));
+    EXPECT_EQ(GeneralDate::Format(moment), "12/5/2026 5:31:02 PM");
+    EXPECT_EQ(GeneralDate::Format(QDateTime(QDate(2027, 1, 9), QTime(0, 5, 9))),
+              "1/9/2027 12:05:09 AM");
+    EXPECT_EQ(GeneralDate::Parse("12/5/2026 5:31:02 PM"), moment);
+    EXPECT_EQ(GeneralDate::Parse(" 12/5/2026 5:31:02 pm "), moment);
+    EXPECT_FALSE(GeneralDate::Parse("5.12.2026 17:31"));
+    EXPECT_FALSE(GeneralDate::Parse(""));
+}
+
+} // namespace

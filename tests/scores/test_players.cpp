@@ -1,0 +1,170 @@
+#include "../library/TestSupport.h"
+
+#include "scores/cPlayer.h"
+#include "scores/cUser.h"
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+class PlayersTest : public TempHome {
+protected:
+    void SetUp() override {
+        TempHome::SetUp();
+        player = std::make_unique<cPlayer>(*store, &combo);
+        user = std::make_unique<cUser>(*player, messages, &combo);
+        user->SetListView(&list);
+    }
+    void Add(const QString& name, const QString& full = {}) {
+        user->AddUser(name, full, "12/1/2026 9:00:00 AM");
+    }
+    QStringList Names() const {
+        QStringList names;
+        for (const auto& row : list.rows) {
+            names << row.name;
+        }
+        return names;
+    }
+
+    FakeCombo combo;
+    FakeListView list;
+    FakeMessages messages;
+    std::unique_ptr<cPlayer> player;
+    std::unique_ptr<cUser> user;
+};
+
+TEST_F(PlayersTest, AddTakesTheLowestEmptySlotAndListsInSlotOrder) {
+    Add("Guest", "Guest Player");
+    Add("Ann");
+    Add("Bob");
+    EXPECT_EQ(player->GetNum("Bob"), 3);
+    EXPECT_EQ(player->GetFullName(1), "Guest Player");
+    EXPECT_EQ(player->GetDate(2), "12/1/2026 9:00:00 AM");
+
+    player->CurrentComboIndex(2);
+    ASSERT_TRUE(user->RemoveUser("x2"));
+    EXPECT_EQ(player->CurrentComboIndex(), 1);
+    EXPECT_EQ(combo.SelectedText(), "Guest");
+    EXPECT_EQ(Names(), QStringList({"Guest", "Bob"}));
+
+    // The stored list position is not adjusted: the newcomer in slot 2 is at position 2.
+    player->CurrentComboIndex(2);
+    Add("Cy");
+    EXPECT_EQ(player->GetNum("Cy"), 2);
+    EXPECT_EQ(Names(), QStringList({"Guest", "Cy", "Bob"}));
+    EXPECT_EQ(list.rows[1].key, "x2");
+    EXPECT_EQ(list.selected, 2);
+    user->ListUserCombo();
+    EXPECT_EQ(combo.items, QStringList({"Guest", "Cy", "Bob"}));
+    EXPECT_EQ(player->GetCurrentPlayerIndex(), 2);
+}
+
+TEST_F(PlayersTest, RefusalsComeInOrderAndChangeNothing) {
+    for (const char* name : {"A", "B", "C", "D", "E"}) {
+        Add(name);
+    }
+    const int refills = list.refills;
+    Add("A");
+    EXPECT_EQ(messages.Last(), "Player exists!");
+    EXPECT_EQ(messages.boxes.back().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(list.refills, refills); // no refresh after "Player exists!"
+
+    Add("F");
+    EXPECT_EQ(messages.Last(), "Maximum 5 Players only");
+    EXPECT_FALSE(player->PlayerExists("F"));
+    EXPECT_EQ(player->TotalPlayers(), 5);
+
+    // Names are compared exactly.
+    EXPECT_FALSE(player->PlayerExists("a"));
+    EXPECT_EQ(player->GetNum("a"), 0);
+}
+
+TEST_F(PlayersTest, ANameWithAQuoteIsRefused) {
+    const auto result = user->AddUser("Al\"x", "", "");
+    EXPECT_EQ(result, AddUserResult::QuoteInName);
+    EXPECT_EQ(messages.Last(), cUser::QuoteRefusal());
+    EXPECT_EQ(player->TotalPlayers(), 0);
+}
+
+TEST_F(PlayersTest, AnEmptyNameIsNoPlayer) {
+    Add("Guest");
+    EXPECT_EQ(user->AddUser("", "", ""), AddUserResult::EmptyName);
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_FALSE(player->PlayerExists(""));
+    EXPECT_EQ(player->GetCurrentPlayerIndex(), 0); // nothing selected
+}
+
+TEST_F(PlayersTest, TheLastPlayerCannotBeRemoved) {
+    Add("Solo");
+    player->SaveScore(1, 1, 1, 0, 100, 50);
+    EXPECT_FALSE(user->RemoveUser("x1"));
+    EXPECT_EQ(messages.Last(), "Minimum one player is Required !");
+    EXPECT_EQ(player->GetName(1), "Solo");
+    EXPECT_EQ(player->GetTotal(1), 1);
+}
+
+TEST_F(PlayersTest, AnUnknownKeyRemovesNothingButStillRefreshes) {
+    Add("A");
+    Add("B");
+    player->CurrentComboIndex(2);
+    EXPECT_TRUE(user->RemoveUser("x9"));
+    EXPECT_EQ(player->TotalPlayers(), 2);
+    EXPECT_EQ(player->CurrentComboIndex(), 1);
+    EXPECT_EQ(combo.SelectedText(), "A");
+}
+
+TEST_F(PlayersTest, TotalsAccumulateAndTheTotalsRowFollows) {
+    Add("A");
+    Add("B");
+    player->SaveScore(1, 1, 1, 0, 100, 99);
+    player->SaveScore(1, 1, 0, 1, 50, 0);
+    player->SaveScore(1, 1, 1, 0, 70, 26);
+    player->SaveScore(2, 1, 0, 1, 30, 4);
+    EXPECT_EQ(player->GetTotal(1), 3);
+    EXPECT_EQ(player->GetWon(1), 2);
+    EXPECT_EQ(player->GetLost(1), 1);
+    EXPECT_EQ(player->GetTime(1), 220);
+    EXPECT_EQ(player->GetScore(1), 125);
+    EXPECT_EQ(player->GetPerc(1), 67);
+    EXPECT_EQ(player->GetAvgScore(1), 42); // 41.67
+    EXPECT_EQ(player->GetName(6), "Total");
+    EXPECT_EQ(player->GetTotal(6), 4);
+    EXPECT_EQ(player->GetScore(6), 129);
+    EXPECT_EQ(player->GetPerc(6), 50);
+
+    ASSERT_TRUE(user->RemoveUser("x1"));
+    EXPECT_EQ(player->GetTotal(6), 1);
+    EXPECT_EQ(player->GetScore(6), 4);
+    Add("A");
+    EXPECT_EQ(player->GetTotal(1), 0);
+    EXPECT_EQ(player->GetAvgScore(1), 0);
+    EXPECT_EQ(player->GetPerc(1), 0);
+}
+
+TEST_F(PlayersTest, TotalsSaturateInsteadOfWrapping) {
+    Add("A");
+    store->SaveSetting("Player1", "Time", "2147483000");
+    player->SaveScore(1, 1, 0, 1, 86400, 0);
+    EXPECT_EQ(player->GetTime(1), 2147483647);
+}
+
+TEST_F(PlayersTest, ClearGlobalZeroesTotalsAndKeepsNames) {
+    Add("A", "Full A");
+    Add("B");
+    player->SaveScore(1, 1, 1, 0, 10, 10);
+    player->SaveScore(2, 1, 0, 1, 10, 10);
+    player->ClearGlobal();
+    for (std::int16_t slot : {1, 2, 3, 4, 5, 6}) {
+        EXPECT_EQ(player->GetTotal(slot), 0);
+        EXPECT_EQ(player->GetWon(slot), 0);
+        EXPECT_EQ(player->GetLost(slot), 0);
+        EXPECT_EQ(player->GetTime(slot), 0);
+        EXPECT_EQ(player->GetScore(slot), 0);
+        EXPECT_EQ(store->GetSetting(cPlayer::Section(slot), "Score"), "0");
+    }
+    EXPECT_EQ(player->GetFullName(1), "Full A");
+    EXPECT_EQ(player->GetDate(2), "12/1/2026 9:00:00 AM");
+}
+
+} // namespace

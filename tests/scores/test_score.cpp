@@ -1,0 +1,197 @@
+#include "../library/TestSupport.h"
+
+#include "library/GeneralDate.h"
+#include "library/cSave.h"
+#include "scores/cPlayer.h"
+#include "scores/cScore.h"
+#include "scores/cUser.h"
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+class ScoreTest : public TempHome {
+protected:
+    void SetUp() override {
+        TempHome::SetUp();
+        save = std::make_unique<cSave>(*store, folders, clock);
+        save->ScoreFile(Path("scores.sre"));
+        player = std::make_unique<cPlayer>(*store, &combo);
+        user = std::make_unique<cUser>(*player, messages, &combo);
+        score = std::make_unique<cScore>(*save, *player, clock);
+        AddPlayer("Guest");
+    }
+    /// Adds a player created now and makes it current.
+    void AddPlayer(const QString& name) {
+        user->AddUser(name, "", "12/5/2026 5:20:00 PM");
+        user->ListUserCombo();
+        combo.SelectPosition(static_cast<int>(combo.items.indexOf(name)) + 1);
+    }
+    QByteArray File() const { return ReadAll(Path("scores.sre")); }
+    void WriteFile(const QByteArray& text) {
+        QFile file(Path("scores.sre"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    FakeCombo combo;
+    FakeMessages messages;
+    std::unique_ptr<cSave> save;
+    std::unique_ptr<cPlayer> player;
+    std::unique_ptr<cUser> user;
+    std::unique_ptr<cScore> score;
+};
+
+TEST(Points, WorkedExamplesAndZeroes) {
+    EXPECT_EQ(cScore::GetScore(100, 200, 100), 99);
+    EXPECT_EQ(cScore::GetScore(80, 120, 50), 25);
+    EXPECT_EQ(cScore::GetScore(87, 125, 100), 141);
+    EXPECT_EQ(cScore::GetScore(0, 125, 100), 0);
+    EXPECT_EQ(cScore::GetScore(87, 0, 100), 0);
+    EXPECT_EQ(cScore::GetScore(87, 125, 0), 0);
+    EXPECT_EQ(cScore::GetScore(150, 250, 2), 0); // 200 / 400 = 0.5 goes to 0
+    EXPECT_EQ(cScore::GetScore(-10, 5, 50), 1000); // made positive
+    EXPECT_EQ(cScore::GetScore(-5, 5, 50), 0);
+}
+
+TEST(Points, DurationsKeepTheClockShape) {
+    EXPECT_EQ(cScore::ConvertTimeS(0), "0:00:00");
+    EXPECT_EQ(cScore::ConvertTimeS(75), "0:01:15");
+    EXPECT_EQ(cScore::ConvertTimeS(3725), "1:02:05");
+    EXPECT_EQ(cScore::ConvertTimeS(86399), "23:59:59");
+    EXPECT_EQ(cScore::ConvertTimeS(86400), "24:00:00");
+    EXPECT_EQ(cScore::ConvertTimeS(400000), "111:06:40");
+    EXPECT_EQ(cScore::ConvertTimeS(-5), "-0:00:05");
+}
+
+TEST(Points, RecordLinesAreExact) {
+    const ScoreRecord won{"Guest", 125, 11982, 87, "12/5/2026 5:31:02 PM", 100, 141};
+    EXPECT_EQ(cScore::FormatRecord(won),
+              "\"Guest\",125,11982,87,\"12/5/2026 5:31:02 PM\",100,141");
+    EXPECT_EQ(cScore::ParseRecord(cScore::FormatRecord(won)), won);
+    const ScoreRecord comma{"A, B", 1, 2, 3, "1/2/2026 3:04:05 AM", 4, 5};
+    EXPECT_EQ(cScore::ParseRecord(cScore::FormatRecord(comma)), comma);
+    EXPECT_EQ(cScore::FormatRecord({"x\"y", 0, 0, 0, "", 0, 0}), "\"x'y\",0,0,0,\"\",0,0");
+    EXPECT_EQ(cScore::ParseRecord(" \"Guest\", 125 ,11982,87,\"d\",100,141")->Time, 125);
+
+    for (const char* bad : {"\"Guest\",125,11982,87,\"d\",100", "\"Guest\",1,2,3,\"d\",100,141,9",
+                            "Guest,1,2,3,\"d\",100,141", "\"Guest\",1,x,3,\"d\",100,141",
+                            "\"Guest\",1,2,3,\"d\",101,141", "\"Guest,1,2,3,d,100,141",
+                            "\"Guest\",99999999999,2,3,\"d\",100,141"}) {
+        EXPECT_FALSE(cScore::ParseRecord(QString::fromLatin1(bad))) << bad;
+    }
+}
+
+TEST_F(ScoreTest, SaveScoreAppendsALineAndCreditsThePlayer) {
+    clock.now = QDateTime(QDate(2026, 12, 5), QTime(17, 31, 2));
+    ASSERT_TRUE(score->SaveScore(11982, 87, 125, 100));
+    clock.Advance(60);
+    ASSERT_TRUE(score->SaveScore(7, 0, 30, 40));
+    EXPECT_EQ(File(), "\"Guest\",125,11982,87,\"12/5/2026 5:31:02 PM\",100,141\r\n"
+                      "\"Guest\",30,7,0,\"12/5/2026 5:32:02 PM\",40,0\r\n");
+    EXPECT_EQ(player->GetTotal(1), 2);
+    EXPECT_EQ(player->GetWon(1), 1);
+    EXPECT_EQ(player->GetLost(1), 1);
+    EXPECT_EQ(player->GetTime(1), 155);
+    EXPECT_EQ(player->GetScore(1), 141);
+    EXPECT_EQ(player->GetTotal(6), 2);
+
+    score->LoadScores();
+    ASSERT_EQ(score->Count(), 2);
+    EXPECT_EQ(score->Records()[1].Perc, 40);
+}
+
+TEST_F(ScoreTest, AnUnwritableFileIsReportedButTheGameStillCounts) {
+    save->ScoreFile(Path("no such folder/scores.sre"));
+    EXPECT_FALSE(score->SaveScore(1, 10, 10, 100));
+    EXPECT_EQ(player->GetTotal(1), 1);
+}
+
+TEST_F(ScoreTest, LoaderKeepsOnlyRecordsOfTheCurrentHolderOfAName) {
+    clock.Advance(10);
+    ASSERT_TRUE(score->SaveScore(1, 10, 10, 100));
+    clock.Advance(10);
+    ASSERT_TRUE(score->SaveScore(2, 10, 10, 50));
+    score->LoadScores();
+    EXPECT_EQ(score->Count(), 2);
+
+    // Guest removed and added again later: both old records predate the new Guest.
+    AddPlayer("Other");
+    ASSERT_TRUE(user->RemoveUser("x1"));
+    clock.Advance(10);
+    user->AddUser("Guest", "", GeneralDate::Format(clock.now));
+    score->LoadScores();
+    EXPECT_EQ(score->Count(), 0);
+    EXPECT_EQ(player->GetTotal(player->GetNum("Guest")), 0);
+
+    // A record in the very second of the creation is skipped, one second later is kept.
+    user->ListUserCombo();
+    combo.SelectPosition(static_cast<int>(combo.items.indexOf("Guest")) + 1);
+    ASSERT_TRUE(score->SaveScore(3, 10, 10, 50));
+    clock.Advance(1);
+    ASSERT_TRUE(score->SaveScore(4, 10, 10, 50));
+    score->LoadScores();
+    ASSERT_EQ(score->Count(), 1);
+    EXPECT_EQ(score->Records()[0].GameNumber, 4);
+}
+
+TEST_F(ScoreTest, RemovedPlayersRecordsAreDropped) {
+    WriteFile("\"Gone\",10,1,10,\"12/6/2026 1:00:00 AM\",100,1500\r\n"
+              "\"Guest\",10,2,10,\"12/6/2026 1:00:00 AM\",100,1500\r\n");
+    score->LoadScores();
+    ASSERT_EQ(score->Count(), 1);
+    EXPECT_EQ(score->Records()[0].Name, "Guest");
+}
+
+TEST_F(ScoreTest, ABadLineIsSkippedAndTheRestLoads) {
+    WriteFile("\"Guest\",10,1,10,\"12/6/2026 1:00:00 AM\",100,1500\n"
+              "garbage line\n"
+              "\"Guest\",10,2,10,\"not a date\",100,1500\n"
+              "\n"
+              "\"Guest\",10,3,10,\"12/6/2026 1:00:01 AM\",100,1500");
+    score->LoadScores();
+    ASSERT_EQ(score->Count(), 2);
+    EXPECT_EQ(score->Records()[1].GameNumber, 3);
+}
+
+TEST_F(ScoreTest, AMissingFileReadsAsEmpty) {
+    score->LoadScores();
+    EXPECT_EQ(score->Count(), 0);
+    EXPECT_EQ(score->Capacity(), 100);
+}
+
+TEST_F(ScoreTest, CapacityGrowsByAHundred) {
+    QByteArray text;
+    for (int i = 0; i < 150; ++i) {
+        text += "\"Guest\",10," + QByteArray::number(i) + ",10,\"12/6/2026 1:00:00 AM\",50,25\r\n";
+    }
+    WriteFile(text);
+    score->LoadScores();
+    EXPECT_EQ(score->Count(), 150);
+    EXPECT_EQ(score->Capacity(), 200);
+    EXPECT_EQ(score->Records()[149].GameNumber, 149);
+}
+
+TEST_F(ScoreTest, TheTwoClearsAreIndependent) {
+    clock.Advance(5);
+    ASSERT_TRUE(score->SaveScore(1, 10, 10, 100));
+    ASSERT_TRUE(score->Clear_General());
+    EXPECT_TRUE(QFile::exists(Path("scores.sre")));
+    EXPECT_TRUE(File().isEmpty());
+    EXPECT_EQ(score->Count(), 0);
+    EXPECT_EQ(player->GetTotal(1), 1);
+    EXPECT_EQ(save->GeneralClearedDate(), "12/5/2026 5:20:05 PM");
+    EXPECT_EQ(save->GlobalClearedDate(), "None");
+
+    ASSERT_TRUE(score->SaveScore(2, 10, 10, 100));
+    const QByteArray before = File();
+    clock.Advance(5);
+    score->Clear_Global();
+    EXPECT_EQ(File(), before);
+    EXPECT_EQ(player->GetTotal(1), 0);
+    EXPECT_EQ(player->GetTotal(6), 0);
+    EXPECT_EQ(save->GlobalClearedDate(), "12/5/2026 5:20:10 PM");
+}
+
+} // namespace
