@@ -41,7 +41,7 @@ QString DefaultSoundFile(int event) {
     default:
         return {};
     }
-    return DataFolder() + QStringLiteral("/sounds/") + QLatin1String(name);
+    return DataFolder() + QStringLiteral("/") + QLatin1String(name);
 }
 
 } // namespace velmora

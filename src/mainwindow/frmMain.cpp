@@ -72,14 +72,10 @@ enum Sound {
     SoundNoMove = 12,
 };
 
-/// The sound file of an event: the scheme's entry when it names a file, else the default.
+/// The stored wave file of a sound event; empty plays nothing.
 QString SoundFile(const SettingsStore& store, int event) {
-    const QString stored = store.GetSetting(QStringLiteral("Settings"),
-                                            QStringLiteral("Sound") + QString::number(event));
-    if (!stored.isEmpty() && QFileInfo::exists(stored)) {
-        return stored;
-    }
-    return DefaultSoundFile(event);
+    return store.GetSetting(QStringLiteral("Settings"),
+                            QStringLiteral("Sound") + QString::number(event));
 }
 
 } // namespace
@@ -249,14 +245,18 @@ void frmMain::BuildToolbar() {
 void frmMain::BuildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setSizeGripEnabled(true);
+    bar->setSizeGripEnabled(false);
+    bar->setStyleSheet(QStringLiteral("QStatusBar::item { border: 0px; }"));
+    QFont font = bar->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
     for (int i = 0; i < 5; ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("Panel") + QString::number(i + 1));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        panel->setMinimumWidth(60);
-        panel->setContentsMargins(4, 0, 4, 0);
+        panel->setFont(font);
+        panel->setMinimumWidth(40);
+        panel->setContentsMargins(1, 0, 1, 0);
         bar->addPermanentWidget(panel, 1);
         m_panels[static_cast<std::size_t>(i)] = panel;
     }

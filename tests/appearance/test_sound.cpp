@@ -78,7 +78,7 @@ TEST(DefaultSounds, SixEventsHaveSmallWaveFilesInTheDataFolder) {
                                                      {12, "Loose.wav"}, {13, "Win.wav"}};
     for (const auto& [event, name] : files) {
         const QString path = DefaultSoundFile(event);
-        EXPECT_TRUE(path.endsWith(QStringLiteral("sounds/") + name)) << path.toStdString();
+        EXPECT_TRUE(path.endsWith(QStringLiteral("/") + name)) << path.toStdString();
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
         const QByteArray bytes = file.readAll();
