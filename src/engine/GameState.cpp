@@ -16,6 +16,7 @@ NullGameEvents g_nullEvents;
 
 GameState::GameState() {
     SetPorts({});
+    NewBoard();
 }
 
 GameState::~GameState() = default;

@@ -45,6 +45,7 @@ public:
     /// Replaces the recorder only (a new history for a new game).
     void SetRecorder(IRecorder* recorder);
 
+    /// The board of the game dealt last (an empty board before the first deal).
     cGame& Game() const { return *m_game; }
     cCards& Cards() const { return *m_cards; }
     bool HasGame() const { return m_game != nullptr; }

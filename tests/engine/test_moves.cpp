@@ -27,16 +27,7 @@ public:
 
 class MovesTest : public EngineFixture {
 protected:
-    MovesTest() {
-        EnginePorts ports;
-        ports.recorder = &rec;
-        ports.dialogs = &rec;
-        ports.events = &rec;
-        ports.sound = &rec;
-        ports.options = &options;
-        ports.view = &view;
-        state.SetPorts(ports);
-    }
+    MovesTest() { Wire(&view); }
     FakeView view;
 };
 

@@ -79,15 +79,21 @@ public:
 class EngineFixture : public ::testing::Test {
 protected:
     EngineFixture() {
+        Wire(nullptr);
+        state.NewBoard();
+        state.GameStarted = true;
+    }
+
+    /// Connects the recording fakes and `view` (null: no pictures).
+    void Wire(ITableView* view) {
         EnginePorts ports;
         ports.recorder = &rec;
         ports.dialogs = &rec;
         ports.events = &rec;
         ports.sound = &rec;
         ports.options = &options;
+        ports.view = view;
         state.SetPorts(ports);
-        state.NewBoard();
-        state.GameStarted = true;
     }
 
     /// Lays columns (top card first), free cells and home tops on an empty board.
