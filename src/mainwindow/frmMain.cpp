@@ -237,6 +237,10 @@ void frmMain::BuildToolbar() {
         action->setObjectName(QStringLiteral("tb") + key);
         action->setToolTip(QString::fromStdString(button.toolTip));
         action->setEnabled(!cMenu::Unavailable(button.key));
+        const std::string followed = MenuLayout::FollowedMenuItem(button.position);
+        if (const QAction* item = Action(QString::fromStdString(followed)); item) {
+            action->setEnabled(item->isEnabled());
+        }
         m_toolButtons[button.position] = action;
         connect(action, &QAction::triggered, this, [this, key] { ToolbarButton(key); });
     }
@@ -324,6 +328,9 @@ void frmMain::RunOpenGame() {
         if (m_menu->OpenGame(decision.unfinishedFile)) {
             m_menu->GameLost();
         }
+        // The given-up game is recorded now; it must not be resumed again.
+        m_save->Unfinished(false);
+        m_save->LastGameTime(0);
         OpenAtStartUp(decision.file);
         return;
     case OpenGameDecision::Action::Quit:

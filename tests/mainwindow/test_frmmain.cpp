@@ -1,0 +1,752 @@
+// The main window driven headless: commands, toolbar, presses on the table and timer ticks.
+
+#include "MainWindowFixture.h"
+
+#include "engine/mGame.h"
+#include "history/GameFile.h"
+#include "library/cOpt.h"
+#include "scores/dlgFinish.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+using FrmMainMenus = MainWindowTest;
+using FrmMainGame = MainWindowTest;
+using FrmMainShutdown = MainWindowTest;
+using FrmMainPlacement = MainWindowTest;
+using FrmMainFlash = MainWindowTest;
+using FrmMainStartUp = MainWindowTest;
+
+/// The commands that need a game, with the toolbar buttons that follow them.
+const std::vector<const char*> GameCommands{
+    "mnuRestart", "mnuSave",      "mnuClose",        "mnuSource",  "mnuAddFav",
+    "mnusnap",    "mnuUndosnap",  "mnuReplayAll",    "mnuUndo",    "mnuRedo",
+    "mnuUndoall", "mnuRedoall",   "mnuForward",      "mnuBack",    "mnuStop",
+    "tbRestart",  "tbSave",       "tbUndoAll",       "tbUndo",     "tbRedo",
+    "tbRedoAll",  "tbReplayBack", "tbReplayForward", "tbAddFav"};
+
+/// Disabled while a replay timer runs.
+const std::vector<const char*> HistoryCommands{
+    "mnuUndo", "mnuRedo", "mnuUndoall", "mnuRedoall", "mnuForward", "mnuBack",
+    "tbUndo",  "tbRedo",  "tbUndoAll",  "tbRedoAll",  "tbReplayForward", "tbReplayBack"};
+
+/// Enabled again after a replay stopped between the first and the second of two moves.
+const std::vector<const char*> StepCommands{"mnuUndo", "mnuRedo", "mnuForward", "mnuBack",
+                                            "tbUndo",  "tbRedo",  "tbReplayForward",
+                                            "tbReplayBack"};
+
+using Board = std::array<CardIndex, BoardSize>;
+
+} // namespace
+
+// Menus and toolbar ---------------------------------------------------------------------------
+
+TEST_F(FrmMainMenus, WithoutAGameOnlyNewAndOpenAreOffered) {
+    frmMain& w = Start();
+    auto expectNoGame = [&](const char* when) {
+        w.GeneralTick();
+        ASSERT_FALSE(State(w).GameStarted) << when;
+        for (const char* name : GameCommands) {
+            EXPECT_FALSE(Enabled(w, name)) << name << " " << when;
+        }
+        for (const char* name : {"mnuNew", "mnuOpen", "mnuExit", "tbNew", "tbOpen", "tbOptions"}) {
+            EXPECT_TRUE(Enabled(w, name)) << name << " " << when;
+        }
+    };
+    expectNoGame("at start");
+
+    // A game played and closed leaves the same state behind.
+    w.Command(QStringLiteral("mnuNew"));
+    MoveToFreeCell(w, 0, 0);
+    messages.answers = {true};
+    w.Command(QStringLiteral("mnuClose"));
+    ASSERT_EQ(messages.boxes.size(), 1U);
+    EXPECT_EQ(messages.boxes[0].text, QStringLiteral("Are you sure you want to close this Game ?"));
+    expectNoGame("after Close Game");
+}
+
+TEST_F(FrmMainMenus, ReplayStopButtonFollowsTheStopMenuItem) {
+    frmMain& w = Start();
+    w.GeneralTick();
+    EXPECT_FALSE(Enabled(w, "mnuStop"));
+    EXPECT_FALSE(Enabled(w, "tbReplayStop"));
+    w.Command(QStringLiteral("mnuNew"));
+    ASSERT_TRUE(StackMove(w));
+    Act(w, "mnuBack")->trigger();
+    EXPECT_TRUE(Enabled(w, "tbReplayStop"));
+    Act(w, "mnuStop")->trigger();
+    EXPECT_FALSE(Enabled(w, "tbReplayStop"));
+}
+
+TEST_F(FrmMainMenus, InPlayUndoRedoAndSnapshotFollowTheHistory) {
+    frmMain& w = Start();
+    w.Command(QStringLiteral("mnuNew"));
+    const Board dealt = State(w).Game().Board();
+    w.GeneralTick();
+    for (const char* name : {"mnuRestart", "mnuSave", "mnuClose", "mnuSource", "mnusnap",
+                             "tbRestart", "tbSave"}) {
+        EXPECT_TRUE(Enabled(w, name)) << name;
+    }
+    for (const char* name : {"mnuUndo", "mnuRedo", "mnuReplayAll", "mnuBack", "mnuForward",
+                             "mnuUndosnap", "tbUndo", "tbRedo"}) {
+        EXPECT_FALSE(Enabled(w, name)) << name << " before any move";
+    }
+
+    ASSERT_TRUE(StackMove(w));
+    const Board afterFirst = State(w).Game().Board();
+    ASSERT_NE(afterFirst, dealt);
+    w.GeneralTick();
+    for (const char* name : {"mnuUndo", "mnuBack", "mnuReplayAll", "tbUndo", "tbReplayBack"}) {
+        EXPECT_TRUE(Enabled(w, name)) << name << " after a move";
+    }
+    for (const char* name : {"mnuRedo", "mnuForward", "tbRedo", "tbReplayForward"}) {
+        EXPECT_FALSE(Enabled(w, name)) << name << " after a move";
+    }
+
+    // Snapshot here; Undo to Snapshot is offered only once the history has moved on.
+    Act(w, "mnusnap")->trigger();
+    EXPECT_FALSE(Enabled(w, "mnuUndosnap"));
+    ASSERT_TRUE(StackMove(w));
+    const Board afterSecond = State(w).Game().Board();
+    w.GeneralTick();
+    EXPECT_TRUE(Enabled(w, "mnuUndosnap"));
+    EXPECT_TRUE(Enabled(w, "mnuUndoall"));
+    EXPECT_TRUE(Enabled(w, "tbUndoAll"));
+    Act(w, "mnuUndosnap")->trigger();
+    EXPECT_EQ(State(w).Game().Board(), afterFirst);
+    EXPECT_FALSE(Enabled(w, "mnuUndosnap"));
+    EXPECT_TRUE(Enabled(w, "mnuRedo"));
+
+    // The toolbar buttons run the same commands.
+    Act(w, "tbUndo")->trigger();
+    EXPECT_EQ(State(w).Game().Board(), dealt);
+    for (const char* name : {"mnuUndo", "mnuBack", "mnuUndoall", "tbUndo", "tbUndoAll"}) {
+        EXPECT_FALSE(Enabled(w, name)) << name << " at the deal";
+    }
+    for (const char* name : {"mnuRedo", "mnuForward", "mnuRedoall", "tbRedo", "tbRedoAll",
+                             "mnuReplayAll"}) {
+        EXPECT_TRUE(Enabled(w, name)) << name << " at the deal";
+    }
+    Act(w, "tbRedoAll")->trigger();
+    EXPECT_EQ(State(w).Game().Board(), afterSecond);
+    EXPECT_FALSE(Enabled(w, "mnuRedo"));
+}
+
+TEST_F(FrmMainMenus, ReplayDisablesHistoryCommandsUntilItStops) {
+    frmMain& w = Start();
+    w.Command(QStringLiteral("mnuNew"));
+    const Board dealt = State(w).Game().Board();
+    ASSERT_TRUE(StackMove(w));
+    ASSERT_TRUE(StackMove(w));
+    Act(w, "mnuUndoall")->trigger();
+    ASSERT_EQ(State(w).Game().Board(), dealt);
+
+    Act(w, "tbReplayForward")->trigger();
+    ASSERT_TRUE(w.ReplayRunning());
+    w.GeneralTick();
+    for (const char* name : HistoryCommands) {
+        EXPECT_FALSE(Enabled(w, name)) << name << " during the replay";
+    }
+    EXPECT_TRUE(Enabled(w, "mnuStop"));
+    EXPECT_TRUE(Enabled(w, "tbReplayStop"));
+
+    w.ForwardTick();
+    EXPECT_EQ(w.Session().Trans().MoveID(), 1);
+    w.GeneralTick();
+    EXPECT_FALSE(Enabled(w, "mnuUndo")) << "still replaying";
+
+    Act(w, "tbReplayStop")->trigger();
+    EXPECT_FALSE(w.ReplayRunning());
+    w.GeneralTick();
+    for (const char* name : StepCommands) {
+        EXPECT_TRUE(Enabled(w, name)) << name << " after Stop, between two moves";
+    }
+    EXPECT_FALSE(Enabled(w, "mnuStop"));
+
+    // A backward replay that runs out stops by itself and gives the commands back.
+    Act(w, "mnuBack")->trigger();
+    ASSERT_TRUE(w.ReplayRunning());
+    w.GeneralTick();
+    EXPECT_FALSE(Enabled(w, "mnuRedo"));
+    for (int i = 0; i < 10 && w.ReplayRunning(); ++i) {
+        w.BackwardTick();
+    }
+    ASSERT_FALSE(w.ReplayRunning());
+    w.GeneralTick();
+    EXPECT_FALSE(Enabled(w, "mnuUndo"));
+    EXPECT_FALSE(Enabled(w, "mnuBack"));
+    EXPECT_TRUE(Enabled(w, "mnuRedo"));
+    EXPECT_TRUE(Enabled(w, "mnuForward"));
+    EXPECT_FALSE(Enabled(w, "mnuStop"));
+}
+
+TEST_F(FrmMainMenus, FinishedGameOnViewReplaysWithoutSnapshotPointsOrQuestion) {
+    const QString path = Path(QStringLiteral("won.v2k"));
+    SaveWonGame(path);
+    frmMain& w = Start(path);
+    int finishDialogs = 0;
+    QObject::connect(&w, &frmMain::finishDialogOpening, [&] { ++finishDialogs; });
+
+    ASSERT_TRUE(State(w).GameStarted);
+    ASSERT_TRUE(State(w).Finished);
+    ASSERT_TRUE(w.ReplayRunning()) << "a finished game is replayed on opening";
+    w.GeneralTick();
+    EXPECT_FALSE(Enabled(w, "mnusnap"));
+    EXPECT_FALSE(Enabled(w, "mnuUndo"));
+    EXPECT_TRUE(Enabled(w, "mnuStop"));
+
+    FinishReplay(w);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(finishDialogs, 0) << "a game completed by the replay is not won again";
+    w.GeneralTick();
+    EXPECT_FALSE(Enabled(w, "mnusnap"));
+    for (const char* name : {"mnuRestart", "mnuSave", "mnuClose", "mnuSource", "mnuUndo",
+                             "mnuBack", "mnuReplayAll", "tbUndo"}) {
+        EXPECT_TRUE(Enabled(w, name)) << name << " on view";
+    }
+    for (const char* name : {"mnuRedo", "mnuForward", "mnuStop", "tbRedo"}) {
+        EXPECT_FALSE(Enabled(w, name)) << name << " on view";
+    }
+
+    // All cards home: no possible move is shown whatever the engine counts, and no points.
+    clock.Advance(100);
+    w.TimeTick();
+    EXPECT_EQ(PanelText(w, 1),
+              QStringLiteral("Movements: %1").arg(SolvedGame().moves.size()));
+    EXPECT_EQ(PanelText(w, 2), QStringLiteral("Cards Left: 0"));
+    EXPECT_EQ(PanelText(w, 3), QStringLiteral("Possible Moves: 0"));
+    EXPECT_EQ(PanelText(w, 4), QString());
+    EXPECT_EQ(w.Table().timeText(), QStringLiteral("0:00:00 "));
+
+    // New replaces a game on view without a question or a score.
+    w.Command(QStringLiteral("mnuNew"));
+    EXPECT_EQ(messages.Questions(), 0);
+    EXPECT_TRUE(Scores(w).empty());
+    EXPECT_TRUE(State(w).GameStarted);
+    EXPECT_FALSE(State(w).Finished);
+    EXPECT_EQ(State(w).GameNumber, 0);
+}
+
+// Games in play ---------------------------------------------------------------------------------
+
+TEST_F(FrmMainGame, NewAsksBeforeGivingUpAGameInPlay) {
+    frmMain& w = Start();
+    w.Command(QStringLiteral("mnuNew"));
+    ASSERT_TRUE(StackMove(w));
+    const Board board = State(w).Game().Board();
+    const int total = w.Session().Trans().TotalTrans();
+
+    messages.answers = {false};
+    w.Command(QStringLiteral("mnuNew"));
+    ASSERT_EQ(messages.boxes.size(), 1U);
+    EXPECT_EQ(messages.boxes[0].text, QStringLiteral("Are you sure You want to Quit this Game ?"));
+    EXPECT_EQ(messages.boxes[0].title, QStringLiteral("Velmora 2003"));
+    EXPECT_EQ(messages.boxes[0].icon, MessageIcon::Question);
+    EXPECT_EQ(State(w).Game().Board(), board);
+    EXPECT_EQ(w.Session().Trans().TotalTrans(), total);
+    EXPECT_TRUE(State(w).GameStarted);
+    EXPECT_TRUE(Scores(w).empty());
+
+    // Yes through the toolbar: the old game is recorded as lost, then the new one is dealt.
+    w.Menu().SetRandom([] { return 0.5; });
+    messages.answers = {true};
+    Act(w, "tbNew")->trigger();
+    EXPECT_EQ(messages.Questions(), 2);
+    const std::vector<ScoreRecord> scores = Scores(w);
+    ASSERT_EQ(scores.size(), 1U);
+    EXPECT_EQ(scores[0].GameNumber, 0);
+    EXPECT_EQ(scores[0].Moves, 1);
+    EXPECT_LT(scores[0].Perc, 100);
+    EXPECT_EQ(State(w).GameNumber, 1620000);
+    EXPECT_EQ(w.Session().Trans().TotalTrans(), 0);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Velmora 2003 - Game No. 1620000"));
+}
+
+TEST_F(FrmMainGame, StatusBarAndTimeBoxFollowTheGameAndTheClock) {
+    frmMain& w = Start();
+    w.GeneralTick();
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(PanelText(w, i), QString()) << "panel " << i << " without a game";
+    }
+    EXPECT_EQ(w.Table().timeText(), QStringLiteral("0:00:00 "));
+
+    clock.Advance(10);
+    w.Command(QStringLiteral("mnuNew"));
+    clock.Advance(3725);
+    w.TimeTick();
+    EXPECT_EQ(w.Table().timeText(), QStringLiteral("1:02:05 "));
+    EXPECT_EQ(PanelText(w, 1), QStringLiteral("Movements: 0"));
+    EXPECT_EQ(PanelText(w, 2), QStringLiteral("Cards Left: 52"));
+    EXPECT_EQ(PanelText(w, 3),
+              QStringLiteral("Possible Moves: %1").arg(State(w).Game().GetPossibleMoves()));
+    EXPECT_EQ(PanelText(w, 4),
+              QStringLiteral("Game Points: %1").arg(cScore::GetScore(0, 3725, 0)));
+    EXPECT_EQ(PanelText(w, 5), QStringLiteral("Session Time: 1:02:15"));
+
+    ASSERT_TRUE(StackMove(w));
+    w.TimeTick();
+    EXPECT_EQ(PanelText(w, 1), QStringLiteral("Movements: 1"));
+
+    // Closing the game empties the panels and resets the box.
+    messages.answers = {true};
+    w.Command(QStringLiteral("mnuClose"));
+    w.GeneralTick();
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(PanelText(w, i), QString()) << "panel " << i << " after Close";
+    }
+    EXPECT_EQ(w.Table().timeText(), QStringLiteral("0:00:00 "));
+}
+
+TEST_F(FrmMainGame, GameWonByPressesOpensOneFinishDialogAndOkSavesIt) {
+    const WonGame& won = SolvedGame();
+    ASSERT_GE(won.number, 0) << "the solver won none of games 1..20";
+    frmMain& w = Start();
+    w.Menu().SetRandom([&] { return double(won.number) / w.Opt().GetRandomLimit(); });
+    w.Command(QStringLiteral("mnuNew"));
+    ASSERT_EQ(State(w).GameNumber, won.number);
+
+    int finishDialogs = 0;
+    QString proposedSave;
+    QObject::connect(&w, &frmMain::finishDialogOpening, [&] {
+        ++finishDialogs;
+        QTimer::singleShot(0, &w, [&] {
+            auto* dialog = w.findChild<dlgFinish*>();
+            ASSERT_NE(dialog, nullptr);
+            ASSERT_TRUE(dialog->isVisible());
+            w.Menu().SetRandom([] { return 0.0; });
+            proposedSave = dialog->findChild<QLineEdit*>(QStringLiteral("txtSave"))->text();
+            auto* save = dialog->findChild<QCheckBox*>(QStringLiteral("chkSave"));
+            if (!save->isChecked()) {
+                save->click();
+            }
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")),
+                              Qt::LeftButton);
+        });
+    });
+
+    // The same moves on a bare session give the board every press must reach.
+    GameSession reference;
+    reference.StartGame(won.number);
+    ASSERT_EQ(State(w).Game().Board(), reference.State().Game().Board());
+    for (std::size_t i = 0; i < won.moves.size(); ++i) {
+        const SolverMove& m = won.moves[i];
+        PlayMove(w, m);
+        reference.State().Game().SetLocation(m.from, m.to, PressMode(m), 1, true);
+        if (i + 1 < won.moves.size()) {
+            ASSERT_EQ(State(w).Game().Board(), reference.State().Game().Board())
+                << "after move " << i << " (" << m.from << " -> " << m.to << ")";
+            ASSERT_EQ(finishDialogs, 0);
+        }
+    }
+    EXPECT_EQ(finishDialogs, 0) << "the dialog opens once the move has finished";
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(finishDialogs, 1);
+
+    const std::vector<ScoreRecord> scores = Scores(w);
+    ASSERT_EQ(scores.size(), 1U);
+    EXPECT_EQ(scores[0].GameNumber, won.number);
+    EXPECT_EQ(scores[0].Perc, 100);
+    EXPECT_EQ(scores[0].Moves, reference.Trans().MoveID());
+
+    const QString saved = JoinPath(w.Save().SaveFolder(), QString::number(won.number)) +
+                          QStringLiteral(".v2k");
+    EXPECT_EQ(proposedSave + QStringLiteral(".v2k"), saved);
+    auto text = GameFile::ReadText(saved.toStdString());
+    ASSERT_TRUE(text.has_value()) << saved.toStdString();
+    auto game = GameFile::Parse(*text, saved.toStdString());
+    ASSERT_TRUE(game.has_value());
+    EXPECT_EQ(game->gameNumber, won.number);
+    EXPECT_EQ(static_cast<int>(game->records.size()), reference.Trans().TotalTrans());
+
+    // OK went on with the next step chosen: a new game (New is the first choice).
+    EXPECT_TRUE(State(w).GameStarted);
+    EXPECT_FALSE(State(w).Finished);
+    EXPECT_EQ(State(w).GameNumber, 0);
+    EXPECT_EQ(w.Session().Trans().TotalTrans(), 0);
+}
+
+// Shutdown ------------------------------------------------------------------------------------
+
+TEST_F(FrmMainShutdown, GameInPlayIsKeptAndResumedWithItsHistoryAndTime) {
+    frmMain& first = Start();
+    first.Command(QStringLiteral("mnuNew"));
+    ASSERT_TRUE(StackMove(first));
+    ASSERT_TRUE(StackMove(first));
+    MoveToFreeCell(first, 2, 1);
+    Act(first, "mnuUndo")->trigger();
+    const Board board = State(first).Game().Board();
+    const int current = first.Session().Trans().CurrentTrans();
+    ASSERT_LT(current, first.Session().Trans().TotalTrans());
+    const QString unfinished = first.Save().UnfinishedFile();
+    clock.Advance(65);
+    first.close();
+
+    EXPECT_TRUE(QFileInfo::exists(unfinished));
+    const QDir userData(folders.userDataFolder);
+    EXPECT_TRUE(
+        QFileInfo::exists(userData.filePath(QStringLiteral("Velmora 2003 Files/Unfinished.vlg"))));
+    EXPECT_EQ(Stored("Save", "Unfinished"), QStringLiteral("True"));
+    EXPECT_EQ(Stored("Save", "LastGameTime"), QStringLiteral("65"));
+    EXPECT_TRUE(Scores(first).empty());
+
+    clock.Advance(1000);
+    frmMain& second = Start();
+    ASSERT_TRUE(State(second).GameStarted);
+    EXPECT_FALSE(State(second).Finished);
+    EXPECT_EQ(State(second).GameNumber, 0);
+    EXPECT_EQ(State(second).Game().Board(), board);
+    // Moves that could still be redone are not kept.
+    EXPECT_EQ(second.Session().Trans().TotalTrans(), current);
+    EXPECT_EQ(second.Session().Trans().CurrentTrans(), current);
+    EXPECT_EQ(second.Session().Trans().MoveID(), 2);
+    // The resumed game's clock goes on from the time already played.
+    clock.Advance(5);
+    second.TimeTick();
+    EXPECT_EQ(second.Table().timeText(), QStringLiteral("0:01:10 "));
+    second.GeneralTick();
+    EXPECT_TRUE(Enabled(second, "mnuUndo"));
+    EXPECT_TRUE(Enabled(second, "mnusnap"));
+}
+
+TEST_F(FrmMainShutdown, WithoutKeepingUnfinishedGamesTheGameIsRecordedLost) {
+    frmMain& w = Start();
+    w.Opt().EnableUnfinished(0);
+    w.Command(QStringLiteral("mnuNew"));
+    MoveToFreeCell(w, 0, 0);
+    const QString unfinished = w.Save().UnfinishedFile();
+    clock.Advance(30);
+    w.close();
+
+    EXPECT_FALSE(QFileInfo::exists(unfinished));
+    EXPECT_EQ(Stored("Save", "Unfinished"), QStringLiteral("False"));
+    EXPECT_EQ(Stored("Save", "LastGameTime"), QStringLiteral("0"));
+    const std::vector<ScoreRecord> scores = Scores(w);
+    ASSERT_EQ(scores.size(), 1U);
+    EXPECT_EQ(scores[0].GameNumber, 0);
+    EXPECT_EQ(scores[0].Time, 30);
+    EXPECT_LT(scores[0].Perc, 100);
+}
+
+TEST_F(FrmMainShutdown, NothingIsKeptWithoutAGameInPlay) {
+    // No game at all.
+    frmMain& empty = Start();
+    const QString unfinished = empty.Save().UnfinishedFile();
+    empty.close();
+    EXPECT_FALSE(QFileInfo::exists(unfinished));
+    EXPECT_EQ(Stored("Save", "Unfinished"), QStringLiteral("False"));
+
+    // A finished game on view.
+    const QString path = Path(QStringLiteral("won.v2k"));
+    SaveWonGame(path);
+    frmMain& view = Start(path);
+    ASSERT_TRUE(State(view).Finished);
+    view.close();
+    EXPECT_FALSE(QFileInfo::exists(unfinished));
+    EXPECT_EQ(Stored("Save", "Unfinished"), QStringLiteral("False"));
+    EXPECT_TRUE(Scores(view).empty());
+}
+
+TEST_F(FrmMainShutdown, ExitLeavesUnfinishedGameTimeAndPlacementAsTheyWere) {
+    frmMain& first = Start();
+    first.Command(QStringLiteral("mnuNew"));
+    MoveToFreeCell(first, 0, 0);
+    clock.Advance(40);
+    first.close();
+    const QString unfinished = first.Save().UnfinishedFile();
+    const QByteArray kept = ReadAll(unfinished);
+    ASSERT_FALSE(kept.isEmpty());
+
+    frmMain& second = Start();
+    ASSERT_TRUE(State(second).GameStarted);
+    MoveToFreeCell(second, 1, 1);
+    second.move(second.x() + 30, second.y() + 20);
+    second.resize(second.width() + 50, second.height() + 40);
+    clock.Advance(500);
+    const QStringList keys{QStringLiteral("Unfinished"), QStringLiteral("LastGameTime"),
+                           QStringLiteral("Left"),       QStringLiteral("Top"),
+                           QStringLiteral("width"),      QStringLiteral("Height"),
+                           QStringLiteral("Maximized")};
+    QStringList before;
+    for (const QString& key : keys) {
+        before << Reopened().GetSetting(QStringLiteral("Save"), key);
+    }
+
+    Act(second, "mnuExit")->trigger();
+    EXPECT_FALSE(second.isVisible());
+    QStringList after;
+    for (const QString& key : keys) {
+        after << Reopened().GetSetting(QStringLiteral("Save"), key);
+    }
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(after[0], QStringLiteral("True"));
+    EXPECT_EQ(after[1], QStringLiteral("40"));
+    EXPECT_EQ(ReadAll(unfinished), kept);
+    EXPECT_TRUE(Scores(second).empty());
+}
+
+// Window placement ---------------------------------------------------------------------------
+
+TEST_F(FrmMainPlacement, LeftAndTopOutsideTheUpperLeftQuarterAreReset) {
+    Start().ExitAtOnce(); // the first run clears the store; placement is stored afterwards
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const int halfWidth = screen.width() * 15 / 2;
+    const int halfHeight = screen.height() * 15 / 2;
+    struct Case {
+        int left, top;
+        int storedLeft, storedTop;
+    };
+    const std::vector<Case> cases{
+        {0, 0, 0, 0},
+        {halfWidth, halfHeight, 0, 0},
+        {halfWidth + 3000, -15, 0, 0},
+        {1, 1, 1, 1},
+        {1500, 750, 1500, 750},
+        {halfWidth - 15, halfHeight - 15, halfWidth - 15, halfHeight - 15}};
+    for (const Case& c : cases) {
+        store->SaveSetting(QStringLiteral("Save"), QStringLiteral("Left"), QString::number(c.left));
+        store->SaveSetting(QStringLiteral("Save"), QStringLiteral("Top"), QString::number(c.top));
+        frmMain& w = Start();
+        const QString label = QStringLiteral("Left %1 Top %2").arg(c.left).arg(c.top);
+        EXPECT_EQ(w.x() - screen.x(), c.storedLeft / 15) << label.toStdString();
+        EXPECT_EQ(w.y() - screen.y(), c.storedTop / 15) << label.toStdString();
+        EXPECT_EQ(Stored("Save", "Left"), QString::number(c.storedLeft)) << label.toStdString();
+        EXPECT_EQ(Stored("Save", "Top"), QString::number(c.storedTop)) << label.toStdString();
+        w.ExitAtOnce();
+    }
+}
+
+TEST_F(FrmMainPlacement, SizeIsRaisedToTheMinimumAndMaximizedIsRestored) {
+    Start().ExitAtOnce();
+    store->SaveSetting(QStringLiteral("Save"), QStringLiteral("width"), QStringLiteral("5000"));
+    store->SaveSetting(QStringLiteral("Save"), QStringLiteral("Height"), QStringLiteral("4000"));
+    frmMain& small = Start();
+    EXPECT_EQ(small.size(), QSize(9720 / 15, 7000 / 15));
+    small.ExitAtOnce();
+
+    store->SaveSetting(QStringLiteral("Save"), QStringLiteral("width"), QStringLiteral("10500"));
+    store->SaveSetting(QStringLiteral("Save"), QStringLiteral("Height"), QStringLiteral("7500"));
+    frmMain& normal = Start();
+    EXPECT_EQ(normal.size(), QSize(700, 500));
+    normal.ExitAtOnce();
+
+    store->SaveBool(QStringLiteral("Save"), QStringLiteral("Maximized"), true);
+    frmMain& maximized = Start();
+    EXPECT_TRUE(maximized.windowState() & Qt::WindowMaximized);
+    maximized.close();
+    EXPECT_EQ(Stored("Save", "Maximized"), QStringLiteral("True"));
+}
+
+TEST_F(FrmMainPlacement, ClosingStoresTheNormalPlacementButNotAMinimizedOne) {
+    frmMain& w = Start();
+    w.resize(700, 500);
+    w.move(30, 45);
+    w.close();
+    EXPECT_EQ(Stored("Save", "Maximized"), QStringLiteral("False"));
+    EXPECT_EQ(Stored("Save", "width"), QStringLiteral("10500"));
+    EXPECT_EQ(Stored("Save", "Height"), QStringLiteral("7500"));
+    EXPECT_EQ(Stored("Save", "Left"), QStringLiteral("450"));
+    EXPECT_EQ(Stored("Save", "Top"), QStringLiteral("675"));
+
+    frmMain& minimized = Start();
+    minimized.resize(800, 560);
+    minimized.setWindowState(Qt::WindowMinimized);
+    minimized.close();
+    EXPECT_EQ(Stored("Save", "width"), QStringLiteral("10500"));
+    EXPECT_EQ(Stored("Save", "Height"), QStringLiteral("7500"));
+    EXPECT_EQ(Stored("Save", "Left"), QStringLiteral("450"));
+}
+
+// Warning flash ---------------------------------------------------------------------------------
+
+namespace {
+
+constexpr CardIndex CardOf(int suit, int rank) {
+    return static_cast<CardIndex>((suit - 1) * 13 + rank - 1);
+}
+
+/// Columns of six cards whose exposed cards, like the free-cell cards, are all black, so no
+/// card fits anywhere; with `emptyCell` the last free cell is left empty (one possible move).
+std::pair<std::vector<std::vector<CardIndex>>, std::vector<CardIndex>> BlockedBoard(
+    bool emptyCell) {
+    std::vector<CardIndex> exposed, cells;
+    for (int rank = 2; rank <= 5; ++rank) {
+        exposed.push_back(CardOf(1, rank));
+        exposed.push_back(CardOf(3, rank));
+    }
+    for (int rank = 6; rank <= 7; ++rank) {
+        cells.push_back(CardOf(1, rank));
+        cells.push_back(CardOf(3, rank));
+    }
+    std::vector<CardIndex> rest;
+    for (CardIndex c = 0; c < CardCount; ++c) {
+        if (std::find(exposed.begin(), exposed.end(), c) == exposed.end() &&
+            std::find(cells.begin(), cells.end(), c) == cells.end()) {
+            rest.push_back(c);
+        }
+    }
+    if (emptyCell) {
+        rest.insert(rest.begin(), cells.back());
+        cells.back() = NoCard;
+    }
+    std::vector<std::vector<CardIndex>> columns(8);
+    std::size_t next = 0;
+    for (int c = 0; c < 8; ++c) {
+        const std::size_t buried = 5 + (emptyCell && c == 0 ? 1 : 0);
+        for (std::size_t i = 0; i < buried; ++i) {
+            columns[c].push_back(rest[next++]);
+        }
+        columns[c].push_back(exposed[static_cast<std::size_t>(c)]);
+    }
+    return {columns, cells};
+}
+
+} // namespace
+
+TEST_F(FrmMainFlash, PressWithNoOrOneMoveLeftFlashesTheTitleAndPanel3) {
+    frmMain& w = Start();
+    w.Command(QStringLiteral("mnuNew"));
+    ASSERT_GT(State(w).Game().GetPossibleMoves(), 1);
+    const Location firstExposed = State(w).Game().GetBottomCardLocation(0);
+    ClickCard(w, firstExposed);
+    EXPECT_FALSE(w.FlashRunning()) << "more than one move left";
+    EXPECT_EQ(State(w).SelectedLocation, firstExposed);
+    mGame::ClearSelection(State(w));
+
+    const QString caption = w.windowTitle();
+    auto [columns, cells] = BlockedBoard(false);
+    Lay(w, columns, cells);
+    ASSERT_EQ(State(w).Game().GetPossibleMoves(), 0);
+    const int start = w.TitleInversions();
+    const auto pressed = static_cast<Location>(5 * 8 + 3);
+    ClickCard(w, pressed);
+    EXPECT_TRUE(w.FlashRunning());
+    EXPECT_TRUE(w.Panel3Raised());
+    EXPECT_EQ(State(w).SelectedLocation, pressed) << "the press is handled as well";
+    for (int tick = 1; tick <= 7; ++tick) {
+        w.FlashTick();
+        EXPECT_TRUE(w.FlashRunning()) << "tick " << tick;
+        EXPECT_TRUE(w.Panel3Raised()) << "tick " << tick;
+    }
+    EXPECT_NE(w.windowTitle(), caption) << "inverted after an odd number of ticks";
+    w.FlashTick();
+    EXPECT_FALSE(w.FlashRunning());
+    EXPECT_FALSE(w.Panel3Raised());
+    EXPECT_EQ(w.TitleInversions() - start, 8);
+    EXPECT_EQ(w.windowTitle(), caption);
+
+    // With a card selected there is no warning.
+    ClickCard(w, static_cast<Location>(5 * 8 + 4));
+    EXPECT_FALSE(w.FlashRunning());
+
+    auto [oneColumns, oneCells] = BlockedBoard(true);
+    mGame::ClearSelection(State(w));
+    Lay(w, oneColumns, oneCells);
+    ASSERT_EQ(State(w).Game().GetPossibleMoves(), 1);
+    const int second = w.TitleInversions();
+    ClickCard(w, static_cast<Location>(5 * 8 + 1));
+    ASSERT_TRUE(w.FlashRunning());
+    w.FlashTick();
+    w.FlashTick();
+    EXPECT_TRUE(w.FlashRunning());
+    w.FlashTick();
+    EXPECT_FALSE(w.FlashRunning());
+    EXPECT_FALSE(w.Panel3Raised());
+    EXPECT_EQ(w.TitleInversions() - second, 3);
+
+    // Switched off: no flash, the press still selects.
+    w.Opt().EnableFlash(0);
+    mGame::ClearSelection(State(w));
+    ClickCard(w, static_cast<Location>(5 * 8 + 2));
+    EXPECT_FALSE(w.FlashRunning());
+    EXPECT_EQ(State(w).SelectedLocation, 5 * 8 + 2);
+}
+
+// Start-up failures -------------------------------------------------------------------------
+
+TEST_F(FrmMainStartUp, MissingCommandLineFileLeavesAnEmptyTable) {
+    frmMain& w = Start(Path(QStringLiteral("missing.vlg")));
+    ASSERT_FALSE(w.QuitRequested());
+    ASSERT_EQ(messages.boxes.size(), 1U);
+    EXPECT_FALSE(messages.boxes[0].question);
+    EXPECT_TRUE(messages.boxes[0].text.contains(QStringLiteral("missing.vlg")))
+        << messages.boxes[0].text.toStdString();
+    EXPECT_FALSE(State(w).GameStarted);
+    for (CardIndex c = 0; c < CardCount; ++c) {
+        EXPECT_FALSE(w.Table().isCardVisible(c)) << "card " << c;
+    }
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Velmora 2003"));
+    EXPECT_EQ(PanelText(w, 1), QString());
+}
+
+TEST_F(FrmMainStartUp, UnreadableUnfinishedGameIsReportedAndKept) {
+    frmMain& first = Start();
+    const QString unfinished = first.Save().UnfinishedFile();
+    first.ExitAtOnce();
+    const QByteArray garbage("not a saved game\r\n");
+    {
+        QFile file(unfinished);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(garbage);
+    }
+    store->SaveBool(QStringLiteral("Save"), QStringLiteral("Unfinished"), true);
+
+    frmMain& w = Start();
+    ASSERT_EQ(messages.boxes.size(), 1U);
+    EXPECT_FALSE(messages.boxes[0].question);
+    EXPECT_FALSE(State(w).GameStarted);
+    for (CardIndex c = 0; c < CardCount; ++c) {
+        EXPECT_FALSE(w.Table().isCardVisible(c)) << "card " << c;
+    }
+    EXPECT_EQ(ReadAll(unfinished), garbage);
+    EXPECT_TRUE(Scores(w).empty());
+}
+
+TEST_F(FrmMainStartUp, CommandLineFileWithAPendingUnfinishedGameAsksFirst) {
+    frmMain& first = Start();
+    first.Command(QStringLiteral("mnuNew"));
+    ASSERT_TRUE(StackMove(first));
+    first.close();
+    const QString unfinished = first.Save().UnfinishedFile();
+    ASSERT_TRUE(QFileInfo::exists(unfinished));
+    const QString path = Path(QStringLiteral("won.v2k"));
+    SaveWonGame(path);
+
+    // No: the program ends before the window is shown; nothing is lost or opened.
+    messages.answers = {false};
+    frmMain& refused = Start(path);
+    ASSERT_EQ(messages.boxes.size(), 1U);
+    EXPECT_TRUE(messages.boxes[0].question);
+    EXPECT_EQ(messages.boxes[0].text,
+              QStringLiteral("Are you sure you want to exit the previously\r\n"
+                             "unfinished game and start this game ?"));
+    EXPECT_TRUE(refused.QuitRequested());
+    EXPECT_FALSE(refused.isVisible());
+    EXPECT_TRUE(Scores(refused).empty());
+    EXPECT_TRUE(QFileInfo::exists(unfinished));
+
+    // Yes: the unfinished game is recorded as lost, then the named file is opened.
+    messages.answers = {true};
+    frmMain& w = Start(path);
+    EXPECT_FALSE(w.QuitRequested());
+    const std::vector<ScoreRecord> scores = Scores(w);
+    ASSERT_EQ(scores.size(), 1U);
+    EXPECT_EQ(scores[0].GameNumber, 0);
+    EXPECT_EQ(scores[0].Moves, 1);
+    EXPECT_LT(scores[0].Perc, 100);
+    EXPECT_EQ(State(w).GameNumber, SolvedGame().number);
+    EXPECT_TRUE(State(w).GameStarted);
+    EXPECT_TRUE(State(w).Finished);
+    // The lost game is not offered again, even when the run ends through Exit.
+    EXPECT_FALSE(w.Save().Unfinished());
+}
