@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -36,7 +38,7 @@ public:
     void Advance(qint64 seconds) { now = now.addSecs(seconds); }
 };
 
-/// Records every box; questions are answered with `answer`.
+/// Records every box; questions take the queued `answers` first, then `answer`.
 class FakeMessages final : public IMessages {
 public:
     struct Box {
@@ -46,6 +48,7 @@ public:
         bool question;
     };
     std::vector<Box> boxes;
+    std::deque<bool> answers;
     bool answer = true;
 
     void Message(const QString& text, MessageIcon icon, const QString& title) override {
@@ -53,9 +56,18 @@ public:
     }
     bool Ask(const QString& text, MessageIcon icon, const QString& title) override {
         boxes.push_back({text, icon, title, true});
-        return answer;
+        if (answers.empty()) {
+            return answer;
+        }
+        const bool next = answers.front();
+        answers.pop_front();
+        return next;
     }
     QString Last() const { return boxes.empty() ? QString() : boxes.back().text; }
+    int Questions() const {
+        return static_cast<int>(std::count_if(boxes.begin(), boxes.end(),
+                                              [](const Box& b) { return b.question; }));
+    }
 };
 
 class FakeCombo final : public IPlayerCombo {

@@ -31,37 +31,6 @@
 
 namespace velmora::test {
 
-/// Records every box; questions take the queued answers first, then `defaultAnswer`.
-class ScriptedMessages final : public IMessages {
-public:
-    struct Box {
-        QString text;
-        MessageIcon icon;
-        QString title;
-        bool question;
-    };
-    std::vector<Box> boxes;
-    std::deque<bool> answers;
-    bool defaultAnswer = true;
-
-    void Message(const QString& text, MessageIcon icon, const QString& title) override {
-        boxes.push_back({text, icon, title, false});
-    }
-    bool Ask(const QString& text, MessageIcon icon, const QString& title) override {
-        boxes.push_back({text, icon, title, true});
-        if (answers.empty()) {
-            return defaultAnswer;
-        }
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    int Questions() const {
-        return static_cast<int>(std::count_if(boxes.begin(), boxes.end(),
-                                              [](const Box& b) { return b.question; }));
-    }
-};
-
 /// A won game: its number and the single-card moves that win it.
 struct WonGame {
     std::int32_t number = 0;
@@ -250,7 +219,7 @@ protected:
         return Reopened().GetSetting(QString::fromLatin1(section), QString::fromLatin1(key));
     }
 
-    ScriptedMessages messages;
+    FakeMessages messages;
     FakeFileDialogs files;
     std::vector<int> emptyColumnQuestions;
     std::vector<std::unique_ptr<frmMain>> windows;
