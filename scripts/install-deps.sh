@@ -7,7 +7,7 @@ packages=(
   build-essential cmake make pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl1-mesa-dev
-  xvfb xauth
+  xvfb xauth fonts-dejavu-core
 )
 
 missing=()
