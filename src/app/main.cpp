@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
     if (window.QuitRequested()) {
         return 0;
     }
+    messages.SetOwner(&window);
+    fileDialogs.SetOwner(&window);
     window.show();
 
     // VELMORA_SCREENSHOT=file.png: save a picture of the window once it has settled, then quit

@@ -112,8 +112,9 @@ void StartGame(GameState& state, std::int32_t gameNumber, bool keepHistory) {
         const auto loc = static_cast<Location>(i);
         view.BringToFront(card);
         view.PlaceCard(card, 0, 0);
-        view.ShowCard(card, true);
+        // The slide is queued first, so a view that plays it later shows the card as it starts.
         view.AnimateCard(card, 0, 0, cCards::Left(loc), cCards::Top(loc), 4);
+        view.ShowCard(card, true);
     }
     state.Events().SetCaption(Caption(gameNumber));
     view.ShowCards(true);

@@ -65,6 +65,8 @@ public:
     cSave(SettingsStore& store, AppFolders folders, const IClock& clock);
 
     const AppFolders& Folders() const { return m_folders; }
+    /// The store every value of this class lives in.
+    SettingsStore& Store() const { return m_store; }
 
     /// Default: "Velmora2003.sre" in the program folder.
     QString ScoreFile() const;

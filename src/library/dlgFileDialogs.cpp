@@ -10,7 +10,10 @@ QWidget* dlgFileDialogs::Owner() const {
     if (QWidget* modal = QApplication::activeModalWidget()) {
         return modal;
     }
-    return m_owner;
+    if (m_owner) {
+        return m_owner;
+    }
+    return QApplication::activeWindow();
 }
 
 QStringList dlgFileDialogs::NameFilters(const QString& filter) {

@@ -12,6 +12,8 @@ namespace velmora {
 class dlgFileDialogs final : public IFileDialogs {
 public:
     explicit dlgFileDialogs(QWidget* owner = nullptr) : m_owner(owner) {}
+    /// The window dialogs open over when no dialog is in front (the active window when unset).
+    void SetOwner(QWidget* owner) { m_owner = owner; }
 
     QString SaveFileName(const QString& startFolder, const QString& fileName,
                          const QString& defaultExtension, const QString& filter) override;

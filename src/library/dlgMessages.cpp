@@ -36,7 +36,10 @@ QWidget* dlgMessages::Owner() const {
     if (QWidget* modal = QApplication::activeModalWidget()) {
         return modal;
     }
-    return m_owner;
+    if (m_owner) {
+        return m_owner;
+    }
+    return QApplication::activeWindow();
 }
 
 void dlgMessages::Message(const QString& text, MessageIcon icon, const QString& title) {

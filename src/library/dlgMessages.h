@@ -11,6 +11,8 @@ namespace velmora {
 class dlgMessages final : public IMessages {
 public:
     explicit dlgMessages(QWidget* owner = nullptr) : m_owner(owner) {}
+    /// The window boxes open over when no dialog is in front (the active window when unset).
+    void SetOwner(QWidget* owner) { m_owner = owner; }
 
     void Message(const QString& text, MessageIcon icon, const QString& title = {}) override;
     bool Ask(const QString& text, MessageIcon icon, const QString& title = {}) override;

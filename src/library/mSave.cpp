@@ -108,8 +108,16 @@ QString SoundKey(int event) {
 } // namespace
 
 bool FirstRunRequested(const SettingsStore& store) {
-    return store.IsEmpty() ||
-           store.GetInt(QStringLiteral("Install"), QStringLiteral("Fresh"), 0) == 1;
+    if (store.IsEmpty()) {
+        return true;
+    }
+    // Read as a number, so "1.0" asks too.
+    bool ok = false;
+    const double fresh =
+        store.GetSetting(QStringLiteral("Install"), QStringLiteral("Fresh"), QStringLiteral("0"))
+            .trimmed()
+            .toDouble(&ok);
+    return ok && fresh == 1.0;
 }
 
 QString UserFilesFolder(const AppFolders& folders) {

@@ -99,16 +99,22 @@ void TableWidget::ShowCard(CardIndex card, bool visible) {
     if (!IsCard(card)) {
         return;
     }
-    m_cards[static_cast<std::size_t>(card)].visible = visible;
+    m_cards[static_cast<std::size_t>(card)].visible = visible && !AwaitsReveal(card);
     update();
+}
+
+bool TableWidget::AwaitsReveal(CardIndex card) const {
+    return std::any_of(m_queue.begin(), m_queue.end(), [card](const Animation& a) {
+        return a.card == card && a.reveal && a.done == 0;
+    });
 }
 
 void TableWidget::ShowCards(bool visible) {
     if (!visible) {
         finishAnimations();
     }
-    for (CardPicture& picture : m_cards) {
-        picture.visible = visible;
+    for (std::size_t card = 0; card < m_cards.size(); ++card) {
+        m_cards[card].visible = visible && !AwaitsReveal(static_cast<CardIndex>(card));
     }
     update();
 }
@@ -145,7 +151,9 @@ void TableWidget::AnimateCard(CardIndex card, int fromLeft, int fromTop, int toL
         PlaceCard(card, toLeft, toTop);
         return;
     }
-    m_queue.push_back({card, QPointF(fromLeft, fromTop), QPointF(toLeft, toTop), steps, 0});
+    const bool hidden = !m_cards[static_cast<std::size_t>(card)].visible;
+    m_queue.push_back(
+        {card, QPointF(fromLeft, fromTop), QPointF(toLeft, toTop), steps, 0, hidden});
     StartFrameTimer();
 }
 
@@ -201,6 +209,9 @@ void TableWidget::advanceAnimation(int steps) {
         ++a.done;
         --steps;
         CardPicture& picture = m_cards[static_cast<std::size_t>(a.card)];
+        if (a.reveal && a.done == 1) {
+            picture.visible = true;
+        }
         if (a.done >= a.steps) {
             picture.position = a.to;
             m_queue.pop_front();
@@ -222,6 +233,9 @@ void TableWidget::finishAnimations() {
     }
     for (const Animation& a : m_queue) {
         m_cards[static_cast<std::size_t>(a.card)].position = a.to;
+        if (a.reveal) {
+            m_cards[static_cast<std::size_t>(a.card)].visible = true;
+        }
     }
     m_queue.clear();
     m_frameTimer.stop();

@@ -57,7 +57,8 @@ public:
     void SendToBack(CardIndex card) override;
     void AttachSelection(CardIndex card) override;
     /// Queues the slide behind the animations already issued; 0 or 1 steps, or animations
-    /// switched off, place the card at once.
+    /// switched off, place the card at once. A card hidden when its slide is queued stays
+    /// hidden (also through ShowCard/ShowCards) until the slide starts.
     void AnimateCard(CardIndex card, int fromLeft, int fromTop, int toLeft, int toTop,
                      int steps) override;
     void Redraw() override;
@@ -153,7 +154,11 @@ private:
         QPointF to;
         int steps = 0;
         int done = 0;
+        /// The card was hidden when its slide was queued: it appears with the first step.
+        bool reveal = false;
     };
+    /// True while `card` waits, hidden, for a queued slide that will show it.
+    bool AwaitsReveal(CardIndex card) const;
 
     static bool IsCard(CardIndex card) { return card >= 0 && card < CardCount; }
     void Press(QMouseEvent* event);

@@ -184,8 +184,14 @@ void cMenu::EndGame(bool won) {
                                  MessageIcon::Exclamation);
         }
     }
-    auto recorded = m_p.score.SaveScore(state.GameNumber, m_p.session.Trans().MoveID(),
-                                        m_p.time.GetGameTime(), m_p.time.GetGamePercentage());
+    // A clock that jumped (the restart rule of the game clock) must not record a negative or
+    // day-long time: the last good game time stands in.
+    std::int32_t seconds = m_p.time.GetGameTime();
+    if (seconds < 0 || seconds > 86400) {
+        seconds = m_p.time.LastGoodGameTime();
+    }
+    auto recorded = m_p.score.SaveScore(state.GameNumber, m_p.session.Trans().MoveID(), seconds,
+                                        m_p.time.GetGamePercentage());
     if (!recorded) {
         m_p.messages.Message(QString::fromStdString(recorded.error().message),
                              MessageIcon::Exclamation);

@@ -57,6 +57,8 @@ namespace velmora {
 namespace {
 
 constexpr int TwipsPerPixel = 15;
+/// A window narrower than the table is widened to 9720.
+constexpr int NarrowestTwips = 9600;
 constexpr int MinimumWidthTwips = 9720;
 constexpr int MinimumHeightTwips = 7000;
 
@@ -85,7 +87,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velmora 2003"));
     setWindowIcon(ToolbarIcon(QStringLiteral("New")));
-    setMinimumSize(MinimumWidthTwips / TwipsPerPixel, MinimumHeightTwips / TwipsPerPixel);
+    setMinimumSize(NarrowestTwips / TwipsPerPixel, MinimumHeightTwips / TwipsPerPixel);
 
     m_table = new TableWidget(this);
     m_table->setAnimationsEnabled(context.animations);
@@ -97,6 +99,11 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     BuildToolbar();
     BuildStatusBar();
 
+    m_tmGeneral.setObjectName(QStringLiteral("tmGeneral"));
+    m_tmrTime.setObjectName(QStringLiteral("tmrTime"));
+    m_tmrForward.setObjectName(QStringLiteral("tmrForward"));
+    m_tmrBackward.setObjectName(QStringLiteral("tmrBackward"));
+    m_tmrFlash.setObjectName(QStringLiteral("tmrFlash"));
     m_tmGeneral.setInterval(300);
     m_tmrTime.setInterval(100);
     m_tmrForward.setInterval(500);
@@ -158,11 +165,11 @@ void frmMain::CreateObjects() {
 }
 
 void frmMain::BuildMenus() {
-    for (const MenuLayout::Menu& spec : MenuLayout::MenuBar()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromStdString(spec.caption));
-        menu->setObjectName(QString::fromStdString(spec.name));
-        m_actions[QString::fromStdString(spec.name)] = menu->menuAction();
-        for (const MenuLayout::Item& item : spec.items) {
+    for (const MenuLayout::Menu& layout : MenuLayout::MenuBar()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromStdString(layout.caption));
+        menu->setObjectName(QString::fromStdString(layout.name));
+        m_actions[QString::fromStdString(layout.name)] = menu->menuAction();
+        for (const MenuLayout::Item& item : layout.items) {
             if (item.name.empty()) {
                 menu->addSeparator();
                 continue;
@@ -217,7 +224,6 @@ void frmMain::BuildToolbar() {
             m_playerCombo = new QComboBox(m_toolbar);
             m_playerCombo->setObjectName(QStringLiteral("ImageCombo1"));
             m_playerCombo->setMinimumWidth(1600 / TwipsPerPixel);
-            m_playerCombo->setToolTip(QStringLiteral("Player"));
             m_playerCombo->setFocusPolicy(Qt::ClickFocus);
             m_toolbar->addWidget(m_playerCombo);
             connect(m_playerCombo, &QComboBox::activated, this, [this](int index) {
@@ -325,8 +331,11 @@ void frmMain::RunOpenGame() {
         OpenAtStartUp(decision.file);
         return;
     case OpenGameDecision::Action::GiveUpUnfinishedThenOpen:
-        if (m_menu->OpenGame(decision.unfinishedFile)) {
+        if (auto opened = m_menu->OpenGame(decision.unfinishedFile); opened) {
             m_menu->GameLost();
+        } else {
+            m_context.messages.Message(QString::fromStdString(opened.error().message),
+                                       MessageIcon::Exclamation);
         }
         // The given-up game is recorded now; it must not be resumed again.
         m_save->Unfinished(false);
@@ -344,7 +353,8 @@ void frmMain::RestorePlacement() {
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
-    resize(std::max<int>(m_save->width(), MinimumWidthTwips) / TwipsPerPixel,
+    const int widthTwips = m_save->width() < NarrowestTwips ? MinimumWidthTwips : m_save->width();
+    resize(widthTwips / TwipsPerPixel,
            std::max<int>(m_save->Height(), MinimumHeightTwips) / TwipsPerPixel);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
@@ -703,6 +713,10 @@ void frmMain::ShowSource() {
         return files.SaveFileName(info.absolutePath(), info.fileName(), QStringLiteral(".txt"),
                                   QStringLiteral("Text File (*.txt)|*.txt"));
     });
+    IMessages& messages = m_context.messages;
+    dialog.setErrorReport([&messages](QWidget*, const QString& text) {
+        messages.Message(text, MessageIcon::Exclamation);
+    });
     dialog.exec();
 }
 
@@ -807,9 +821,7 @@ void frmMain::GameStarting(std::int32_t gameNumber, bool keepHistory) {
     SetTimeTimer(true);
     SetStopEnabled(false);
     if (!keepHistory) {
-        if (auto file = m_save->OnGameStarting(gameNumber, keepHistory)) {
-            m_currentGameFile = *file;
-        }
+        m_currentGameFile = m_save->OnGameStarting(gameNumber, keepHistory).value_or(QString());
     }
 }
 
@@ -832,11 +844,13 @@ void frmMain::GameWon() {
 void frmMain::ShowFinish() {
     m_finishPending = false;
     m_table->finishAnimations();
+    // A replay must not take moves back while the win is being recorded.
+    m_session->Trans().ReplayStop();
     emit finishDialogOpening();
     dlgFinish dialog(FinishContext{*m_finish, *m_save, *m_recent, m_session->State().GameNumber,
                                    m_player->GetName(m_player->GetCurrentPlayerIndex()),
                                    m_context.fileDialogs, m_context.messages, m_sound.get(),
-                                   *m_menu},
+                                   *m_menu, !cMenu::Unavailable("Select")},
                      this);
     dialog.exec();
     GeneralTick();

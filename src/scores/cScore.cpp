@@ -3,6 +3,7 @@
 #include "library/Clock.h"
 #include "library/GeneralDate.h"
 #include "library/Rounding.h"
+#include "library/StoreValue.h"
 #include "library/cSave.h"
 #include "scores/cPlayer.h"
 
@@ -15,6 +16,8 @@
 namespace velmora {
 
 namespace {
+
+const QString ScoreSection = QStringLiteral("Score");
 
 QString QuotedText(QString text) {
     text.replace(u'"', u'\'');
@@ -45,6 +48,22 @@ std::string FileError(const QString& path, const QString& reason) {
 
 cScore::cScore(cSave& save, cPlayer& player, const IClock& clock)
     : m_save(save), m_player(player), m_clock(clock) {}
+
+std::int16_t cScore::DayComboIndex() const {
+    return StoreValue::GetInt16(m_save.Store(), ScoreSection, QStringLiteral("DayComboIndex"), 1);
+}
+
+void cScore::DayComboIndex(std::int16_t value) {
+    m_save.Store().SaveInt(ScoreSection, QStringLiteral("DayComboIndex"), value);
+}
+
+std::int16_t cScore::TabIndex() const {
+    return StoreValue::GetInt16(m_save.Store(), ScoreSection, QStringLiteral("TabIndex"), 1);
+}
+
+void cScore::TabIndex(std::int16_t value) {
+    m_save.Store().SaveInt(ScoreSection, QStringLiteral("TabIndex"), value);
+}
 
 std::int32_t cScore::GetScore(std::int32_t moves, std::int32_t time, std::int16_t perc) {
     if (moves == 0 || time == 0 || perc == 0) {

@@ -42,6 +42,13 @@ public:
 
     /// Points: 0 when any argument is 0; otherwise perc × 100 / (time + moves) rounded half to
     /// even, tripled for a won game (perc 100), made positive.
+    /// Position of the day list of the score board (section "Score"), default 1.
+    std::int16_t DayComboIndex() const;
+    void DayComboIndex(std::int16_t value);
+    /// Tab of the score board shown on opening (section "Score"), default 1.
+    std::int16_t TabIndex() const;
+    void TabIndex(std::int16_t value);
+
     static std::int32_t GetScore(std::int32_t moves, std::int32_t time, std::int16_t perc);
     /// Seconds as "h:mm:ss"; hours run past 23 for a day or more, a negative count gets "-".
     static QString ConvertTimeS(std::int32_t seconds);

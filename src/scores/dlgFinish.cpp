@@ -48,10 +48,6 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Congrats You Win !"));
     setModal(true);
 
-    auto* banner = new QLabel(QStringLiteral("<h2>Congratulations!</h2>All 52 cards are home."),
-                              this);
-    banner->setObjectName(QStringLiteral("lblBanner"));
-
     auto* frame1 = new QGroupBox(QStringLiteral("Select"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     m_imcGame = new QListWidget(frame1);
@@ -65,6 +61,9 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
     for (const auto& [key, text] : actions) {
         auto* item = new QListWidgetItem(gameIcon, QString::fromLatin1(text), m_imcGame);
         item->setData(KeyRole, QString::fromLatin1(key));
+        if (!m_context.selectAvailable && QLatin1String(key) == QLatin1String("Select")) {
+            item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
+        }
     }
     auto* frame1Layout = new QVBoxLayout(frame1);
     frame1Layout->addWidget(m_imcGame);
@@ -105,7 +104,6 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
     columns->addWidget(frame1, 2);
     columns->addWidget(frame2, 3);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(banner);
     layout->addLayout(columns);
     layout->addLayout(buttons);
     resize(560, 320);
@@ -125,7 +123,13 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
     m_chkFav->setChecked(m_context.finish.FavEnable() == 1);
     m_chkSave->setChecked(m_context.finish.SaveEnable() == 1);
     SelectPosition(m_imcGame, m_context.finish.LastSelectIndex());
+    if (!m_imcGame->currentItem() || !(m_imcGame->currentItem()->flags() & Qt::ItemIsEnabled)) {
+        m_imcGame->setCurrentRow(0);
+    }
     SelectPosition(m_imc1, m_context.finish.LastFavIndex());
+    if (!m_imc1->currentItem() && m_imc1->count() > 0) {
+        m_imc1->setCurrentRow(0);
+    }
     Enabling();
 
     connect(m_chkSave, &QCheckBox::clicked, this, &dlgFinish::Enabling);
@@ -193,7 +197,8 @@ void dlgFinish::OKButton_Click() {
 
     const QString savePath = m_txtSave->text() + QStringLiteral(".v2k");
     const QFileInfo saveInfo(m_txtSave->text());
-    if (finish.SaveEnable() == 1 && saveInfo.absoluteDir().exists()) {
+    // Only a full path names a folder; a bare name is not saved into the working folder.
+    if (finish.SaveEnable() == 1 && saveInfo.isAbsolute() && saveInfo.absoluteDir().exists()) {
         m_context.save.SaveFolder(saveInfo.absolutePath());
         if (report(m_context.actions.SaveGame(savePath)) && m_context.save.FinishedSave() == 0) {
             m_context.recent.AddtoRecent(savePath);

@@ -30,6 +30,8 @@ struct FinishContext {
     IMessages& messages;
     ISoundPort* sound;
     IFinishActions& actions;
+    /// Whether the select-game dialog exists; without it "Select a New Game" is not offered.
+    bool selectAvailable = true;
 };
 
 /// "Congrats You Win !": keeps the finished game in a folder and a favourites folder, records

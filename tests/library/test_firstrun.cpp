@@ -32,6 +32,10 @@ TEST_F(FirstRunTest, RequestedByAnEmptyStoreOrFreshOne) {
     EXPECT_FALSE(mSave::FirstRunRequested(*store));
     store->SaveSetting("Install", "Fresh", "2");
     EXPECT_FALSE(mSave::FirstRunRequested(*store));
+    store->SaveSetting("Install", "Fresh", "True");
+    EXPECT_FALSE(mSave::FirstRunRequested(*store));
+    store->SaveSetting("Install", "Fresh", "1.0");
+    EXPECT_TRUE(mSave::FirstRunRequested(*store)); // read as a number
     store->SaveSetting("install", "fresh", "1");
     EXPECT_TRUE(mSave::FirstRunRequested(*store));
 

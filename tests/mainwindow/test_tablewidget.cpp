@@ -225,6 +225,13 @@ TEST_F(Table, ADealtGameEndsWithEveryCardOnItsLocationInColumnOrder) {
     GameSession session(ports);
     session.StartGame(1);
     EXPECT_EQ(table->queuedAnimations(), CardCount);
+    // Each card appears only when its own slide starts: no pile waits at the corner.
+    const CardIndex first = session.State().DealTable[0];
+    const CardIndex second = session.State().DealTable[1];
+    EXPECT_FALSE(table->isCardVisible(first));
+    table->advanceAnimation(1);
+    EXPECT_TRUE(table->isCardVisible(first));
+    EXPECT_FALSE(table->isCardVisible(second));
     for (int i = 0; i < 1000 && table->isAnimating(); ++i) {
         table->advanceAnimation(7);
     }

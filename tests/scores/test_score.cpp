@@ -173,6 +173,19 @@ TEST_F(ScoreTest, CapacityGrowsByAHundred) {
     EXPECT_EQ(score->Records()[149].GameNumber, 149);
 }
 
+TEST_F(ScoreTest, ScoreBoardChoicesLiveInSectionScore) {
+    EXPECT_EQ(score->DayComboIndex(), 1);
+    EXPECT_EQ(score->TabIndex(), 1);
+    EXPECT_FALSE(store->HasKey("Score", "DayComboIndex"));
+    score->DayComboIndex(3);
+    score->TabIndex(2);
+    const SettingsStore disk = Reopened();
+    EXPECT_EQ(disk.GetSetting("Score", "DayComboIndex"), "3");
+    EXPECT_EQ(disk.GetSetting("Score", "TabIndex"), "2");
+    EXPECT_EQ(disk.GetSetting("Options", "TabIndex", "none"), "none");
+    EXPECT_EQ(score->DayComboIndex(), 3);
+}
+
 TEST_F(ScoreTest, TheTwoClearsAreIndependent) {
     clock.Advance(5);
     ASSERT_TRUE(score->SaveScore(1, 10, 10, 100));
