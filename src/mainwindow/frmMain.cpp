@@ -424,14 +424,6 @@ void frmMain::Shutdown() {
     m_save->LastGameTime(0);
 }
 
-void frmMain::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-}
-
-void frmMain::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-}
-
 QAction* frmMain::Action(const QString& name) const {
     const auto it = m_actions.find(name);
     return it == m_actions.end() ? nullptr : it->second;
@@ -821,7 +813,9 @@ void frmMain::GameStarting(std::int32_t gameNumber, bool keepHistory) {
     SetTimeTimer(true);
     SetStopEnabled(false);
     if (!keepHistory) {
-        m_currentGameFile = m_save->OnGameStarting(gameNumber, keepHistory).value_or(QString());
+        // The incomplete auto-save name it returns is not needed: games are auto-saved under
+        // a fresh name when they end.
+        m_save->OnGameStarting(gameNumber, keepHistory);
     }
 }
 

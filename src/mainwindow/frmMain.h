@@ -129,8 +129,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     // IViewOptions
@@ -220,7 +218,6 @@ private:
     int m_inversions = 0;
     bool m_inverted = false;
     QString m_caption;
-    QString m_currentGameFile;
     bool m_fillingCombo = false;
 
     std::function<EmptyColumnChoice(int)> m_answerEmptyColumn;
