@@ -86,7 +86,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     : QMainWindow(parent), m_context(context) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velmora 2003"));
-    setWindowIcon(ToolbarIcon(QStringLiteral("New")));
+    setWindowIcon(ApplicationIcon());
     setMinimumSize(NarrowestTwips / TwipsPerPixel, MinimumHeightTwips / TwipsPerPixel);
 
     m_table = new TableWidget(this);
@@ -156,10 +156,9 @@ void frmMain::CreateObjects() {
     m_score = std::make_unique<cScore>(*m_save, *m_player, m_context.clock);
     m_finish = std::make_unique<cFinish>(store);
     m_recent = std::make_unique<cRecent>(store, this);
-    m_menu = std::make_unique<cMenu>(cMenu::Parts{*m_session, *m_opt, *m_save, *m_recent,
-                                                  *m_player, *m_score, *m_time, *m_sound,
-                                                  m_context.messages, m_context.fileDialogs,
-                                                  *this});
+    m_menu = std::make_unique<cMenu>(cMenu::Parts{*m_session, *m_opt, *m_save, *m_recent, *m_player,
+                                                  *m_score, *m_time, *m_sound, m_context.messages,
+                                                  m_context.fileDialogs, *this});
     m_table->setColorIndex(store.GetInt(QStringLiteral("Settings"), QStringLiteral("ColorIndex"),
                                         BackgroundColours::DefaultColorIndex));
 }
@@ -284,6 +283,10 @@ void frmMain::StartUp() {
             m_context.messages.Message(QString::fromStdString(done.error().message),
                                        MessageIcon::Exclamation);
         }
+    } else if (mSave::OlderRegistrationPresent(m_context.folders)) {
+        // An earlier version registered the file types under other names. On failure that
+        // registration stays and still works, so the player is not troubled at every start.
+        static_cast<void>(mSave::RegisterFileTypes(m_context.folders));
     }
     m_user->ListUserCombo();
     const QDateTime now = m_context.clock.Now();
@@ -430,10 +433,11 @@ QAction* frmMain::Action(const QString& name) const {
 }
 
 void frmMain::Command(const QString& name) {
-    static const std::map<QString, QString> gameKeys{{QStringLiteral("mnuNew"), QStringLiteral("New")},
-                                                     {QStringLiteral("mnuSelect"), QStringLiteral("Select")},
-                                                     {QStringLiteral("mnuRestart"), QStringLiteral("Restart")},
-                                                     {QStringLiteral("mnuOpen"), QStringLiteral("Open")}};
+    static const std::map<QString, QString> gameKeys{
+        {QStringLiteral("mnuNew"), QStringLiteral("New")},
+        {QStringLiteral("mnuSelect"), QStringLiteral("Select")},
+        {QStringLiteral("mnuRestart"), QStringLiteral("Restart")},
+        {QStringLiteral("mnuOpen"), QStringLiteral("Open")}};
     static const std::map<QString, QString> typeKeys{
         {QStringLiteral("mnuSave"), QStringLiteral("Save")},
         {QStringLiteral("mnuUndo"), QStringLiteral("Undo")},
@@ -531,8 +535,8 @@ void frmMain::FlashTick() {
 void frmMain::ShowFlashState(bool inverted) {
     QLabel* panel = m_panels[2];
     if (inverted) {
-        panel->setStyleSheet(
-            QStringLiteral("QLabel { background: palette(highlight); color: palette(highlighted-text); }"));
+        panel->setStyleSheet(QStringLiteral(
+            "QLabel { background: palette(highlight); color: palette(highlighted-text); }"));
         setWindowTitle(QStringLiteral("\u25B6 ") + m_caption + QStringLiteral(" \u25C0"));
         return;
     }
@@ -797,9 +801,8 @@ void frmMain::AddItem(const QString& name) {
 
 void frmMain::SelectPosition(int position) {
     m_fillingCombo = true;
-    m_playerCombo->setCurrentIndex(position >= 1 && position <= m_playerCombo->count()
-                                       ? position - 1
-                                       : -1);
+    m_playerCombo->setCurrentIndex(
+        position >= 1 && position <= m_playerCombo->count() ? position - 1 : -1);
     m_fillingCombo = false;
 }
 
