@@ -53,8 +53,8 @@ std::vector<Menu> Build() {
           Cmd("mnuTimer", "T&imer"), Sep(), Cmd("mnuSource", "S&ource", "F4")}},
         {"mnuReplay",
          "&Replay",
-         {Cmd("mnuForward", "&Forward"), Cmd("mnuBack", "&Back"), Cmd("mnuReplayAll", "Replay &All"),
-          Sep(), stop}},
+         {Cmd("mnuForward", "&Forward"), Cmd("mnuBack", "&Back"),
+          Cmd("mnuReplayAll", "Replay &All"), Sep(), stop}},
         {"mnuFav",
          "&Favorites",
          {Cmd("mnuAddFav", "&Add to Favorites..."), Cmd("mnuFavOpen", "O&pen from Favorites..."),
@@ -66,8 +66,7 @@ std::vector<Menu> Build() {
           Cmd("mnuScore", "Score &Board", "F8")}},
         {"mnuHelp",
          "&Help",
-         {Cmd("mnuContents", "H&elp Topics", "F1"), Sep(),
-          Cmd("mnuAbout", "&About Velmora 2003")}},
+         {Cmd("mnuContents", "H&elp Topics", "F1"), Sep(), Cmd("mnuAbout", "&About Velmora 2003")}},
     };
 }
 

@@ -152,8 +152,7 @@ void TableWidget::AnimateCard(CardIndex card, int fromLeft, int fromTop, int toL
         return;
     }
     const bool hidden = !m_cards[static_cast<std::size_t>(card)].visible;
-    m_queue.push_back(
-        {card, QPointF(fromLeft, fromTop), QPointF(toLeft, toTop), steps, 0, hidden});
+    m_queue.push_back({card, QPointF(fromLeft, fromTop), QPointF(toLeft, toTop), steps, 0, hidden});
     StartFrameTimer();
 }
 

@@ -34,10 +34,10 @@ enum Sound { SoundNew = 3, SoundSelect = 4, SoundRestart = 5, SoundClose = 6, So
 cMenu::cMenu(Parts parts) : m_p(parts), m_random(ClockSeededRandom) {}
 
 bool cMenu::Unavailable(const std::string& name) {
-    static const std::set<std::string> names{
-        "mnuSelect", "mnuAddFav", "mnuFavOpen", "mnuOrgFav", "mnuCustom",  "mnuSettings",
-        "mnuautosave", "mnuScore", "Select",    "AddFav",    "OrgFav",     "OpenFav",
-        "Scoreboard"};
+    static const std::set<std::string> names{"mnuSelect", "mnuAddFav",   "mnuFavOpen",  "mnuOrgFav",
+                                             "mnuCustom", "mnuSettings", "mnuautosave", "mnuScore",
+                                             "Select",    "AddFav",      "OrgFav",      "OpenFav",
+                                             "Scoreboard"};
     return names.contains(name);
 }
 
@@ -219,8 +219,8 @@ void cMenu::Statusbar_Update() {
     m_p.window.SetPanelText(2, QStringLiteral("Cards Left: ") + QString::number(left));
     m_p.window.SetPanelText(3, QStringLiteral("Possible Moves: ") + QString::number(possible));
     if (!state.Finished) {
-        const std::int32_t points = cScore::GetScore(trans.MoveID(), m_p.time.GetGameTime(),
-                                                     m_p.time.GetGamePercentage());
+        const std::int32_t points =
+            cScore::GetScore(trans.MoveID(), m_p.time.GetGameTime(), m_p.time.GetGamePercentage());
         m_p.window.SetPanelText(4, QStringLiteral("Game Points: ") + QString::number(points));
     } else {
         m_p.window.SetPanelText(4, {});
@@ -277,8 +277,7 @@ void cMenu::ApplyPlayerChange() {
 
 void cMenu::TimeTick() {
     if (!m_p.session.State().Finished) {
-        m_p.window.SetTimeText(cScore::ConvertTimeS(m_p.time.GetGameTime()) +
-                               QStringLiteral(" "));
+        m_p.window.SetTimeText(cScore::ConvertTimeS(m_p.time.GetGameTime()) + QStringLiteral(" "));
     }
     Statusbar_Update();
 }

@@ -13,8 +13,8 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,11 +53,10 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
     m_imcGame = new QListWidget(frame1);
     m_imcGame->setObjectName(QStringLiteral("imcGame"));
     const QIcon gameIcon = style()->standardIcon(QStyle::SP_FileIcon);
-    const std::pair<const char*, const char*> actions[] = {
-        {"New", "Start a New Game"},
-        {"Select", "Select a New Game"},
-        {"Restart", "Restart the Same Game"},
-        {"Open", "Open an Existing Game"}};
+    const std::pair<const char*, const char*> actions[] = {{"New", "Start a New Game"},
+                                                           {"Select", "Select a New Game"},
+                                                           {"Restart", "Restart the Same Game"},
+                                                           {"Open", "Open an Existing Game"}};
     for (const auto& [key, text] : actions) {
         auto* item = new QListWidgetItem(gameIcon, QString::fromLatin1(text), m_imcGame);
         item->setData(KeyRole, QString::fromLatin1(key));
@@ -102,19 +101,20 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(frame1, 2);
-    columns->addWidget(frame2, 3);
+    columns->addWidget(frame2, 4);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addLayout(buttons);
-    resize(560, 320);
+    // Room for the usual saved-games path in txtSave.
+    resize(720, 340);
 
     // Opening, in order: the favourites folders, the next actions, the remembered values.
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
     const QDir favourites(m_context.save.FavFolder());
     for (const QFileInfo& folder :
          favourites.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted)) {
-        auto* item = new QListWidgetItem(closed, QStringLiteral("Favorites -> ") + folder.fileName(),
-                                         m_imc1);
+        auto* item = new QListWidgetItem(
+            closed, QStringLiteral("Favorites -> ") + folder.fileName(), m_imc1);
         item->setData(KeyRole, folder.absoluteFilePath());
     }
     const QString number = QString::number(m_context.gameNumber);
@@ -164,8 +164,8 @@ QString dlgFinish::FavouritePath() const {
 }
 
 void dlgFinish::cmdBrowse_Click() {
-    const QString folder = m_context.fileDialogs.BrowseForFolder(QStringLiteral("Select A Directory"),
-                                                                 m_context.save.SaveFolder());
+    const QString folder = m_context.fileDialogs.BrowseForFolder(
+        QStringLiteral("Select A Directory"), m_context.save.SaveFolder());
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         return;
     }
