@@ -45,7 +45,6 @@ frmSource::frmSource(const cTrans& trans, ISoundPort* sound, Context context, QW
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("Text1"));
     m_text->setReadOnly(true);
-    m_text->setTabChangesFocus(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const int lineWidth = m_text->fontMetrics().horizontalAdvance(QString(80, QLatin1Char('M')));
@@ -71,6 +70,8 @@ frmSource::frmSource(const cTrans& trans, ISoundPort* sound, Context context, QW
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(save, &QPushButton::clicked, this, &frmSource::Save);
+    // The list has the keys first, to scroll it; Tab goes on to the buttons.
+    m_text->setFocus();
 }
 
 void frmSource::showEvent(QShowEvent* event) {
