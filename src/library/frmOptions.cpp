@@ -180,18 +180,19 @@ QWidget* frmOptions::BuildAutosave() {
     m_chkDate = CheckBox(page, "chkDate", "Include Date in AutoSave File Name");
     m_chkTime = CheckBox(page, "chkTime", "Include Time in AutoSave File Name");
 
-    // The two folders and the naming switches in three groups, as on the other pages.
+    // The two folders and the naming switches in three groups, as on the other pages; a check
+    // box is only as wide as its caption, so a click beside it does not tick it.
     auto* layout = new QGridLayout(page);
-    layout->addWidget(m_chkIncomp, 0, 0, 1, 2);
+    layout->addWidget(m_chkIncomp, 0, 0, 1, 2, Qt::AlignLeft);
     layout->addWidget(m_txtIncomplete, 1, 0);
     layout->addWidget(m_cmdIncomplete, 1, 1);
     layout->setRowMinimumHeight(2, 12);
-    layout->addWidget(m_chkFinish, 3, 0, 1, 2);
+    layout->addWidget(m_chkFinish, 3, 0, 1, 2, Qt::AlignLeft);
     layout->addWidget(m_txtFinished, 4, 0);
     layout->addWidget(m_cmdFinished, 4, 1);
     layout->setRowMinimumHeight(5, 12);
-    layout->addWidget(m_chkDate, 6, 0, 1, 2);
-    layout->addWidget(m_chkTime, 7, 0, 1, 2);
+    layout->addWidget(m_chkDate, 6, 0, 1, 2, Qt::AlignLeft);
+    layout->addWidget(m_chkTime, 7, 0, 1, 2, Qt::AlignLeft);
     layout->setRowStretch(8, 1);
 
     connect(m_chkIncomp, &QCheckBox::clicked, this, &frmOptions::AutoSave_Change);

@@ -17,12 +17,11 @@ namespace velmora {
 
 namespace {
 
-constexpr int CardPixelWidth = CardWidth / TableWidget::TwipsPerPixel;
-constexpr int CardPixelHeight = CardHeight / TableWidget::TwipsPerPixel;
-constexpr int TablePixelWidth = TableWidth / TableWidget::TwipsPerPixel;
+constexpr int CardPixelWidth = CardWidth / TwipsPerPixel;
+constexpr int CardPixelHeight = CardHeight / TwipsPerPixel;
+constexpr int TablePixelWidth = TableWidth / TwipsPerPixel;
 /// Lowest edge a column of 21 cards reaches, in pixels.
-constexpr int TablePixelHeight =
-    (ColumnTop + 20 * RowStep + CardHeight) / TableWidget::TwipsPerPixel;
+constexpr int TablePixelHeight = (ColumnTop + 20 * RowStep + CardHeight) / TwipsPerPixel;
 
 QColor ToColor(BackgroundColours::Rgb rgb) {
     return QColor(BackgroundColours::GetRGB(rgb, 1), BackgroundColours::GetRGB(rgb, 2),
@@ -152,7 +151,8 @@ void TableWidget::AnimateCard(CardIndex card, int fromLeft, int fromTop, int toL
         return;
     }
     const bool hidden = !m_cards[static_cast<std::size_t>(card)].visible;
-    m_queue.push_back({card, QPointF(fromLeft, fromTop), QPointF(toLeft, toTop), steps, 0, hidden});
+    m_queue.push_back(
+        {card, QPointF(fromLeft, fromTop), QPointF(toLeft, toTop), steps, 0, hidden});
     StartFrameTimer();
 }
 

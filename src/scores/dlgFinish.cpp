@@ -1,6 +1,7 @@
 #include "scores/dlgFinish.h"
 
 #include "engine/Ports.h"
+#include "engine/SoundEvents.h"
 #include "library/AppFolders.h"
 #include "library/FileDialogs.h"
 #include "library/Messages.h"
@@ -13,8 +14,8 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QGroupBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,7 +28,6 @@ namespace velmora {
 
 namespace {
 
-constexpr int SoundFinish = 13;
 constexpr int KeyRole = Qt::UserRole;
 
 int Position(const QListWidget* list) {
@@ -53,10 +53,11 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
     m_imcGame = new QListWidget(frame1);
     m_imcGame->setObjectName(QStringLiteral("imcGame"));
     const QIcon gameIcon = style()->standardIcon(QStyle::SP_FileIcon);
-    const std::pair<const char*, const char*> actions[] = {{"New", "Start a New Game"},
-                                                           {"Select", "Select a New Game"},
-                                                           {"Restart", "Restart the Same Game"},
-                                                           {"Open", "Open an Existing Game"}};
+    const std::pair<const char*, const char*> actions[] = {
+        {"New", "Start a New Game"},
+        {"Select", "Select a New Game"},
+        {"Restart", "Restart the Same Game"},
+        {"Open", "Open an Existing Game"}};
     for (const auto& [key, text] : actions) {
         auto* item = new QListWidgetItem(gameIcon, QString::fromLatin1(text), m_imcGame);
         item->setData(KeyRole, QString::fromLatin1(key));
@@ -113,8 +114,8 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
     const QDir favourites(m_context.save.FavFolder());
     for (const QFileInfo& folder :
          favourites.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted)) {
-        auto* item = new QListWidgetItem(
-            closed, QStringLiteral("Favorites -> ") + folder.fileName(), m_imc1);
+        auto* item = new QListWidgetItem(closed, QStringLiteral("Favorites -> ") + folder.fileName(),
+                                         m_imc1);
         item->setData(KeyRole, folder.absoluteFilePath());
     }
     const QString number = QString::number(m_context.gameNumber);
@@ -144,7 +145,7 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &dlgFinish::CancelButton_Click);
 
     if (m_context.sound) {
-        m_context.sound->PlaySound(SoundFinish);
+        m_context.sound->PlaySound(SoundWinGame);
     }
 }
 
@@ -164,8 +165,8 @@ QString dlgFinish::FavouritePath() const {
 }
 
 void dlgFinish::cmdBrowse_Click() {
-    const QString folder = m_context.fileDialogs.BrowseForFolder(
-        QStringLiteral("Select A Directory"), m_context.save.SaveFolder());
+    const QString folder = m_context.fileDialogs.BrowseForFolder(QStringLiteral("Select A Directory"),
+                                                                 m_context.save.SaveFolder());
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         return;
     }
@@ -189,8 +190,7 @@ void dlgFinish::OKButton_Click() {
 
     auto report = [this](const Result<void>& saved) {
         if (!saved) {
-            m_context.messages.Message(QString::fromStdString(saved.error().message),
-                                       MessageIcon::Exclamation);
+            ShowError(m_context.messages, saved.error());
         }
         return saved.has_value();
     };
