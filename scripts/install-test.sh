@@ -98,11 +98,10 @@ for kind in incomplete:vlg finished:v2k; do
 done
 
 # The installed game, started headless on a saved game by a user with an older registration.
-home=$work/home
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data
-export XDG_RUNTIME_DIR=$home/runtime QT_QPA_PLATFORM=offscreen
-mkdir -p "$XDG_RUNTIME_DIR" "$XDG_DATA_HOME/applications" "$XDG_DATA_HOME/mime/packages"
-chmod 700 "$XDG_RUNTIME_DIR"
+source "$here/scripts/temp-home.sh"
+temp_home "$work/home"
+export QT_QPA_PLATFORM=offscreen
+mkdir -p "$XDG_DATA_HOME/applications" "$XDG_DATA_HOME/mime/packages"
 old_entry=$XDG_DATA_HOME/applications/velmora2003.desktop
 old_package=$XDG_DATA_HOME/mime/packages/velmora2003.xml
 printf '[Desktop Entry]\nType=Application\nName=Velmora 2003\nExec=velmora2003 %%f\n' > "$old_entry"

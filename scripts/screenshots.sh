@@ -9,11 +9,10 @@ build=${1:-build}
 shots=$build/tests/mainwindow/window_shots
 cmake --build "$build" --target window_shots > /dev/null
 
+source scripts/temp-home.sh
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
-export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data"
-export XDG_RUNTIME_DIR="$home/runtime"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+temp_home "$home"
 unset QT_QPA_PLATFORM
 
 run() {
