@@ -1,8 +1,11 @@
-# The two commands of the README.
+# The commands of the README.
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: run test
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: run test fuzz
 
 run:
 	bash scripts/install-deps.sh
@@ -13,3 +16,8 @@ run:
 test:
 	bash scripts/install-deps.sh
 	bash scripts/run-tests.sh $(BUILD) $(JOBS)
+
+# Builds the fuzz targets with clang and libFuzzer and runs each for FUZZ_SECONDS.
+fuzz:
+	bash scripts/install-deps.sh --fuzz
+	JOBS=$(JOBS) bash scripts/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, test and run the game.
-# Does nothing when everything is already present.
+# Does nothing when everything is already present. With --fuzz, also the clang and libFuzzer
+# that `make fuzz` needs (clang 19: the standard library's std::expected needs it).
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,9 @@ packages=(
   librsvg2-bin
   desktop-file-utils appstream libxml2-utils shared-mime-info
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang-19 libclang-rt-19-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
