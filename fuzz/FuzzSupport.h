@@ -18,7 +18,7 @@
 #define FUZZ_CHECK(condition, what)                                                                \
     do {                                                                                           \
         if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n  %s\n", __FILE__, __LINE__,       \
+            std::fprintf(stderr, "%s:%d: property failed: %s\n  %s\n", __FILE__, __LINE__,         \
                          #condition, std::string(what).c_str());                                   \
             std::abort();                                                                          \
         }                                                                                          \

@@ -88,9 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string name = path;
     const auto opened = session.Open(name);
     FUZZ_CHECK(opened.has_value() == parsed.has_value(),
-               opened ? std::string("the file reader accepts what the parser refuses")
-                      : "the file reader refuses what the parser accepts: " +
-                            opened.error().message);
+               opened
+                   ? std::string("the file reader accepts what the parser refuses")
+                   : "the file reader refuses what the parser accepts: " + opened.error().message);
     if (!parsed) {
         return 0;
     }

@@ -83,8 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!expected.contains(section, Qt::CaseInsensitive)) {
         expected << section;
     }
-    FUZZ_CHECK(reread.Sections() == expected, "the sections changed: " +
-                                                  expected.join(u'|').toStdString() + " -> " +
-                                                  reread.Sections().join(u'|').toStdString());
+    FUZZ_CHECK(reread.Sections() == expected,
+               "the sections changed: " + expected.join(u'|').toStdString() + " -> " +
+                   reread.Sections().join(u'|').toStdString());
     return 0;
 }

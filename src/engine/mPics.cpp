@@ -76,7 +76,10 @@ void ClickHomeCell(GameState& state, Location loc) {
 }
 
 void ClickFreeCellFrame(GameState& state, int index) {
-    if (state.SelectedLocation == NoLocation) {
+    // The frame is reachable on a hidden table (no game) too; only an empty cell takes a card.
+    const auto cell = static_cast<Location>(FirstFreeCell + index);
+    if (!state.GameStarted || state.SelectedLocation == NoLocation ||
+        state.Game().GetCardIndex(cell) != NoCard) {
         return;
     }
     state.Game().SetLocation(state.SelectedLocation, static_cast<Location>(FirstFreeCell + index),

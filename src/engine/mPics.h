@@ -21,7 +21,8 @@ int MoveToFirstEmptyColumn(GameState& state, Location from, int excludedColumn, 
 void PressCard(GameState& state, Location loc);
 /// A press on a card lying on a home cell: the selected card goes there when it is next.
 void ClickHomeCell(GameState& state, Location loc);
-/// A click on the frame of the empty free cell `index` (0..3).
+/// A click on the frame of the free cell `index` (0..3): the selected card goes there when the
+/// cell is empty and a game is in play.
 void ClickFreeCellFrame(GameState& state, int index);
 /// The double-click on a card: a column's exposed card goes to the first empty free cell.
 void DoubleClickCard(GameState& state, Location loc);

@@ -46,8 +46,7 @@ TEST_F(MovesTest, FreeSpaceCounts) {
     EXPECT_EQ(mGame::CountEmptyColumns(state), 1);
     EXPECT_EQ(mGame::CountFreeSlots(state), 2);
     EXPECT_EQ(mGame::GetFreeSpace(state), 5);
-    Lay({{"KC"}, {"KD"}, {"KS"}, {"KH"}, {"QC"}, {"QD"}, {"QS"}, {"QH"}},
-        {"2C", "3C", "4C", "5C"});
+    Lay({{"KC"}, {"KD"}, {"KS"}, {"KH"}, {"QC"}, {"QD"}, {"QS"}, {"QH"}}, {"2C", "3C", "4C", "5C"});
     EXPECT_EQ(mGame::GetFreeSpace(state), 0);
 }
 
@@ -130,6 +129,23 @@ TEST_F(MovesTest, AnySelectedCardGoesIntoAnEmptyFreeCellByClicking) {
     EXPECT_EQ(rec.steps, (std::vector<Step>{{200, 203, -1}}));
     mPics::ClickFreeCellFrame(state, 1); // nothing selected
     EXPECT_EQ(rec.steps.size(), 1u);
+}
+
+// The frames of free cells are clickable whenever the cards are hidden (after Close Game):
+// a card must never be put onto another, or onto its own place, by a frame click.
+TEST_F(MovesTest, AFrameClickNeverCoversACard) {
+    Lay({{"KC"}}, {"5H", "6H"});
+    mPics::PressCard(state, 200);
+    mPics::ClickFreeCellFrame(state, 0); // its own cell
+    mPics::ClickFreeCellFrame(state, 1); // another card's cell
+    EXPECT_EQ(At(200), Card("5H"));
+    EXPECT_EQ(At(201), Card("6H"));
+    EXPECT_TRUE(rec.steps.empty());
+
+    state.GameStarted = false;
+    mPics::ClickFreeCellFrame(state, 2); // an empty cell, but no game in play
+    EXPECT_EQ(At(202), NoCard);
+    EXPECT_TRUE(rec.steps.empty());
 }
 
 TEST_F(MovesTest, HomeCellClicksTakeOnlyTheNextCardOfTheSuit) {
