@@ -31,13 +31,24 @@ bool FirstRunRequested(const SettingsStore& store);
 Result<void> FirstRunSetup(SettingsStore& store, const AppFolders& folders, const IClock& clock,
                            const AddUserFunction& addUser);
 
+/// True when the store holds neither a player nor a folder key of section "Save": settings
+/// written by hand, or left by something else, that the first run never saw.
+bool NeverSetUp(const SettingsStore& store);
+/// The parts of the first-run set-up a store lacks, keeping every value it holds: the file
+/// types, the two players when there is none, the folder keys that are missing or empty, the
+/// folder tree, and the score, scheme files and sound keys that do not exist yet.
+Result<void> CompleteSetup(SettingsStore& store, const AppFolders& folders, const IClock& clock,
+                           const AddUserFunction& addUser);
+/// Start-up: FirstRunSetup when asked for, CompleteSetup for a store never set up, else
+/// nothing.
+Result<void> SetUpAtStartUp(SettingsStore& store, const AppFolders& folders, const IClock& clock,
+                            const AddUserFunction& addUser);
+
 /// Writes the MIME package for ".vlg" and ".v2k" and the desktop entry that opens them with
 /// the program under the user's data folder, then refreshes the desktop's databases when
 /// their tools are present (their failures are ignored).
 Result<void> RegisterFileTypes(const AppFolders& folders);
 
-/// The user files folder: "Velmora 2003 Files" in the user's data folder.
-QString UserFilesFolder(const AppFolders& folders);
 /// The MIME package text (LF line ends, as the desktop tools expect).
 QString MimePackage();
 /// The desktop entry text for `programFile` (LF line ends).

@@ -51,6 +51,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace velmora {
 
@@ -191,8 +192,10 @@ void frmMain::BuildMenus() {
                         action->setVisible(false);
                         (finished ? m_recentFinished : m_recentIncomplete)[i] = action;
                         const int slot = static_cast<int>(i) + 1 + (finished ? 0 : 5);
-                        connect(action, &QAction::triggered, this,
-                                [this, slot] { m_menu->OpenRecent(slot); });
+                        connect(action, &QAction::triggered, this, [this, slot] {
+                            m_table->finishAnimations();
+                            m_menu->OpenRecent(slot);
+                        });
                     } else {
                         (finished ? m_recentFinishedNone : m_recentIncompleteNone) = action;
                     }
@@ -274,16 +277,14 @@ void frmMain::BuildStatusBar() {
 
 void frmMain::StartUp() {
     SettingsStore& store = m_context.store;
-    if (mSave::FirstRunRequested(store)) {
-        auto done = mSave::FirstRunSetup(
-            store, m_context.folders, m_context.clock,
-            [this](const QString& name, const QString& fullName, const QString& date) {
-                m_user->AddUser(name, fullName, date);
-            });
-        if (!done) {
-            m_context.messages.Message(QString::fromStdString(done.error().message),
-                                       MessageIcon::Exclamation);
-        }
+    auto done = mSave::SetUpAtStartUp(
+        store, m_context.folders, m_context.clock,
+        [this](const QString& name, const QString& fullName, const QString& date) {
+            m_user->AddUser(name, fullName, date);
+        });
+    if (!done) {
+        m_context.messages.Message(QString::fromStdString(done.error().message),
+                                   MessageIcon::Exclamation);
     }
     m_user->ListUserCombo();
     const QDateTime now = m_context.clock.Now();
@@ -319,7 +320,7 @@ void frmMain::RunOpenGame() {
         m_menu->NoGame();
         return;
     case OpenGameDecision::Action::ResumeUnfinished:
-        if (auto opened = m_menu->OpenGame(decision.unfinishedFile); !opened) {
+        if (auto opened = m_menu->ResumeGame(decision.unfinishedFile); !opened) {
             m_context.messages.Message(QString::fromStdString(opened.error().message),
                                        MessageIcon::Exclamation);
             m_menu->NoGame();
@@ -331,15 +332,12 @@ void frmMain::RunOpenGame() {
         OpenAtStartUp(decision.file);
         return;
     case OpenGameDecision::Action::GiveUpUnfinishedThenOpen:
-        if (auto opened = m_menu->OpenGame(decision.unfinishedFile); opened) {
+        if (auto opened = m_menu->ResumeGame(decision.unfinishedFile); opened) {
             m_menu->GameLost();
         } else {
             m_context.messages.Message(QString::fromStdString(opened.error().message),
                                        MessageIcon::Exclamation);
         }
-        // The given-up game is recorded now; it must not be resumed again.
-        m_save->Unfinished(false);
-        m_save->LastGameTime(0);
         OpenAtStartUp(decision.file);
         return;
     case OpenGameDecision::Action::Quit:
@@ -407,13 +405,16 @@ void frmMain::Shutdown() {
     const bool inPlay = state.GameStarted && !state.Finished;
     if (m_opt->EnableUnfinished() == 1 && inPlay) {
         mGame::ClearSelection(state);
-        if (auto saved = m_session->Trans().SaveToFile(m_save->UnfinishedFile().toStdString());
-            !saved) {
+        auto saved = MakeFolder(m_save->UserFolder());
+        if (saved) {
+            saved = m_session->Trans().SaveToFile(m_save->UnfinishedFile().toStdString());
+        }
+        if (!saved) {
             m_context.messages.Message(QString::fromStdString(saved.error().message),
                                        MessageIcon::Exclamation);
             return;
         }
-        m_save->LastGameTime(m_time->GetGameTime());
+        m_save->LastGameTime(m_time->GameTimeToStore());
         m_save->Unfinished(true);
         return;
     }
@@ -451,6 +452,8 @@ void frmMain::Command(const QString& name) {
     if (const QAction* action = Action(name); action && !action->isEnabled()) {
         return;
     }
+    // A command acts on the board as it is: cards still sliding are put in place first.
+    m_table->finishAnimations();
     if (auto it = gameKeys.find(name); it != gameKeys.end()) {
         m_menu->SelectGame(it->second);
     } else if (auto type = typeKeys.find(name); type != typeKeys.end()) {
@@ -482,6 +485,7 @@ void frmMain::Command(const QString& name) {
 }
 
 void frmMain::ToolbarButton(const QString& key) {
+    m_table->finishAnimations();
     m_menu->SelectType(key);
     m_menu->SelectGame(key);
     GeneralTick();
@@ -490,6 +494,30 @@ void frmMain::ToolbarButton(const QString& key) {
 // Timers ------------------------------------------------------------------------------------
 
 void frmMain::GeneralTick() {
+    OpenHandedOver();
+    m_menu->Update_Menu();
+}
+
+void frmMain::SecondStart(const QString& commandLine) {
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+    if (!commandLine.trimmed().isEmpty()) {
+        m_handedOver = commandLine;
+        OpenHandedOver();
+    }
+}
+
+void frmMain::OpenHandedOver() {
+    // While a dialog is open the file waits: the next tick of tmGeneral asks again.
+    if (!m_handedOver || QApplication::activeModalWidget() != nullptr) {
+        return;
+    }
+    const QString commandLine = *std::exchange(m_handedOver, std::nullopt);
+    m_table->finishAnimations();
+    m_menu->OpenCommandLine(commandLine);
     m_menu->Update_Menu();
 }
 
@@ -810,6 +838,7 @@ QString frmMain::SelectedText() const {
 // IGameEvents -------------------------------------------------------------------------------
 
 void frmMain::GameStarting(std::int32_t gameNumber, bool keepHistory) {
+    m_time->RunGameClock();
     SetTimeTimer(true);
     SetStopEnabled(false);
     if (!keepHistory) {
@@ -826,6 +855,9 @@ void frmMain::StatusChanged() {
 }
 
 void frmMain::GameWon() {
+    // The points shown and recorded are those of the winning move, however long the player
+    // takes over the dialog.
+    m_time->StopGameClock();
     // The won test runs deep inside a move; the dialog may start another game, so it opens
     // once the move has finished.
     if (m_finishPending) {
