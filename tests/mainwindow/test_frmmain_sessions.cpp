@@ -28,11 +28,18 @@ protected:
         const QString root = folders.userDataFolder + "/Velmora 2003 Files";
         return relative.isEmpty() ? root : root + "/" + relative;
     }
-    /// Game `number` as dealt, saved as an incomplete game at `path`.
-    static void SaveDeal(const QString& path, std::int32_t number) {
+    /// Game `number` as dealt, saved as the incomplete game "<number>.vlg"; its path.
+    QString SavedDeal(std::int32_t number) {
+        const QString path = Path(QString::number(number) + QStringLiteral(".vlg"));
         GameSession session;
         session.StartGame(number);
-        ASSERT_TRUE(session.Trans().SaveToFile(path.toStdString()).has_value());
+        EXPECT_TRUE(session.Trans().SaveToFile(path.toStdString()).has_value());
+        return path;
+    }
+    /// Game 0 in play with one move made.
+    static void PlayOneMove(frmMain& w) {
+        w.Command(QStringLiteral("mnuNew"));
+        ASSERT_TRUE(StackMove(w));
     }
     /// A main window that animates its cards; the queue moves only when a test advances it.
     frmMain& StartAnimated(const QString& commandLine) {
@@ -76,8 +83,7 @@ TEST_F(FrmMainSession, ASecondStartHandsItsFileToTheRunningGame) {
     SingleInstance server(Path("game.socket"));
     ASSERT_TRUE(server.Listen());
     QObject::connect(&server, &SingleInstance::commandLineReceived, &w, &frmMain::SecondStart);
-    const QString path = Path("five.vlg");
-    SaveDeal(path, 5);
+    const QString path = SavedDeal(5);
     w.showMinimized();
 
     auto sent = std::async(std::launch::async, [&] {
@@ -102,10 +108,8 @@ TEST_F(FrmMainSession, ASecondStartHandsItsFileToTheRunningGame) {
 
 TEST_F(FrmMainSession, ASecondStartAsksBeforeGivingUpTheGameInPlay) {
     frmMain& w = Start();
-    w.Command(QStringLiteral("mnuNew"));
-    ASSERT_TRUE(StackMove(w));
-    const QString path = Path("five.vlg");
-    SaveDeal(path, 5);
+    PlayOneMove(w);
+    const QString path = SavedDeal(5);
 
     messages.answers = {false};
     w.SecondStart(path);
@@ -124,8 +128,7 @@ TEST_F(FrmMainSession, ASecondStartAsksBeforeGivingUpTheGameInPlay) {
     EXPECT_TRUE(State(w).GameStarted);
 
     // While a dialog is open the file waits for it to close.
-    const QString other = Path("seven.vlg");
-    SaveDeal(other, 7);
+    const QString other = SavedDeal(7);
     QDialog dialog(&w);
     dialog.setModal(true);
     dialog.show();
@@ -142,8 +145,7 @@ TEST_F(FrmMainSession, ASecondStartAsksBeforeGivingUpTheGameInPlay) {
 
 TEST_F(FrmMainSession, AResumedGameThatEndsIsNotResumedAgain) {
     frmMain& first = Start();
-    first.Command(QStringLiteral("mnuNew"));
-    ASSERT_TRUE(StackMove(first));
+    PlayOneMove(first);
     first.close();
 
     frmMain& second = Start();
@@ -199,10 +201,8 @@ TEST_F(FrmMainSession, AFinishedGameOnViewIsClosedWithoutARecord) {
 
 TEST_F(FrmMainSession, OpenAsksAboutTheGameInPlayOnlyOnceAFileIsChosen) {
     frmMain& w = Start();
-    w.Command(QStringLiteral("mnuNew"));
-    ASSERT_TRUE(StackMove(w));
-    const QString path = Path("five.vlg");
-    SaveDeal(path, 5);
+    PlayOneMove(w);
+    const QString path = SavedDeal(5);
 
     files.answer.clear();
     w.Command(QStringLiteral("mnuOpen"));
@@ -228,8 +228,7 @@ TEST_F(FrmMainSession, OpenAsksAboutTheGameInPlayOnlyOnceAFileIsChosen) {
 
 TEST_F(FrmMainSession, AnOpenedGameIsTimedFromItsOpening) {
     frmMain& w = Start();
-    const QString path = Path("five.vlg");
-    SaveDeal(path, 5);
+    const QString path = SavedDeal(5);
     clock.Advance(1000);
     files.answer = path;
     w.Command(QStringLiteral("mnuOpen"));
@@ -333,8 +332,7 @@ TEST_F(FrmMainSession, FilesGoToTheUserTreeWhateverTheFolderSettingsSay) {
 
     // The missing tree is made again for the unfinished game, the auto-save and the score.
     frmMain& first = Start();
-    first.Command(QStringLiteral("mnuNew"));
-    ASSERT_TRUE(StackMove(first));
+    PlayOneMove(first);
     first.close();
     ASSERT_TRUE(QFileInfo::exists(UserTree("Unfinished.vlg")));
     frmMain& w = Start();
