@@ -145,45 +145,15 @@ TEST_F(FirstRunTest, ASecondFirstRunKeepsSavedGamesAndScores) {
     EXPECT_FALSE(store->HasKey("Player3", "Name"));
 }
 
-TEST_F(FirstRunTest, AStoreNeverSetUpGetsOnlyThePartsItLacks) {
+TEST_F(FirstRunTest, OnlyAStoreWithNeitherPlayersNorFolderKeysWasNeverSetUp) {
     store->SaveSetting("Options", "CardSpeed", "1");
+    store->SaveSetting("Save", "UserFolder", "");
     EXPECT_TRUE(mSave::NeverSetUp(*store));
-    store->SaveSetting("Settings", "Sound9", "/sounds/mine.wav");
-    QDir().mkpath(User());
-    const QByteArray scheme = "\"Default Color Scheme1\"\r\n1\r\n2\r\n";
-    {
-        QFile file(User("Default Color Scheme1.col"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(scheme);
-    }
-
-    cPlayer player(*store);
-    cUser user(player, messages);
-    ASSERT_TRUE(mSave::SetUpAtStartUp(
-        *store, folders, clock, [&](const QString& name, const QString& full, const QString& date) {
-            user.AddUser(name, full, date);
-        }));
-    const SettingsStore disk = Reopened();
-    EXPECT_EQ(disk.GetSetting("Options", "CardSpeed"), "1");
-    EXPECT_EQ(disk.GetSetting("Settings", "Sound9"), "/sounds/mine.wav");
-    EXPECT_EQ(disk.GetSetting("Settings", "Sound7"), folders.programFolder + "/Move.wav");
-    EXPECT_EQ(disk.GetSetting("Player1", "Name"), "Guest");
-    EXPECT_EQ(disk.GetSetting("Player2", "Name"), "Player1");
-    EXPECT_EQ(disk.GetSetting("Save", "FavDefFolder"), User("Favorites/Easy Games"));
-    EXPECT_EQ(disk.GetSetting("Save", "InstallFolder"), folders.programFolder);
-    EXPECT_TRUE(QFileInfo(User("Incomplete Games")).isDir());
-    EXPECT_TRUE(QFileInfo(User("Velmora2003.sre")).isFile());
-    EXPECT_EQ(ReadAll(User("Default Color Scheme1.col")), scheme);
-    EXPECT_TRUE(QFileInfo(User("Default Color Scheme2.col")).isFile());
-    EXPECT_FALSE(mSave::NeverSetUp(disk));
-
-    // A store with players or folder keys of its own was set up: start-up leaves it alone.
-    SettingsStore other(Path("other.ini"));
-    other.SaveSetting("Save", "SaveFolder", Path("games"));
-    EXPECT_FALSE(mSave::NeverSetUp(other));
-    other.DeleteSetting("Save");
-    other.SaveSetting("Player3", "Name", "Ann");
-    EXPECT_FALSE(mSave::NeverSetUp(other));
+    store->SaveSetting("Save", "SaveFolder", Path("games"));
+    EXPECT_FALSE(mSave::NeverSetUp(*store));
+    store->DeleteSetting("Save");
+    store->SaveSetting("Player3", "Name", "Ann");
+    EXPECT_FALSE(mSave::NeverSetUp(*store));
 }
 
 TEST_F(FirstRunTest, AFolderThatCannotBeMadeIsReported) {

@@ -350,11 +350,23 @@ TEST_F(FrmMainSession, SettingsWithoutFolderKeysOrPlayersGetTheFirstRunPartsThey
         QDir().mkpath(QFileInfo(StorePath()).absolutePath());
         QFile ini(StorePath());
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[Options]\r\nCardSpeed=1\r\n");
+        ini.write("[Options]\r\nCardSpeed=1\r\n[Settings]\r\nSound9=/sounds/mine.wav\r\n");
+    }
+    QDir().mkpath(UserTree());
+    const QByteArray scheme = "\"Default Color Scheme1\"\r\n1\r\n2\r\n";
+    {
+        QFile file(UserTree("Default Color Scheme1.col"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(scheme);
     }
     store = std::make_unique<SettingsStore>(StorePath());
     frmMain& w = Start();
+    // What the store and the tree hold stays; what they lack is added.
     EXPECT_EQ(w.Opt().CardSpeed(), 1);
+    EXPECT_EQ(Stored("Settings", "Sound9"), QStringLiteral("/sounds/mine.wav"));
+    EXPECT_EQ(Stored("Settings", "Sound7"), folders.programFolder + "/Move.wav");
+    EXPECT_EQ(ReadAll(UserTree("Default Color Scheme1.col")), scheme);
+    EXPECT_TRUE(QFileInfo(UserTree("Default Color Scheme2.col")).isFile());
     ASSERT_EQ(Players(w)->count(), 2);
     EXPECT_EQ(Players(w)->currentText(), QStringLiteral("Guest"));
     EXPECT_EQ(Stored("Save", "SaveFolder"), UserTree("Saved Games"));
