@@ -6,6 +6,7 @@
 set -euo pipefail
 game=$1
 
+source "$(dirname "$0")/temp-home.sh"
 home=$(mktemp -d)
 pids=()
 cleanup() {
@@ -16,9 +17,8 @@ cleanup() {
   rm -rf "$home"
 }
 trap cleanup EXIT
-export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data"
-export XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+temp_home "$home"
+export QT_QPA_PLATFORM=offscreen
 
 # Waits up to 30 s for a copy of the game to listen.
 wait_for_socket() {
