@@ -1,5 +1,7 @@
 #include "appearance/frmCustomize.h"
 
+#include "library/ui/TabPages.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -42,13 +44,9 @@ frmCustomize::frmCustomize(cCustom& custom, std::function<QIcon(const QString& k
     auto* lists = new QHBoxLayout;
     lists->addLayout(left);
     lists->addWidget(toolbar);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(command1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lists, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({cmdOK, command1}));
 
     connect(cmdOK, &QPushButton::clicked, this, &frmCustomize::cmdOK_Click);
     connect(command1, &QPushButton::clicked, this, &frmCustomize::reject);

@@ -5,6 +5,7 @@
 #include "appearance/ui/Background.h"
 #include "library/FileDialogs.h"
 #include "library/Messages.h"
+#include "library/ui/TabPages.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,7 +26,6 @@
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QStyle>
-#include <QTabBar>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -169,42 +169,19 @@ frmSetting::frmSetting(const SettingContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Settings"));
     setModal(true);
 
-    m_tabStrip = Named(new QTabBar(this), "TabStrip1");
-    for (const char* caption : {"Color", "Image", "Sounds"}) {
-        m_tabStrip->addTab(QString::fromLatin1(caption));
-    }
-    auto* pages = new QGridLayout;
-    const std::array<QWidget*, 3> contents{BuildColour(), BuildImage(), BuildSound()};
-    for (std::size_t i = 0; i < m_frames.size(); ++i) {
-        m_frames[i] = new QFrame(this);
-        m_frames[i]->setObjectName(QStringLiteral("frame") + QString::number(i + 1));
-        auto* frameLayout = new QVBoxLayout(m_frames[i]);
-        frameLayout->setContentsMargins(0, 0, 0, 0);
-        frameLayout->addWidget(contents[i]);
-        // Every page keeps its room while hidden, so the dialog does not change size.
-        QSizePolicy policy = m_frames[i]->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        m_frames[i]->setSizePolicy(policy);
-        pages->addWidget(m_frames[i], 0, 0);
-    }
-
+    m_pages =
+        new TabPages({QStringLiteral("Color"), QStringLiteral("Image"), QStringLiteral("Sounds")},
+                     {BuildColour(), BuildImage(), BuildSound()}, this);
     auto* cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
     cmdOK->setDefault(true);
     auto* cmdCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_tabStrip);
-    layout->addLayout(pages, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(m_pages, 1);
+    layout->addLayout(ButtonRow({cmdOK, cmdCancel}));
 
     m_tmrPic.setObjectName(QStringLiteral("tmrPic"));
     m_tmrPic.setInterval(PreviewInterval);
     connect(&m_tmrPic, &QTimer::timeout, this, &frmSetting::PicTimerChange);
-    connect(m_tabStrip, &QTabBar::currentChanged, this, &frmSetting::TabStrip1_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmSetting::UpdateAll);
     connect(cmdCancel, &QPushButton::clicked, this, &frmSetting::reject);
 
@@ -379,19 +356,7 @@ void frmSetting::Form_Load() {
 }
 
 void frmSetting::Tabinit() {
-    int tab = m_context.setting.TabIndex();
-    if (tab < 1 || tab > static_cast<int>(m_frames.size())) {
-        tab = 1;
-    }
-    const QSignalBlocker blocker(m_tabStrip);
-    m_tabStrip->setCurrentIndex(tab - 1);
-    TabStrip1_Click(tab - 1);
-}
-
-void frmSetting::TabStrip1_Click(int index) {
-    for (std::size_t i = 0; i < m_frames.size(); ++i) {
-        m_frames[i]->setVisible(static_cast<int>(i) == index);
-    }
+    m_pages->Select(m_context.setting.TabIndex());
 }
 
 void frmSetting::colorinit() {
@@ -639,7 +604,7 @@ void frmSetting::UpdateAll() {
     values.enableTimer = m_chkTimer->isChecked() ? 1 : 0;
     values.image = m_chosenPicture;
     values.sounds = m_sounds.Working();
-    values.tabIndex = static_cast<std::int16_t>(m_tabStrip->currentIndex() + 1);
+    values.tabIndex = static_cast<std::int16_t>(m_pages->Current());
     values.colorIndex = static_cast<std::int16_t>(SelectedColour());
     values.treeIndex = static_cast<std::int16_t>(m_sounds.SelectedNode());
     values.soundIndex = static_cast<std::int16_t>(m_sounds.SchemePosition());

@@ -12,11 +12,9 @@
 class QCheckBox;
 class QComboBox;
 class QFileSystemModel;
-class QFrame;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTabBar;
 class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -25,6 +23,7 @@ namespace velmora {
 
 class IFileDialogs;
 class IMessages;
+class TabPages;
 class cSound;
 
 /// What the settings dialog reads, writes and asks through.
@@ -72,7 +71,6 @@ private:
 
     void Form_Load();
     void Tabinit();
-    void TabStrip1_Click(int index);
     void colorinit();
     void DrawPic(int colorIndex);
     int SelectedColour() const;
@@ -102,8 +100,7 @@ private:
     int m_previewIndex = 0;
     QTimer m_tmrPic;
 
-    QTabBar* m_tabStrip = nullptr;
-    std::array<QFrame*, 3> m_frames{};
+    TabPages* m_pages = nullptr;
 
     QListWidget* m_listView1 = nullptr;
     QWidget* m_preview = nullptr;
