@@ -108,7 +108,7 @@ void SoundPage::SaveSoundScheme() {
     }
     const QString path = JoinPath(m_userFolder, name + QLatin1String(SoundScheme::Extension));
     if (auto saved = SoundScheme::Save(path, m_working); !saved) {
-        m_messages.Message(QString::fromStdString(saved.error().message), MessageIcon::Exclamation);
+        ShowError(m_messages, saved.error());
         return;
     }
     // The saved scheme is selected wherever the sorted list puts it; selecting by count would

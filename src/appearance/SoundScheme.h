@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/SoundEvents.h"
 #include "history/Error.h"
 
 #include <QByteArray>
@@ -12,7 +13,7 @@
 /// events 1 to 17, CR LF after each, an empty entry written as two double quotes.
 namespace velmora::SoundScheme {
 
-inline constexpr int EventCount = 17;
+inline constexpr int EventCount = SoundEventCount;
 /// Entry 0 is event 1.
 using Paths = std::array<QString, EventCount>;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/SoundEvents.h"
 #include "platform/SettingsStore.h"
 
 #include <QString>
@@ -70,7 +71,7 @@ struct SettingValues {
     std::int16_t enableTimer = 0;
     QString image;
     /// Events 1 to 17.
-    std::array<QString, 17> sounds;
+    std::array<QString, SoundEventCount> sounds;
     std::int16_t tabIndex = 1;
     std::int16_t colorIndex = 7;
     std::int16_t treeIndex = 7;

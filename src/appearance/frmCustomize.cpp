@@ -38,9 +38,12 @@ frmCustomize::frmCustomize(cCustom& custom, std::function<QIcon(const QString& k
     auto* command1 = new QPushButton(QStringLiteral("Cancel"), this);
     command1->setObjectName(QStringLiteral("Command1"));
 
+    menus->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    panels->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto* left = new QVBoxLayout;
     left->addWidget(menus);
     left->addWidget(panels);
+    left->addStretch();
     auto* lists = new QHBoxLayout;
     lists->addLayout(left);
     lists->addWidget(toolbar);
@@ -65,10 +68,15 @@ QListWidget* frmCustomize::BuildList(cCustom::List list, const char* name) {
             item->setIcon(m_toolbarIcon(row.key));
         }
     }
-    // Tall enough for every row without scrolling.
+    // Every row shows without scrolling; the short lists take no more room than that.
+    view->setSpacing(1);
     const int rows = view->count();
-    view->setMinimumHeight(rows * (view->sizeHintForRow(0) + view->spacing()) +
-                           2 * view->frameWidth() + 2);
+    const int height =
+        rows * (view->sizeHintForRow(0) + 2 * view->spacing()) + 2 * view->frameWidth() + 2;
+    view->setMinimumHeight(height);
+    if (list != cCustom::List::Toolbar) {
+        view->setMaximumHeight(height);
+    }
     view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + 24);
     connect(view, &QListWidget::itemChanged, this,
             [this, list](QListWidgetItem* item) { ItemChanged(list, item); });

@@ -406,6 +406,7 @@ void TableWidget::PaintBackground(QPainter& painter) {
         m_background.setDevicePixelRatio(dpr);
         if (!m_picture.isNull()) {
             QPainter over(&m_background);
+            over.setRenderHint(QPainter::SmoothPixmapTransform);
             over.drawImage(QPoint(tableLeft(), 0), m_picture);
         }
     }

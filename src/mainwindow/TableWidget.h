@@ -66,6 +66,7 @@ public:
     /// A picture painted over the gradient at the table's top-left corner; a null image
     /// removes it.
     void setBackgroundPicture(const QImage& picture);
+    const QImage& backgroundPicture() const { return m_picture; }
 
     // Game-time box ("Text1")
     void setTimeText(const QString& text);

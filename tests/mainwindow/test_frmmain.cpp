@@ -138,6 +138,9 @@ TEST_F(FrmMainMenus, ReplayStopButtonFollowsTheStopMenuItem) {
 
 TEST_F(FrmMainMenus, InPlayUndoRedoAndSnapshotFollowTheHistory) {
     frmMain& w = Start();
+    // A fresh store hides Undo All and Redo All (a hidden action is never enabled).
+    w.SetButtonVisible(9, true);
+    w.SetButtonVisible(12, true);
     w.Command(QStringLiteral("mnuNew"));
     const Board dealt = State(w).Game().Board();
     w.GeneralTick();
