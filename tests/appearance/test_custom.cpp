@@ -1,13 +1,8 @@
-// Customising menus, toolbar and status bar: defaults, ticks applied at once, OK and restore.
+// Customising menus, toolbar and status bar: defaults, ticks applied at once, storing.
 
 #include "library/TestSupport.h"
 
 #include "appearance/cCustom.h"
-#include "appearance/frmCustomize.h"
-
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
 
 #include <map>
 
@@ -52,17 +47,6 @@ protected:
     FakeCustomWindow window;
     std::unique_ptr<cCustom> custom;
 };
-
-using CustomDialog = CustomTest;
-
-QListWidgetItem* Row(QDialog& dialog, const char* list, const QString& caption) {
-    auto* view = dialog.findChild<QListWidget*>(QString::fromLatin1(list));
-    EXPECT_NE(view, nullptr) << list;
-    const auto found =
-        view ? view->findItems(caption, Qt::MatchExactly) : QList<QListWidgetItem*>{};
-    EXPECT_EQ(found.size(), 1) << caption.toStdString();
-    return found.value(0);
-}
 
 } // namespace
 
@@ -130,40 +114,4 @@ TEST_F(CustomTest, SaveAllStoresTheShownToolbarAndTheTicks) {
     EXPECT_EQ(Stored("Button9"), "False");
     EXPECT_EQ(Stored("Button1"), "True");
     EXPECT_EQ(Stored("Button13"), "True");
-}
-
-TEST_F(CustomDialog, TicksApplyAtOnceAndTheOtherButtonPutsTheStoreBack) {
-    store->SaveSetting("Custom", "Menu3", "True");
-    custom->RestoreAll();
-    frmCustomize dialog(*custom, {});
-    EXPECT_EQ(dialog.windowTitle(), "Customize");
-    QListWidgetItem* replay = Row(dialog, "lvwMenu", "Replay");
-    ASSERT_NE(replay, nullptr);
-    EXPECT_EQ(replay->checkState(), Qt::Checked);
-    EXPECT_EQ(Row(dialog, "lvwToolbar", "Undo All")->checkState(), Qt::Unchecked);
-    EXPECT_EQ(Row(dialog, "lvwToolbar", "Restart Game ")->data(Qt::UserRole + 1), "Restart");
-
-    replay->setCheckState(Qt::Unchecked);
-    EXPECT_FALSE(window.menus["mnuReplay"]);
-    Row(dialog, "lvwStatusbar", "Game Points")->setCheckState(Qt::Unchecked);
-    EXPECT_FALSE(window.panels[4]);
-
-    QTest::mouseClick(dialog.findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_TRUE(window.menus["mnuReplay"]);
-    EXPECT_TRUE(window.panels[4]);
-    EXPECT_EQ(Stored("Panel4"), "<none>");
-}
-
-TEST_F(CustomDialog, OkStoresWhatTheListsShow) {
-    custom->RestoreAll();
-    frmCustomize dialog(*custom, {});
-    Row(dialog, "lvwStatusbar", "Game Points")->setCheckState(Qt::Unchecked);
-    Row(dialog, "lvwToolbar", "Help Contents")->setCheckState(Qt::Checked);
-    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(Stored("Panel4"), "False");
-    EXPECT_EQ(Stored("Button25"), "True");
-    EXPECT_FALSE(window.panels[4]);
-    EXPECT_TRUE(window.buttons[25]);
 }
