@@ -1,15 +1,12 @@
 // Opening the score board over the largest score table (32,767 records): loading the file,
 // building every list, and the whole dialog drawn once. Runs headless.
 
+#include "support/QuietPorts.h"
+
 #include "library/AppFolders.h"
-#include "library/Clock.h"
-#include "library/FileDialogs.h"
 #include "library/GeneralDate.h"
-#include "library/Messages.h"
 #include "library/cSave.h"
 #include "platform/SettingsStore.h"
-#include "scores/PlayerPorts.h"
-#include "scores/ScoreBoard.h"
 #include "scores/cPlayer.h"
 #include "scores/cScore.h"
 #include "scores/frmScore.h"
@@ -27,43 +24,7 @@ namespace {
 
 using namespace velmora;
 
-class FixedClock final : public IClock {
-public:
-    QDateTime Now() const override { return {QDate(2026, 12, 5), QTime(17, 20, 0)}; }
-};
-
-class NoMessages final : public IMessages {
-public:
-    void Message(const QString&, MessageIcon, const QString&) override {}
-    bool Ask(const QString&, MessageIcon, const QString&) override { return false; }
-};
-
-class NoFiles final : public IFileDialogs {
-public:
-    QString SaveFileName(const QString&, const QString&, const QString&, const QString&,
-                         const QString&) override {
-        return {};
-    }
-    QString OpenFileName(const QString&, const QString&) override { return {}; }
-    QString BrowseForFolder(const QString&, const QString&) override { return {}; }
-};
-
-class FirstPlayer final : public IPlayerCombo {
-public:
-    void Clear() override {}
-    void AddItem(const QString&) override {}
-    void SelectPosition(int) override {}
-    QString SelectedText() const override { return QStringLiteral("Guest"); }
-};
-
-class NoGame final : public IGameFigures {
-public:
-    bool GameInProgress() const override { return false; }
-    std::int32_t MoveNumber() const override { return 0; }
-    std::int32_t CardsLeft() const override { return 0; }
-    std::int32_t GameTime() override { return 0; }
-    std::int32_t SessionTime() override { return 0; }
-};
+using namespace velmora::quiet;
 
 /// Five players and a full score file, every record the current player's, the score list
 /// showing every day: the most the board ever lists.
@@ -72,10 +33,10 @@ struct FullBoard {
     SettingsStore store{dir.filePath(QStringLiteral("store.ini"))};
     FixedClock clock;
     cSave save{store, AppFolders{dir.path(), dir.path(), {}, false}, clock};
-    FirstPlayer combo;
+    GuestSelected combo;
     cPlayer player{store, &combo};
     cScore score{save, player, clock};
-    NoGame game;
+    FixedGame game;
     NoMessages messages;
     NoFiles files;
 

@@ -3,6 +3,7 @@
 // A score board over a temporary home: players created by hand, score files written by hand.
 
 #include "library/TestSupport.h"
+#include "support/QuietPorts.h"
 
 #include "library/cSave.h"
 #include "scores/ScoreBoard.h"
@@ -11,22 +12,6 @@
 #include "scores/cUser.h"
 
 namespace velmora::test {
-
-/// The game on the table as the board reads it.
-class FakeGame final : public IGameFigures {
-public:
-    bool inProgress = false;
-    std::int32_t moves = 0;
-    std::int32_t cardsLeft = 0;
-    std::int32_t gameTime = 0;
-    std::int32_t sessionTime = 0;
-
-    bool GameInProgress() const override { return inProgress; }
-    std::int32_t MoveNumber() const override { return moves; }
-    std::int32_t CardsLeft() const override { return cardsLeft; }
-    std::int32_t GameTime() override { return gameTime; }
-    std::int32_t SessionTime() override { return sessionTime; }
-};
 
 class ScoreBoardTest : public TempHome {
 protected:
@@ -79,7 +64,7 @@ protected:
 
     FakeCombo combo;
     FakeMessages messages;
-    FakeGame game;
+    quiet::FixedGame game;
     std::unique_ptr<cSave> save;
     std::unique_ptr<cPlayer> player;
     std::unique_ptr<cUser> user;

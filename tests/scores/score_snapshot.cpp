@@ -1,15 +1,12 @@
 // Renders every page of the score board over a sample score file into PNGs, for looking at
 // the board by eye:  QT_QPA_PLATFORM=offscreen score_snapshot /tmp/score [empty]
 // writes /tmp/score-1.png … /tmp/score-6.png; "empty" shows a board without records.
+#include "support/QuietPorts.h"
+
 #include "library/AppFolders.h"
-#include "library/Clock.h"
-#include "library/FileDialogs.h"
 #include "library/GeneralDate.h"
-#include "library/Messages.h"
 #include "library/cSave.h"
 #include "platform/SettingsStore.h"
-#include "scores/PlayerPorts.h"
-#include "scores/ScoreBoard.h"
 #include "scores/cPlayer.h"
 #include "scores/cScore.h"
 #include "scores/frmScore.h"
@@ -19,49 +16,8 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 
-namespace {
-
 using namespace velmora;
-
-class FixedClock final : public IClock {
-public:
-    QDateTime Now() const override { return {QDate(2026, 12, 5), QTime(17, 20, 0)}; }
-};
-
-class NoMessages final : public IMessages {
-public:
-    void Message(const QString&, MessageIcon, const QString&) override {}
-    bool Ask(const QString&, MessageIcon, const QString&) override { return false; }
-};
-
-class NoFiles final : public IFileDialogs {
-public:
-    QString SaveFileName(const QString&, const QString&, const QString&, const QString&,
-                         const QString&) override {
-        return {};
-    }
-    QString OpenFileName(const QString&, const QString&) override { return {}; }
-    QString BrowseForFolder(const QString&, const QString&) override { return {}; }
-};
-
-class FirstPlayer final : public IPlayerCombo {
-public:
-    void Clear() override {}
-    void AddItem(const QString&) override {}
-    void SelectPosition(int) override {}
-    QString SelectedText() const override { return QStringLiteral("Guest"); }
-};
-
-class Playing final : public IGameFigures {
-public:
-    bool GameInProgress() const override { return true; }
-    std::int32_t MoveNumber() const override { return 42; }
-    std::int32_t CardsLeft() const override { return 17; }
-    std::int32_t GameTime() override { return 263; }
-    std::int32_t SessionTime() override { return 2712; }
-};
-
-} // namespace
+using namespace velmora::quiet;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -78,7 +34,7 @@ int main(int argc, char** argv) {
     save.LastExportedFile(QStringLiteral("/home/guest/Velmora 2003 Files/Exported Files/"
                                          "Scoreboard Exported on Saturday, 5 December 2026.txt"));
     save.LastExportedDate(QStringLiteral("12/5/2026 4:02:13 PM"));
-    FirstPlayer combo;
+    GuestSelected combo;
     cPlayer player(store, &combo);
     player.AddPlayer(QStringLiteral("Guest"), 1, QStringLiteral("Guest Player"),
                      QStringLiteral("1/2/2025 10:00:00 AM"));
@@ -115,7 +71,12 @@ int main(int argc, char** argv) {
 
     cScore score(save, player, clock);
     score.DayComboIndex(4);
-    Playing game;
+    FixedGame game;
+    game.inProgress = true;
+    game.moves = 42;
+    game.cardsLeft = 17;
+    game.gameTime = 263;
+    game.sessionTime = 2712;
     NoMessages messages;
     NoFiles files;
     frmScore board(ScoreContext{score, save, game, messages, files, nullptr});
