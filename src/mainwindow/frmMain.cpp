@@ -33,6 +33,7 @@
 #include "scores/cTime.h"
 #include "scores/cUser.h"
 #include "scores/dlgFinish.h"
+#include "scores/frmScore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -76,6 +77,23 @@ QString SoundFile(const SettingsStore& store, int event) {
     return store.GetSetting(QStringLiteral("Settings"),
                             QStringLiteral("Sound") + QString::number(event));
 }
+
+/// The game on the table as the score board reads it.
+class TableFigures final : public IGameFigures {
+public:
+    TableFigures(const GameSession& session, cTime& time) : m_session(session), m_time(time) {}
+    bool GameInProgress() const override {
+        return m_session.State().GameStarted && !m_session.State().Finished;
+    }
+    std::int32_t MoveNumber() const override { return m_session.Trans().MoveID(); }
+    std::int32_t CardsLeft() const override { return m_time.GetCardLeft(); }
+    std::int32_t GameTime() override { return m_time.GetGameTime(); }
+    std::int32_t SessionTime() override { return m_time.GetSessionTime(); }
+
+private:
+    const GameSession& m_session;
+    cTime& m_time;
+};
 
 } // namespace
 
@@ -170,6 +188,7 @@ void frmMain::CreateObjects() {
     m_menu->SetHandler(CommandId::Options, [this] { ShowOptions(); });
     m_menu->SetHandler(CommandId::Contents, [this] { ShowHelp(); });
     m_menu->SetHandler(CommandId::About, [this] { ShowAbout(); });
+    m_menu->SetHandler(CommandId::ScoreBoard, [this] { ShowScoreBoard(); });
     m_table->setColorIndex(store.GetInt(QStringLiteral("Settings"), QStringLiteral("ColorIndex"),
                                         BackgroundColours::DefaultColorIndex));
 }
@@ -673,6 +692,14 @@ void frmMain::ShowSource() {
     dialog.setErrorReport([&messages](QWidget*, const QString& text) {
         messages.Message(text, MessageIcon::Exclamation);
     });
+    dialog.exec();
+}
+
+void frmMain::ShowScoreBoard() {
+    TableFigures game(*m_session, *m_time);
+    frmScore dialog(ScoreContext{*m_score, *m_save, game, m_context.messages, m_context.fileDialogs,
+                                 m_sound.get()},
+                    this);
     dialog.exec();
 }
 

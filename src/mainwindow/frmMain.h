@@ -125,6 +125,8 @@ public:
     void ShowSource();
     void ShowAbout();
     void ShowHelp();
+    /// A new score board, modal.
+    void ShowScoreBoard();
 
     /// Closes at once with none of the shutdown steps (the Exit command).
     void ExitAtOnce();

@@ -1,6 +1,8 @@
 #include "scores/frmScore.h"
 
 #include "engine/Ports.h"
+#include "engine/SoundEvents.h"
+#include "engine/Types.h"
 #include "library/FileDialogs.h"
 #include "library/Messages.h"
 #include "library/cSave.h"
@@ -29,8 +31,6 @@ namespace velmora {
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
-constexpr int SoundScoreBoard = 14;
 const QString All = QStringLiteral("All");
 
 QPushButton* Button(QWidget* parent, const char* name, const char* caption) {

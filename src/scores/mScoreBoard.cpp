@@ -1,6 +1,6 @@
 #include "scores/mScoreBoard.h"
 
-#include "library/Rounding.h"
+#include "engine/Rounding.h"
 
 #include <algorithm>
 

@@ -116,7 +116,7 @@ TEST_F(ScoreTest, LoaderKeepsOnlyRecordsOfTheCurrentHolderOfAName) {
 
 TEST_F(ScoreTest, RemovedPlayersRecordsAreDropped) {
     WriteScores("\"Gone\",10,1,10,\"12/6/2026 1:00:00 AM\",100,1500\r\n"
-              "\"Guest\",10,2,10,\"12/6/2026 1:00:00 AM\",100,1500\r\n");
+                "\"Guest\",10,2,10,\"12/6/2026 1:00:00 AM\",100,1500\r\n");
     score->LoadScores();
     ASSERT_EQ(score->Count(), 1);
     EXPECT_EQ(score->Records()[0].Name, "Guest");
@@ -124,10 +124,10 @@ TEST_F(ScoreTest, RemovedPlayersRecordsAreDropped) {
 
 TEST_F(ScoreTest, ABadLineIsSkippedAndTheRestLoads) {
     WriteScores("\"Guest\",10,1,10,\"12/6/2026 1:00:00 AM\",100,1500\n"
-              "garbage line\n"
-              "\"Guest\",10,2,10,\"not a date\",100,1500\n"
-              "\n"
-              "\"Guest\",10,3,10,\"12/6/2026 1:00:01 AM\",100,1500");
+                "garbage line\n"
+                "\"Guest\",10,2,10,\"not a date\",100,1500\n"
+                "\n"
+                "\"Guest\",10,3,10,\"12/6/2026 1:00:01 AM\",100,1500");
     score->LoadScores();
     ASSERT_EQ(score->Count(), 2);
     EXPECT_EQ(score->Records()[1].GameNumber, 3);
