@@ -50,6 +50,9 @@ std::string FileError(const QString& path, const QString& reason) {
 
 const QString All = QStringLiteral("All");
 
+/// Longer lines hold no record: seven short fields fit many times over.
+constexpr qint64 MaxLineBytes = 4096;
+
 /// The five slots with their creation moments, read once per build.
 mScoreBoard::Players ReadPlayers(const cPlayer& player) {
     mScoreBoard::Players players;
@@ -229,25 +232,27 @@ void cScore::LoadScores() {
     if (!file.open(QIODevice::ReadOnly)) {
         return;
     }
-    const QString text = QString::fromUtf8(file.readAll());
-    file.close();
     // A record is kept when its player exists and was created strictly before it (whole
     // seconds): the records of removed players and of an earlier holder of a name drop out.
+    // The file is read a line at a time up to the table's limit, so a huge file costs no more
+    // memory than a full table.
     const mScoreBoard::Players players = ReadPlayers(m_player);
-    for (QStringView line : QStringView(text).split(u'\n')) {
-        if (line.endsWith(u'\r')) {
-            line.chop(1);
-        }
-        if (line.trimmed().isEmpty()) {
+    while (!file.atEnd() && Count() < MaxRecords) {
+        const QByteArray bytes = file.readLine(MaxLineBytes + 1);
+        if (!bytes.endsWith('\n') && !file.atEnd()) {
+            // Far longer than any record: skipped with the rest of its line.
+            while (!file.atEnd() && !file.readLine(MaxLineBytes + 1).endsWith('\n')) {
+            }
             continue;
         }
-        if (Count() >= MaxRecords) {
-            break;
+        const QString line = QString::fromUtf8(bytes).trimmed();
+        if (line.isEmpty()) {
+            continue;
         }
         if (Count() + 1 > m_capacity) {
             m_capacity += 100;
         }
-        auto record = ParseRecord(line.toString());
+        auto record = ParseRecord(line);
         if (!record) {
             continue;
         }

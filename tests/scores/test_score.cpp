@@ -123,7 +123,9 @@ TEST_F(ScoreTest, RemovedPlayersRecordsAreDropped) {
 }
 
 TEST_F(ScoreTest, ABadLineIsSkippedAndTheRestLoads) {
+    // A line far longer than any record is skipped whole, the records around it stay.
     WriteScores("\"Guest\",10,1,10,\"12/6/2026 1:00:00 AM\",100,1500\n"
+                "\"Guest\",10,9," + QByteArray(9000, '9') + ",\"12/6/2026 1:00:00 AM\",100,1\n"
                 "garbage line\n"
                 "\"Guest\",10,2,10,\"not a date\",100,1500\n"
                 "\n"
