@@ -206,7 +206,9 @@ Result<void> cScore::SaveScore(std::int32_t gameNumber, std::int32_t moves, std:
     Result<void> written;
     const QString path = m_save.ScoreFile();
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    if (auto folder = MakeFolder(QFileInfo(path).absolutePath()); !folder) {
+        written = folder;
+    } else if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         written = Fail(FileError(path, file.errorString()));
     } else {
         const QByteArray line = (FormatRecord(r) + QStringLiteral("\r\n")).toUtf8();
@@ -301,8 +303,7 @@ void cScore::Create_All(IGameFigures& game, bool finishedOnly) {
     if (!names.isEmpty()) {
         m_filters.players = names;
         m_filters.players << All;
-        const int current = m_player.CurrentComboIndex();
-        m_filters.selectedPlayer = current >= 1 && current <= names.size() ? current - 1 : 0;
+        m_filters.selectedPlayer = m_player.ValidComboIndex(m_player.CurrentComboIndex()) - 1;
         m_filters.days = mScoreBoard::DayFilters();
         const int day = DayComboIndex();
         m_filters.selectedDay = day >= 1 && day <= m_filters.days.size() ? day - 1 : 0;
