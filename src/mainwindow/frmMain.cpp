@@ -37,6 +37,7 @@
 #include "scores/cTime.h"
 #include "scores/cUser.h"
 #include "scores/dlgFinish.h"
+#include "scores/frmScore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -85,6 +86,23 @@ std::vector<CustomItem> CustomToolbarItems() {
     }
     return items;
 }
+
+/// The game on the table as the score board reads it.
+class TableFigures final : public IGameFigures {
+public:
+    TableFigures(const GameSession& session, cTime& time) : m_session(session), m_time(time) {}
+    bool GameInProgress() const override {
+        return m_session.State().GameStarted && !m_session.State().Finished;
+    }
+    std::int32_t MoveNumber() const override { return m_session.Trans().MoveID(); }
+    std::int32_t CardsLeft() const override { return m_time.GetCardLeft(); }
+    std::int32_t GameTime() override { return m_time.GetGameTime(); }
+    std::int32_t SessionTime() override { return m_time.GetSessionTime(); }
+
+private:
+    const GameSession& m_session;
+    cTime& m_time;
+};
 
 } // namespace
 
@@ -187,6 +205,7 @@ void frmMain::CreateObjects() {
     m_menu->SetHandler(CommandId::About, [this] { ShowAbout(); });
     m_menu->SetHandler(CommandId::Customize, [this] { ShowCustomize(); });
     m_menu->SetHandler(CommandId::Settings, [this] { ShowSettings(); });
+    m_menu->SetHandler(CommandId::ScoreBoard, [this] { ShowScoreBoard(); });
     m_setting->Update_BackGround();
 }
 
@@ -720,6 +739,14 @@ void frmMain::ShowSource() {
     dialog.setErrorReport([&messages](QWidget*, const QString& text) {
         messages.Message(text, MessageIcon::Exclamation);
     });
+    dialog.exec();
+}
+
+void frmMain::ShowScoreBoard() {
+    TableFigures game(*m_session, *m_time);
+    frmScore dialog(ScoreContext{*m_score, *m_save, game, m_context.messages, m_context.fileDialogs,
+                                 m_sound.get()},
+                    this);
     dialog.exec();
 }
 

@@ -144,6 +144,8 @@ public:
     bool ButtonVisible(int position) const override;
     void SetPanelVisible(int panel, bool visible) override;
     void SetMenuVisible(const QString& name, bool visible) override;
+    /// A new score board, modal.
+    void ShowScoreBoard();
 
     /// Closes at once with none of the shutdown steps (the Exit command).
     void ExitAtOnce();

@@ -124,7 +124,9 @@ public:
     QString lastStart, lastName, lastExtension, lastFilter, lastTitle;
 
     QString SaveFileName(const QString& startFolder, const QString& fileName,
-                         const QString& defaultExtension, const QString& filter) override {
+                         const QString& defaultExtension, const QString& filter,
+                         const QString& title = {}) override {
+        lastTitle = title;
         lastStart = startFolder;
         lastName = fileName;
         lastExtension = defaultExtension;
