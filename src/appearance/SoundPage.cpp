@@ -63,7 +63,8 @@ void SoundPage::ListSchemes() {
         return;
     }
     QDir dir(m_userFolder);
-    dir.setFilter(QDir::Files);
+    // A scheme whose name starts with a dot is a file of the folder too.
+    dir.setFilter(QDir::Files | QDir::Hidden);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& file : dir.entryInfoList()) {
         if (file.fileName().right(2).toUpper() == u"SD") {

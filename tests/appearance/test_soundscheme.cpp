@@ -204,6 +204,20 @@ TEST_F(SchemeSaveAs, WritesTheWorkingSoundsAndSelectsTheSavedScheme) {
     EXPECT_TRUE(messages.boxes.empty());
 }
 
+TEST_F(SchemeSaveAs, ASchemeNamedWithALeadingDotIsListedAndSelected) {
+    Write("Beta", Numbered("b"));
+    SoundPage page(*setting, schemes, messages);
+    page.Update_SoundCombo(2);
+    page.SetSelectedPath("/mine/new.wav");
+    const SoundScheme::Paths edited = page.Working();
+
+    messages.inputs = {".Quiet"};
+    page.SaveSoundScheme();
+    EXPECT_EQ(Names(page), QStringList({"No Sounds", ".Quiet", "Beta"}));
+    EXPECT_EQ(page.SchemePosition(), 2);
+    EXPECT_EQ(page.Working(), edited) << "another scheme was loaded over the edited sounds";
+}
+
 TEST_F(SchemeSaveAs, AnEmptyAnswerDoesNothingAndABadNameIsRefused) {
     SoundPage page(*setting, schemes, messages);
     page.Update_SoundCombo(1);
