@@ -230,11 +230,13 @@ TEST_F(MonkeyTest, ALongRandomSessionKeepsEveryCardInOnePlace) {
     w.SetEmptyColumnAnswer([this](int) { return static_cast<EmptyColumnChoice>(Pick(3)); });
     w.Command(CommandId::New);
 
-    // A budget, not a measurement: a slow machine runs fewer steps, never fails for it.
+    // A budget, not a measurement: past the first steps a slow machine (or a sanitizer build)
+    // runs fewer, and never fails for it.
+    constexpr int AlwaysRun = 200;
     QElapsedTimer clockTime;
     clockTime.start();
     int step = 0;
-    for (; step < steps && clockTime.elapsed() < budget; ++step) {
+    for (; step < steps && (step < AlwaysRun || clockTime.elapsed() < budget); ++step) {
         Step(w, step);
         Check(w);
         if (HasFatalFailure()) {
@@ -246,9 +248,7 @@ TEST_F(MonkeyTest, ALongRandomSessionKeepsEveryCardInOnePlace) {
             return;
         }
     }
-    RecordProperty("steps", step);
     std::cout << "seed " << seed << ": " << step << " steps in " << clockTime.elapsed() << " ms\n";
-    EXPECT_GT(step, 100);
 }
 
 } // namespace
