@@ -85,7 +85,9 @@ struct Node {
     std::uint32_t parent = 0;
     Move move;
     std::uint16_t depth = 0;
-    bool expanded = false;
+    /// One bit per estimate: the estimates that have queued and expanded the position.
+    std::uint8_t reached = 0;
+    std::uint8_t expanded = 0;
 };
 
 /// Positions in fixed blocks, so growing never copies or doubles the store.
@@ -191,7 +193,7 @@ std::vector<Move> Line(NodeStore& nodes, std::uint32_t node, const Move& last) {
 }
 
 /// Expansions handed to one estimate before the next takes over.
-constexpr int Turn = 64;
+constexpr int Turn = 512;
 /// Expansions between looks at the clock and the stop request.
 constexpr int CheckEvery = 64;
 
@@ -228,6 +230,7 @@ Result Solve(const Position& start, const Limits& limits, std::stop_token stop) 
     const std::uint32_t root = nodes.Add();
     nodes[root].packed = Pack(start);
     table.FindOrAdd(nodes[root].packed, nodes[root].packed.Hash(), root, nodes);
+    nodes[root].reached = static_cast<std::uint8_t>((1u << queues.size()) - 1);
     for (Queue& q : queues) {
         q.Push(0, root);
     }
@@ -236,22 +239,18 @@ Result Solve(const Position& start, const Limits& limits, std::stop_token stop) 
     std::size_t turn = 0;
     int expansions = 0;
     for (;;) {
-        std::size_t tried = 0;
-        while (queues[turn].Empty() && tried < queues.size()) {
-            turn = (turn + 1) % queues.size();
-            ++tried;
-        }
-        if (tried == queues.size()) {
+        // Each estimate searches the whole graph on its own, sharing the stored positions;
+        // the first to run out of positions has seen every one.
+        if (queues[turn].Empty()) {
             result.verdict = Verdict::Unsolvable;
             break;
         }
         const std::uint32_t current = queues[turn].Pop();
-        if (nodes[current].expanded) {
+        const auto bit = static_cast<std::uint8_t>(1u << turn);
+        if ((nodes[current].expanded & bit) != 0) {
             continue;
         }
-        if (++expansions % Turn == 0) {
-            turn = (turn + 1) % queues.size();
-        }
+        ++expansions;
         if (expansions % CheckEvery == 1) {
             if (stop.stop_requested()) {
                 result.stopped = StopReason::Cancelled;
@@ -266,7 +265,7 @@ Result Solve(const Position& start, const Limits& limits, std::stop_token stop) 
             result.stopped = StopReason::Memory;
             break;
         }
-        nodes[current].expanded = true;
+        nodes[current].expanded |= bit;
         const Position position = Unpack(nodes[current].packed);
         const int depth = nodes[current].depth + 1;
         position.GenerateMoves(list);
@@ -286,22 +285,30 @@ Result Solve(const Position& start, const Limits& limits, std::stop_token stop) 
                 table.Grow();
             }
             const std::uint32_t candidate = nodes.Size();
-            if (table.FindOrAdd(packed, packed.Hash(), candidate, nodes) != candidate) {
-                continue;
+            const std::uint32_t found = table.FindOrAdd(packed, packed.Hash(), candidate, nodes);
+            if (found == candidate) {
+                nodes.Add();
+                nodes[candidate].packed = packed;
+                nodes[candidate].depth = 0xFFFF;
             }
-            nodes.Add();
-            Node& node = nodes[candidate];
-            node.packed = packed;
-            node.parent = current;
-            node.move = m;
-            node.depth = static_cast<std::uint16_t>(std::min(depth, 0xFFFF));
-            const Features f = Measure(child);
-            for (std::size_t q = 0; q < queues.size(); ++q) {
-                queues[q].Push(Priority(Estimates[q], f, depth), candidate);
+            Node& node = nodes[found];
+            // The line to a position is the shortest known, so that one estimate's detours
+            // do not lengthen another's line.
+            if (depth < node.depth) {
+                node.parent = current;
+                node.move = m;
+                node.depth = static_cast<std::uint16_t>(std::min(depth, 0xFFFE));
+            }
+            if ((node.reached & bit) == 0) {
+                node.reached |= bit;
+                queues[turn].Push(Priority(Estimates[turn], Measure(child), node.depth), found);
             }
         }
         if (won) {
             break;
+        }
+        if (expansions % Turn == 0) {
+            turn = (turn + 1) % queues.size();
         }
     }
     result.positions = nodes.Size();

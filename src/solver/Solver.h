@@ -39,10 +39,10 @@ struct Result {
 };
 
 /// Decides whether `start` can be won by the player's moves and the automatic moves that
-/// follow each of them. Several cheap estimates take turns choosing the next position to
-/// expand; every position reached goes into one table, so a search that runs out of
-/// positions has covered them all and proves the start unwinnable. Memory, time and `stop`
-/// end it early with Unknown.
+/// follow each of them. Three cheap estimates take turns, each a best-first search of its own
+/// over one shared table of positions; the first whose queue runs dry has covered every
+/// position reachable from the start, which proves it unwinnable. Memory, time and `stop`
+/// end the search early with Unknown.
 Result Solve(const Position& start, const Limits& limits = {}, std::stop_token stop = {});
 
 /// Shortens a winning line from `start`: wherever a position of the line can reach a later

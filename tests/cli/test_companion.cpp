@@ -177,8 +177,8 @@ TEST(CompanionSolve, ASavedGameIsSolvedFromWhereItStands) {
 }
 
 TEST(CompanionSolve, LimitsGiveUnknownAndBadArgumentsAnError) {
-    // Game 3911 needs tens of thousands of positions; a megabyte holds a few thousand.
-    const Output limited = RunCli({"solve", "3911", "--memory", "1"});
+    // Game 7995 needs over a hundred thousand positions; a megabyte holds a few thousand.
+    const Output limited = RunCli({"solve", "7995", "--memory", "1"});
     EXPECT_EQ(limited.status, 3);
     EXPECT_EQ(limited.out, "unknown\n");
 

@@ -268,10 +268,10 @@ TEST(SolverLimits, ALimitThatStopsTheSearchGivesUnknownNeverAVerdict) {
     EXPECT_EQ(cancelled.verdict, Verdict::Unknown);
     EXPECT_EQ(cancelled.stopped, StopReason::Cancelled);
 
-    // Game 3911 takes tens of thousands of positions; a millisecond is not enough.
+    // Game 7995 takes over a hundred thousand positions; a millisecond is not enough.
     Limits quick;
     quick.time = std::chrono::milliseconds(1);
-    const Result late = Solve(At(DealBoard(3911)), quick);
+    const Result late = Solve(At(DealBoard(7995)), quick);
     EXPECT_EQ(late.verdict, Verdict::Unknown);
     EXPECT_EQ(late.stopped, StopReason::Time);
 }
