@@ -40,14 +40,7 @@ struct SolveOptions {
     solver::Limits limits;
 };
 
-struct Decision {
-    solver::Verdict verdict = solver::Verdict::Unknown;
-    std::vector<solver::PressAction> actions;
-    std::size_t moves = 0;
-    /// The line found does not win when played through the engine.
-    bool rejected = false;
-    double milliseconds = 0;
-};
+using solver::Decision;
 
 template <typename T> std::optional<T> ParseNumber(const std::string& text) {
     T value{};
@@ -133,30 +126,6 @@ Board DealBoard(std::int32_t number) {
     GameState state;
     mGame::StartGame(state, number, false);
     return state.Game().Board();
-}
-
-/// Solves, then plays the line found through the engine before it is believed.
-Decision Decide(const Board& board, const solver::Limits& limits, std::stop_token stop = {}) {
-    Decision d;
-    const auto start = solver::Position::FromBoard(board);
-    if (!start) {
-        d.rejected = true;
-        return d;
-    }
-    const auto began = std::chrono::steady_clock::now();
-    const solver::Result result = solver::Solve(*start, limits, stop);
-    d.milliseconds =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began).count();
-    d.verdict = result.verdict;
-    if (d.verdict == solver::Verdict::Solved) {
-        auto actions = solver::ToActions(*start, result.moves);
-        d.rejected = !actions || !solver::Wins(board, *actions);
-        if (actions) {
-            d.actions = std::move(*actions);
-            d.moves = d.actions.size();
-        }
-    }
-    return d;
 }
 
 int Report(const Decision& d, const std::string& what, std::ostream& out, std::ostream& err) {
@@ -247,6 +216,7 @@ int SolveRange(std::int32_t first, std::int32_t last, int jobs, const solver::Li
     seen.clear();
 
     std::vector<Decision> decisions(firstNumber.size());
+    std::vector<std::size_t> moves(firstNumber.size());
     std::vector<char> done(firstNumber.size(), 0);
     std::mutex mutex;
     std::condition_variable changed;
@@ -260,9 +230,13 @@ int SolveRange(std::int32_t first, std::int32_t last, int jobs, const solver::Li
             workers.emplace_back([&]() {
                 for (std::size_t i = next++; i < decisions.size() && !stop.stop_requested();
                      i = next++) {
-                    Decision d = Decide(DealBoard(firstNumber[i]), limits, stop.get_token());
+                    Decision d =
+                        solver::Decide(DealBoard(firstNumber[i]), limits, stop.get_token());
+                    // Only the number of actions is printed.
+                    const std::size_t count = d.actions.size();
                     d.actions = {};
                     const std::scoped_lock lock(mutex);
+                    moves[i] = count;
                     decisions[i] = std::move(d);
                     done[i] = 1;
                     changed.notify_one();
@@ -288,7 +262,7 @@ int SolveRange(std::int32_t first, std::int32_t last, int jobs, const solver::Li
                 out << n;
                 switch (d.verdict) {
                 case solver::Verdict::Solved:
-                    out << " solved " << d.moves << '\n';
+                    out << " solved " << moves[decisionOf[printed]] << '\n';
                     break;
                 case solver::Verdict::Unsolvable:
                     out << " unsolvable\n";
@@ -312,7 +286,7 @@ int SolveRange(std::int32_t first, std::int32_t last, int jobs, const solver::Li
     for (const Decision& d : decisions) {
         solved += d.verdict == solver::Verdict::Solved ? 1 : 0;
         unsolvable += d.verdict == solver::Verdict::Unsolvable ? 1 : 0;
-        times.push_back(d.milliseconds);
+        times.push_back(d.searchMilliseconds);
     }
     std::sort(times.begin(), times.end());
     err << "Numbers: " << decisionOf.size() << ", deals: " << decisions.size()
@@ -343,11 +317,11 @@ int SolveCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         if (auto opened = OpenPosition(session, *o.file); !opened) {
             return Fail(err, opened.error().message);
         }
-        return Report(Decide(session.State().Game().Board(), o.limits), "'" + *o.file + "'", out,
-                      err);
+        return Report(solver::Decide(session.State().Game().Board(), o.limits), "'" + *o.file + "'",
+                      out, err);
     }
-    return Report(Decide(DealBoard(*o.number), o.limits), "game " + std::to_string(*o.number), out,
-                  err);
+    return Report(solver::Decide(DealBoard(*o.number), o.limits),
+                  "game " + std::to_string(*o.number), out, err);
 }
 
 } // namespace velmora::cli

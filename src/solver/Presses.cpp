@@ -4,6 +4,8 @@
 #include "engine/cGame.h"
 #include "engine/mPics.h"
 
+#include <chrono>
+
 namespace velmora::solver {
 
 std::optional<PressAction> PressAction::Parse(const std::string& text) {
@@ -199,6 +201,29 @@ bool Wins(const std::array<CardIndex, BoardSize>& board, const std::vector<Press
         }
     }
     return player.Won();
+}
+
+Decision Decide(const std::array<CardIndex, BoardSize>& board, const Limits& limits,
+                std::stop_token stop) {
+    Decision d;
+    const auto start = Position::FromBoard(board);
+    if (!start) {
+        d.rejected = true;
+        return d;
+    }
+    const auto began = std::chrono::steady_clock::now();
+    const Result result = Solve(*start, limits, std::move(stop));
+    d.searchMilliseconds =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began).count();
+    d.verdict = result.verdict;
+    if (d.verdict == Verdict::Solved) {
+        auto actions = ToActions(*start, result.moves);
+        d.rejected = !actions || !Wins(board, *actions);
+        if (actions) {
+            d.actions = std::move(*actions);
+        }
+    }
+    return d;
 }
 
 } // namespace velmora::solver

@@ -3,6 +3,7 @@
 #include "engine/Ports.h"
 #include "engine/Types.h"
 #include "solver/Position.h"
+#include "solver/Solver.h"
 
 #include <array>
 #include <optional>
@@ -77,5 +78,21 @@ void LoadBoard(GameState& state, const std::array<CardIndex, BoardSize>& board);
 /// Whether playing `actions` through the engine from `board` wins the game exactly with the
 /// last action.
 bool Wins(const std::array<CardIndex, BoardSize>& board, const std::vector<PressAction>& actions);
+
+/// A verdict on a position, with the winning line as actions.
+struct Decision {
+    Verdict verdict = Verdict::Unknown;
+    std::vector<PressAction> actions;
+    /// The line found does not win when played through the engine: a fault of the solver,
+    /// never to be shown as a solution.
+    bool rejected = false;
+    /// Wall time of the search alone.
+    double searchMilliseconds = 0;
+};
+
+/// Solves the position on `board`, then plays the line found through the engine before it
+/// is believed. A board that is no position of the game is rejected.
+Decision Decide(const std::array<CardIndex, BoardSize>& board, const Limits& limits,
+                std::stop_token stop = {});
 
 } // namespace velmora::solver
