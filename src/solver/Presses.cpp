@@ -187,20 +187,26 @@ void LoadBoard(GameState& state, const std::array<CardIndex, BoardSize>& board) 
     state.GameStarted = true;
 }
 
-bool Wins(const std::array<CardIndex, BoardSize>& board, const std::vector<PressAction>& actions) {
-    PressPlayer player;
+PressTable::PressTable(const std::array<CardIndex, BoardSize>& board) {
     EnginePorts ports;
-    ports.dialogs = &player;
-    ports.events = &player;
-    GameState state;
-    state.SetPorts(ports);
-    LoadBoard(state, board);
+    ports.dialogs = &m_player;
+    ports.events = &m_player;
+    m_state.SetPorts(ports);
+    LoadBoard(m_state, board);
+}
+
+const std::array<CardIndex, BoardSize>& PressTable::Board() const {
+    return m_state.Game().Board();
+}
+
+bool Wins(const std::array<CardIndex, BoardSize>& board, const std::vector<PressAction>& actions) {
+    PressTable table(board);
     for (const PressAction& a : actions) {
-        if (player.Won() || PlayAction(state, player, a)) {
+        if (table.Won() || table.Play(a)) {
             return false;
         }
     }
-    return player.Won();
+    return table.Won();
 }
 
 Decision Decide(const std::array<CardIndex, BoardSize>& board, const Limits& limits,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/GameState.h"
 #include "engine/Ports.h"
 #include "engine/Types.h"
 #include "solver/Position.h"
@@ -9,10 +10,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-namespace velmora {
-class GameState;
-}
 
 namespace velmora::solver {
 
@@ -63,6 +60,25 @@ private:
 /// for); presses made before that stay made. Stops early once the game is won.
 std::optional<std::string> PlayAction(GameState& state, PressPlayer& player,
                                       const PressAction& action);
+
+/// A game of its own on a copy of a board, played by actions through the engine.
+class PressTable {
+public:
+    explicit PressTable(const std::array<CardIndex, BoardSize>& board);
+    PressTable(const PressTable&) = delete;
+    PressTable& operator=(const PressTable&) = delete;
+
+    /// As PlayAction.
+    std::optional<std::string> Play(const PressAction& action) {
+        return PlayAction(m_state, m_player, action);
+    }
+    bool Won() const { return m_player.Won(); }
+    const std::array<CardIndex, BoardSize>& Board() const;
+
+private:
+    PressPlayer m_player;
+    GameState m_state;
+};
 
 /// The actions that play `moves` from `start`, a position as it lies on the table; nothing
 /// when a move is not legal where it comes.

@@ -88,17 +88,11 @@ std::set<std::uint64_t> EngineChildren(const Board& board) {
     for (const char from : std::string("ABCDEFGH1234")) {
         for (const char to : std::string("ABCDEFGH12345678")) {
             for (const auto& answer : answers) {
-                PressPlayer player;
-                EnginePorts ports;
-                ports.dialogs = &player;
-                ports.events = &player;
-                GameState state;
-                state.SetPorts(ports);
-                LoadBoard(state, board);
-                if (PlayAction(state, player, {std::string{from, to}, answer})) {
+                PressTable table(board);
+                if (table.Play({std::string{from, to}, answer})) {
                     continue;
                 }
-                const Packed child = Pack(At(state.Game().Board()));
+                const Packed child = Pack(At(table.Board()));
                 if (!(child == here)) {
                     children.insert(child.Hash());
                 }
@@ -125,15 +119,9 @@ std::set<std::uint64_t> SolverChildren(const Position& p) {
 
 /// Plays one action through the engine and returns the board after it.
 Board PlayOne(const Board& board, const PressAction& action) {
-    PressPlayer player;
-    EnginePorts ports;
-    ports.dialogs = &player;
-    ports.events = &player;
-    GameState state;
-    state.SetPorts(ports);
-    LoadBoard(state, board);
-    EXPECT_FALSE(PlayAction(state, player, action)) << action.Text();
-    return state.Game().Board();
+    PressTable table(board);
+    EXPECT_FALSE(table.Play(action)) << action.Text();
+    return table.Board();
 }
 
 // Nothing can ever go home: the aces lie under queens and twos that cannot move, the kings
