@@ -72,6 +72,7 @@ constexpr std::array<Weights, 3> Estimates{{
     {6, 6, 2, 2, 1, 2, 1, 1},
 }};
 
+/// Lower is expanded sooner. Mobility counts against the rest; the offset keeps it positive.
 std::uint32_t Priority(const Weights& w, const Features& f, int depth) {
     const int v = w.notHome * f.notHome + w.usedCells * f.usedCells +
                   w.usedColumns * f.usedColumns + w.nextDepth * f.nextDepth +
