@@ -3,12 +3,12 @@
 #include "library/Clock.h"
 #include "library/GeneralDate.h"
 #include "library/cSave.h"
+#include "platform/SafeFileQt.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <array>
@@ -44,15 +44,8 @@ constexpr std::array<ColourScheme, 3> ColourSchemes{{
 }};
 
 Result<void> WriteFile(const QString& path, const QString& text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Fail("Cannot write " + path.toStdString() + ": " +
-                    file.errorString().toStdString());
-    }
-    file.write(text.toUtf8());
-    if (!file.commit()) {
-        return Fail("Cannot write " + path.toStdString() + ": " +
-                    file.errorString().toStdString());
+    if (auto written = SafeFile::Replace(path, text.toUtf8()); !written) {
+        return Fail(written.error().Message());
     }
     return {};
 }
@@ -108,6 +101,10 @@ QString SoundKey(int event) {
 } // namespace
 
 bool FirstRunRequested(const SettingsStore& store) {
+    // A file that is there but cannot be read is not a fresh installation.
+    if (store.Unreadable()) {
+        return false;
+    }
     if (store.IsEmpty()) {
         return true;
     }
@@ -194,30 +191,40 @@ Result<void> FirstRunSetup(SettingsStore& store, const AppFolders& folders, cons
     addUser(QStringLiteral("Guest"), QStringLiteral("Guest Player"), created);
     addUser(QStringLiteral("Player1"), QStringLiteral("Player1"), created);
 
+    // The tree is built from these values, not read back: a store that cannot be written
+    // must not send the files elsewhere.
+    const QString user = UserFilesFolder(folders);
+    const QString fav = JoinPath(user, QStringLiteral("Favorites"));
+    const QString scoreFile = JoinPath(user, QStringLiteral("Velmora2003.sre"));
+    const QString favDef = JoinPath(fav, QStringLiteral("Easy Games"));
+    const QString incomplete = JoinPath(user, QStringLiteral("Incomplete Games"));
+    const QString finished = JoinPath(user, QStringLiteral("Finished Games"));
+    const QString saved = JoinPath(user, QStringLiteral("Saved Games"));
+    const QString exported = JoinPath(user, QStringLiteral("Exported Files"));
     cSave save(store, folders, clock);
     save.InStallFolder(folders.programFolder);
-    save.UserFolder(UserFilesFolder(folders));
-    const QString user = save.UserFolder();
-    save.FavFolder(JoinPath(user, QStringLiteral("Favorites")));
-    save.ScoreFile(JoinPath(user, QStringLiteral("Velmora2003.sre")));
-    save.IncompleteDir(JoinPath(user, QStringLiteral("Incomplete Games")));
-    save.FinishedDir(JoinPath(user, QStringLiteral("Finished Games")));
-    save.SaveFolder(JoinPath(user, QStringLiteral("Saved Games")));
-    save.ExportFolder(JoinPath(user, QStringLiteral("Exported Files")));
-    save.FavDefFolder(JoinPath(save.FavFolder(), QStringLiteral("Easy Games")));
+    save.UserFolder(user);
+    save.FavFolder(fav);
+    save.ScoreFile(scoreFile);
+    save.IncompleteDir(incomplete);
+    save.FinishedDir(finished);
+    save.SaveFolder(saved);
+    save.ExportFolder(exported);
+    save.FavDefFolder(favDef);
+    if (!store.LastError().isEmpty()) {
+        Note(result, Fail(store.LastError().toStdString()));
+    }
 
-    for (const QString& folder : {save.UserFolder(), save.FavFolder(), save.FavDefFolder(),
-                                  save.IncompleteDir(), save.FinishedDir(), save.SaveFolder(),
-                                  save.ExportFolder()}) {
+    for (const QString& folder : {user, fav, favDef, incomplete, finished, saved, exported}) {
         Note(result, MakeFolder(folder));
     }
 
     // A reinstallation keeps the player's score file.
-    if (!QFileInfo::exists(save.ScoreFile())) {
-        Note(result, WriteFile(save.ScoreFile(), QString()));
+    if (!QFileInfo::exists(scoreFile)) {
+        Note(result, WriteFile(scoreFile, QString()));
     }
 
-    const QString install = save.InStallFolder();
+    const QString install = folders.programFolder;
     Note(result, WriteFile(JoinPath(user, QStringLiteral("Default Sound Scheme.sd")),
                            DefaultSoundScheme(install)));
     for (const DefaultSound& sound : DefaultSounds) {

@@ -20,7 +20,8 @@ using AddUserFunction =
     std::function<void(const QString& name, const QString& fullName, const QString& date)>;
 
 /// True when the store asks for the first-run set-up: "Install"/`Fresh` is exactly 1, or the
-/// store has no section at all (no installer writes `Fresh` here).
+/// store has no section at all (no installer writes `Fresh` here). Never for a store whose file
+/// exists but cannot be read.
 bool FirstRunRequested(const SettingsStore& store);
 
 /// The first-run set-up: clears the store, registers the file types, adds the players "Guest"

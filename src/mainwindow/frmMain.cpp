@@ -129,6 +129,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
 }
 
 frmMain::~frmMain() {
+    m_context.store.SetFailureReport({});
     m_tmGeneral.stop();
     m_tmrTime.stop();
     m_tmrForward.stop();
@@ -138,6 +139,9 @@ frmMain::~frmMain() {
 
 void frmMain::CreateObjects() {
     SettingsStore& store = m_context.store;
+    store.SetFailureReport([this](const QString& text) {
+        m_context.messages.Message(text, MessageIcon::Exclamation);
+    });
     m_opt = std::make_unique<cOpt>(store, this);
     m_save = std::make_unique<cSave>(store, m_context.folders, m_context.clock);
     m_player = std::make_unique<cPlayer>(store, this);

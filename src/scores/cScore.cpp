@@ -5,10 +5,8 @@
 #include "library/Rounding.h"
 #include "library/StoreValue.h"
 #include "library/cSave.h"
+#include "platform/SafeFileQt.h"
 #include "scores/cPlayer.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 #include <cstdlib>
 #include <limits>
@@ -40,9 +38,13 @@ bool Fits32(std::int64_t value) {
            value <= std::numeric_limits<std::int32_t>::max();
 }
 
-std::string FileError(const QString& path, const QString& reason) {
-    return "Cannot write the score file " + path.toStdString() + ": " + reason.toStdString();
+std::string FileError(const SafeFile::Failure& failure) {
+    return "The game could not be recorded in the score file \"" + failure.path +
+           "\": " + failure.reason + ".";
 }
+
+/// Far beyond 32,767 records; a larger file is not read.
+constexpr std::size_t MaxScoreFileSize = std::size_t{64} * 1024 * 1024;
 
 } // namespace
 
@@ -169,25 +171,17 @@ Result<void> cScore::SaveScore(std::int32_t gameNumber, std::int32_t moves,
     r.Perc = perc;
     r.Score = GetScore(moves, seconds, perc);
 
-    Result<void> written;
-    const QString path = m_save.ScoreFile();
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        written = Fail(FileError(path, file.errorString()));
-    } else {
-        const QByteArray line = (FormatRecord(r) + QStringLiteral("\r\n")).toUtf8();
-        if (file.write(line) != line.size()) {
-            written = Fail(FileError(path, file.errorString()));
-        }
-        file.close();
+    // A game not in the score file is not in the totals either: the two never disagree.
+    const QByteArray line = (FormatRecord(r) + QStringLiteral("\r\n")).toUtf8();
+    if (auto written = SafeFile::AppendLine(m_save.ScoreFile(), line); !written) {
+        return Fail(FileError(written.error()));
     }
-
     // No player selected: there is no slot whose totals could take the game.
     if (slot >= 1) {
         const bool won = perc == 100;
         m_player.SaveScore(slot, 1, won ? 1 : 0, won ? 0 : 1, seconds, r.Score);
     }
-    return written;
+    return {};
 }
 
 bool cScore::Keep(const ScoreRecord& record) const {
@@ -205,12 +199,12 @@ bool cScore::Keep(const ScoreRecord& record) const {
 void cScore::LoadScores() {
     m_records.clear();
     m_capacity = 100;
-    QFile file(m_save.ScoreFile());
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A missing, special or absurdly large file reads as no scores (never blocks on a FIFO).
+    const auto bytes = SafeFile::ReadAll(m_save.ScoreFile(), MaxScoreFileSize);
+    if (!bytes) {
         return;
     }
-    const QString text = QString::fromUtf8(file.readAll());
-    file.close();
+    const QString text = QString::fromUtf8(*bytes);
     for (QString line : text.split(u'\n')) {
         if (line.endsWith(u'\r')) {
             line.chop(1);
@@ -232,13 +226,8 @@ void cScore::LoadScores() {
 }
 
 Result<void> cScore::Clear_General() {
-    const QString path = m_save.ScoreFile();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Fail(FileError(path, file.errorString()));
-    }
-    if (!file.commit()) {
-        return Fail(FileError(path, file.errorString()));
+    if (auto emptied = SafeFile::Replace(m_save.ScoreFile(), QByteArray()); !emptied) {
+        return Fail(emptied.error().Message());
     }
     m_save.GeneralClearedDate(GeneralDate::Format(m_clock.Now()));
     LoadScores();

@@ -362,10 +362,8 @@ TEST_F(FrmMainGame, GameWonByPressesOpensOneFinishDialogAndOkSavesIt) {
     const QString saved = JoinPath(w.Save().SaveFolder(), QString::number(won.number)) +
                           QStringLiteral(".v2k");
     EXPECT_EQ(proposedSave + QStringLiteral(".v2k"), saved);
-    auto text = GameFile::ReadText(saved.toStdString());
-    ASSERT_TRUE(text.has_value()) << saved.toStdString();
-    auto game = GameFile::Parse(*text, saved.toStdString());
-    ASSERT_TRUE(game.has_value());
+    auto game = GameFile::Read(saved.toStdString());
+    ASSERT_TRUE(game.has_value()) << saved.toStdString();
     EXPECT_EQ(game->gameNumber, won.number);
     EXPECT_EQ(static_cast<int>(game->records.size()), reference.Trans().TotalTrans());
 
