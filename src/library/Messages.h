@@ -1,5 +1,7 @@
 #pragma once
 
+#include "history/Error.h"
+
 #include <QString>
 
 namespace velmora {
@@ -16,5 +18,10 @@ public:
     /// A modal Yes/No question; true when the player answers Yes.
     virtual bool Ask(const QString& text, MessageIcon icon, const QString& title = {}) = 0;
 };
+
+/// Tells the player about a failure: its text in a box with the exclamation icon.
+inline void ShowError(IMessages& messages, const Error& error) {
+    messages.Message(QString::fromStdString(error.message), MessageIcon::Exclamation);
+}
 
 } // namespace velmora

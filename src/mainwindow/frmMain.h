@@ -4,6 +4,7 @@
 #include "history/HistoryPorts.h"
 #include "library/AppFolders.h"
 #include "library/MainWindowPorts.h"
+#include "mainwindow/CommandTable.h"
 #include "mainwindow/MenuWindow.h"
 #include "scores/PlayerPorts.h"
 
@@ -14,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -100,7 +102,9 @@ public:
     int TitleInversions() const { return m_inversions; }
     bool Panel3Raised() const;
 
-    /// Runs a command by its menu objectName, as a click on the menu item does.
+    /// Runs a command as a click on its menu item or toolbar button does.
+    void Command(CommandId id);
+    /// The same by the menu item's objectName.
     void Command(const QString& name);
     QAction* Action(const QString& name) const;
 
@@ -111,17 +115,24 @@ public:
     void SetPanelText(int panel, const QString& text) override;
     void SetTimeTimer(bool running) override;
     bool ReplayRunning() const override;
-    void SetEnabled(const std::string& name, bool enabled) override;
+    void SetEnabled(CommandId id, bool enabled) override;
     void SelectPlayerPosition(int position) override;
     QString PlayerAt(int position) const override;
     void FocusTable() override;
-    void ShowOptions() override;
-    void ShowSource() override;
-    void ShowAbout() override;
-    void ShowHelp() override;
+    void Relayout() override;
+
+    /// The windows of the commands frmMain gives cMenu handlers for.
+    void ShowOptions();
+    void ShowSource();
+    void ShowAbout();
+    void ShowHelp();
 
     /// Closes at once with none of the shutdown steps (the Exit command).
     void ExitAtOnce();
+
+    /// A second start of the program handed over its command line: raises the window and opens
+    /// the file as a command-line file is opened at start-up, once no dialog is open.
+    void SecondStart(const QString& commandLine);
 
 signals:
     /// The end-of-game dialog is about to open (tests answer it).
@@ -136,7 +147,6 @@ private:
     void ShowStatusbar(bool visible) override;
     void ShowToolbar(bool visible) override;
     void SetReplayInterval(int milliseconds) override;
-    void Relayout() override;
     // IRecentMenus
     void ShowRecentMenus(const RecentMenus& menus) override;
     // IPlayerCombo
@@ -159,6 +169,8 @@ private:
 
     void CreateObjects();
     void BuildMenus();
+    void BuildCommand(QMenu* menu, CommandId id);
+    void BuildRecentMenu(QMenu* menu, CommandId list);
     void BuildToolbar();
     void BuildStatusBar();
     void StartUp();
@@ -168,6 +180,8 @@ private:
     void Shutdown();
     void ShowFinish();
     void OpenAtStartUp(const QString& path);
+    /// Opens the command line a second start handed over, unless a modal dialog is open.
+    void OpenHandedOver();
 
     void CardPressed(int card, Qt::MouseButton button);
     void CardReleased(int card, Qt::MouseButton button);
@@ -175,7 +189,6 @@ private:
     void CardDoubleClicked(int card);
     void FreeCellClicked(int index);
     void TablePressed(int x, int y);
-    void ToolbarButton(const QString& key);
     void ShowFlashState(bool inverted);
 
     MainWindowContext m_context;
@@ -202,7 +215,9 @@ private:
     QComboBox* m_playerCombo = nullptr;
     std::array<QLabel*, 5> m_panels{};
     std::map<QString, QAction*> m_actions;
-    std::map<int, QAction*> m_toolButtons;
+    /// Per command: its menu action and its toolbar button (null where it has none).
+    std::array<QAction*, CommandCount> m_commandActions{};
+    std::array<QAction*, CommandCount> m_commandButtons{};
     std::array<QAction*, 5> m_recentFinished{};
     std::array<QAction*, 5> m_recentIncomplete{};
     QAction* m_recentFinishedNone = nullptr;
@@ -219,6 +234,7 @@ private:
     bool m_inverted = false;
     QString m_caption;
     bool m_fillingCombo = false;
+    std::optional<QString> m_handedOver;
 
     std::function<EmptyColumnChoice(int)> m_answerEmptyColumn;
 };

@@ -1,5 +1,6 @@
 #include "mainwindow/frmSource.h"
 
+#include "engine/SoundEvents.h"
 #include "history/cTrans.h"
 #include "platform/SafeFileQt.h"
 
@@ -70,6 +71,8 @@ frmSource::frmSource(const cTrans& trans, ISoundPort* sound, Context context, QW
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(save, &QPushButton::clicked, this, &frmSource::Save);
+    // The list has the keys first, to scroll it; Tab goes on to the buttons.
+    m_text->setFocus();
 }
 
 void frmSource::showEvent(QShowEvent* event) {
@@ -78,7 +81,7 @@ void frmSource::showEvent(QShowEvent* event) {
         return;
     }
     if (m_sound != nullptr) {
-        m_sound->PlaySound(15);
+        m_sound->PlaySound(SoundSource);
     }
     CreateSource();
 }

@@ -139,9 +139,17 @@ QByteArray Serialize(const Content& content) {
     return text.toUtf8();
 }
 
+/// A reason as a sentence of its own: "file too large" becomes "File too large."
+QString Sentence(QString reason) {
+    if (!reason.isEmpty()) {
+        reason[0] = reason[0].toUpper();
+    }
+    return reason + u'.';
+}
+
 QString WriteMessage(const QString& path, const QString& reason) {
-    return QStringLiteral("The settings could not be saved in the file \"%1\": %2.")
-        .arg(QDir::toNativeSeparators(path), reason);
+    return QStringLiteral("The settings could not be saved in %1:\r\n%2")
+        .arg(QDir::toNativeSeparators(path), Sentence(reason));
 }
 
 QString LockReason(const QLockFile& lock) {
@@ -168,30 +176,33 @@ QString SettingsStore::DefaultFilePath() {
            QString::fromLatin1(Application) + QStringLiteral(".ini");
 }
 
-void SettingsStore::Refresh() const {
+bool SettingsStore::Refresh() const {
     const SafeFile::FileStamp stamp = SafeFile::StampOf(m_nativePath);
     if (m_loaded && stamp == m_stamp) {
-        return;
+        return false;
     }
     m_loaded = true;
     m_stamp = stamp;
     m_content = {};
+    m_readError.clear();
     if (!stamp.exists) {
-        m_readError.clear();
-        return;
+        return false;
     }
     auto bytes = SafeFile::ReadAll(m_nativePath, MaxFileSize);
     if (!bytes) {
-        m_readError =
-            QStringLiteral("The settings file \"%1\" cannot be read: %2.\nThe game uses its "
-                           "default settings and leaves the file as it is.")
-                .arg(QDir::toNativeSeparators(m_path),
-                     QString::fromStdString(bytes.error().reason));
-        Failed(m_readError);
-        return;
+        m_readError = QString::fromStdString(bytes.error().reason);
+        return true;
     }
-    m_readError.clear();
     m_content = Parse(QByteArray::fromStdString(*bytes));
+    return false;
+}
+
+void SettingsStore::Look() const {
+    if (Refresh()) {
+        Failed(QStringLiteral("The settings file %1 cannot be read:\r\n%2\r\nThe game uses its "
+                              "default settings and leaves the file as it is.")
+                   .arg(QDir::toNativeSeparators(m_path), Sentence(m_readError)));
+    }
 }
 
 bool SettingsStore::Modify(const std::function<bool(Content&)>& change) {
@@ -204,7 +215,9 @@ bool SettingsStore::Modify(const std::function<bool(Content&)>& change) {
     // The file as it is now, with what other stores wrote since this one last looked.
     Refresh();
     if (!m_readError.isEmpty()) {
-        Failed(m_readError);
+        Failed(WriteMessage(
+            m_path,
+            QStringLiteral("it cannot be read (%1) and is left as it is").arg(m_readError)));
         return false;
     }
     Content next = m_content;
@@ -234,7 +247,10 @@ void SettingsStore::Failed(const QString& message) const {
         return;
     }
     if (!m_report) {
-        m_unreported = message;
+        // The first failure is the one to tell; later ones mostly follow from it.
+        if (m_unreported.isEmpty()) {
+            m_unreported = message;
+        }
         return;
     }
     m_reported = true;
@@ -250,12 +266,12 @@ void SettingsStore::SetFailureReport(std::function<void(const QString& message)>
 }
 
 bool SettingsStore::Unreadable() const {
-    Refresh();
+    Look();
     return !m_readError.isEmpty();
 }
 
 const SettingsStore::Entry* SettingsStore::Find(const QString& section, const QString& key) const {
-    Refresh();
+    Look();
     const auto s = m_content.index.constFind(Fold(section));
     if (s == m_content.index.cend()) {
         return nullptr;
@@ -319,12 +335,12 @@ bool SettingsStore::HasKey(const QString& section, const QString& key) const {
 }
 
 bool SettingsStore::IsEmpty() const {
-    Refresh();
+    Look();
     return m_content.sections.isEmpty();
 }
 
 QStringList SettingsStore::Sections() const {
-    Refresh();
+    Look();
     QStringList names;
     for (const Section& s : m_content.sections) {
         names << s.name;

@@ -83,8 +83,11 @@ public:
     };
 
 private:
-    /// Re-reads the file when its stamp changed since it was last read or written.
-    void Refresh() const;
+    /// Re-reads the file when its stamp changed since it was last read or written; true when
+    /// it has just been found unreadable.
+    bool Refresh() const;
+    /// Refresh for a read, reporting a file newly found unreadable.
+    void Look() const;
     /// Applies `change` to the current file's content under the lock and writes the result;
     /// `change` returns false when it changed nothing.
     bool Modify(const std::function<bool(Content&)>& change);
@@ -96,6 +99,7 @@ private:
     mutable Content m_content;
     mutable SafeFile::FileStamp m_stamp;
     mutable bool m_loaded = false;
+    /// Why the file cannot be read; empty when it can (or is absent).
     mutable QString m_readError;
     mutable QString m_lastError;
     mutable QString m_unreported;

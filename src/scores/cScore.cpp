@@ -1,12 +1,14 @@
 #include "scores/cScore.h"
 
+#include "engine/Rounding.h"
 #include "library/Clock.h"
 #include "library/GeneralDate.h"
-#include "library/Rounding.h"
 #include "library/StoreValue.h"
 #include "library/cSave.h"
 #include "platform/SafeFileQt.h"
 #include "scores/cPlayer.h"
+
+#include <QFileInfo>
 
 #include <cstdlib>
 #include <limits>
@@ -172,8 +174,12 @@ Result<void> cScore::SaveScore(std::int32_t gameNumber, std::int32_t moves,
     r.Score = GetScore(moves, seconds, perc);
 
     // A game not in the score file is not in the totals either: the two never disagree.
+    const QString path = m_save.ScoreFile();
+    if (auto folder = MakeFolder(QFileInfo(path).absolutePath()); !folder) {
+        return folder;
+    }
     const QByteArray line = (FormatRecord(r) + QStringLiteral("\r\n")).toUtf8();
-    if (auto written = SafeFile::AppendLine(m_save.ScoreFile(), line); !written) {
+    if (auto written = SafeFile::AppendLine(path, line); !written) {
         return Fail(FileError(written.error()));
     }
     // No player selected: there is no slot whose totals could take the game.

@@ -1,6 +1,7 @@
 #include "scores/dlgFinish.h"
 
 #include "engine/Ports.h"
+#include "engine/SoundEvents.h"
 #include "library/AppFolders.h"
 #include "library/FileDialogs.h"
 #include "library/Messages.h"
@@ -27,7 +28,6 @@ namespace velmora {
 
 namespace {
 
-constexpr int SoundFinish = 13;
 constexpr int KeyRole = Qt::UserRole;
 
 int Position(const QListWidget* list) {
@@ -102,11 +102,12 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(frame1, 2);
-    columns->addWidget(frame2, 3);
+    columns->addWidget(frame2, 4);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addLayout(buttons);
-    resize(560, 320);
+    // Room for the usual saved-games path in txtSave.
+    resize(720, 340);
 
     // Opening, in order: the favourites folders, the next actions, the remembered values.
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
@@ -118,6 +119,8 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
         item->setData(KeyRole, folder.absoluteFilePath());
     }
     const QString number = QString::number(m_context.gameNumber);
+    // The proposed folder is saved into only when it exists.
+    static_cast<void>(MakeFolder(m_context.save.SaveFolder()));
     m_txtSave->setText(JoinPath(m_context.save.SaveFolder(), number));
     m_txtFav->setText(number + QStringLiteral(" Played by ") + m_context.playerName);
     m_chkFav->setChecked(m_context.finish.FavEnable() == 1);
@@ -144,7 +147,7 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &dlgFinish::CancelButton_Click);
 
     if (m_context.sound) {
-        m_context.sound->PlaySound(SoundFinish);
+        m_context.sound->PlaySound(SoundWinGame);
     }
 }
 
@@ -189,8 +192,7 @@ void dlgFinish::OKButton_Click() {
 
     auto report = [this](const Result<void>& saved) {
         if (!saved) {
-            m_context.messages.Message(QString::fromStdString(saved.error().message),
-                                       MessageIcon::Exclamation);
+            ShowError(m_context.messages, saved.error());
         }
         return saved.has_value();
     };

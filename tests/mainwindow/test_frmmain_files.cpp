@@ -35,9 +35,10 @@ TEST_F(FrmMainFiles, AFailedSettingsWriteIsReportedOnceNamingTheFileAndTheReason
         w.Command(QStringLiteral("mnuToolbar"));
         w.Command(QStringLiteral("mnuStatusbar"));
     }
+    QCoreApplication::processEvents(); // told after the command
     ASSERT_EQ(messages.boxes.size(), 1U);
-    EXPECT_EQ(messages.Last(), "The settings could not be saved in the file \"" + StorePath() +
-                                   "\": file too large.");
+    EXPECT_EQ(messages.Last(),
+              "The settings could not be saved in " + StorePath() + ":\r\nFile too large.");
     EXPECT_EQ(messages.boxes[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(ReadAll(StorePath()), before);
     EXPECT_EQ(w.Opt().ShowToolbar(), 1); // what the file holds
@@ -46,14 +47,16 @@ TEST_F(FrmMainFiles, AFailedSettingsWriteIsReportedOnceNamingTheFileAndTheReason
 TEST_F(FrmMainFiles, AnUnreadableSettingsFileIsReportedAndNeverTakenForAFreshInstall) {
     ASSERT_TRUE(QDir().mkpath(StorePath())); // a folder where the file should be
     frmMain& w = Start();
+    QCoreApplication::processEvents();
     ASSERT_EQ(messages.boxes.size(), 1U);
-    EXPECT_EQ(messages.Last(), "The settings file \"" + StorePath() +
-                                   "\" cannot be read: it is a folder.\nThe game uses its "
+    EXPECT_EQ(messages.Last(), "The settings file " + StorePath() +
+                                   " cannot be read:\r\nIt is a folder.\r\nThe game uses its "
                                    "default settings and leaves the file as it is.");
     // No first-run set-up: no players made, no folder tree.
     EXPECT_FALSE(QFileInfo::exists(folders.userDataFolder + "/Velmora 2003 Files"));
     w.Command(QStringLiteral("mnuToolbar"));
     w.close();
+    QCoreApplication::processEvents();
     EXPECT_EQ(messages.boxes.size(), 1U);
     EXPECT_TRUE(QFileInfo(StorePath()).isDir());
 }

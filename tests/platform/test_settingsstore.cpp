@@ -167,7 +167,7 @@ TEST_F(SettingsStoreTest, AFailedWriteKeepsTheFileAndTheValueAndIsReportedOnce) 
     EXPECT_EQ(QDir(m_dir.filePath("sub")).entryList(QDir::Files | QDir::Hidden),
               QStringList{"store.ini"});
     const QString expected =
-        "The settings could not be saved in the file \"" + Path() + "\": file too large.";
+        "The settings could not be saved in " + Path() + ":\r\nFile too large.";
     EXPECT_EQ(reports, QStringList{expected});
     EXPECT_EQ(store->LastError(), expected);
 
@@ -189,9 +189,9 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsReportedAndNeverOverwritten) {
     EXPECT_EQ(QFileInfo(Path()).size(), qint64(SettingsStore::MaxFileSize + 1));
     // Reported as soon as someone listens, once.
     store.SetFailureReport([this](const QString& text) { reports << text; });
-    EXPECT_EQ(reports, QStringList{"The settings file \"" + Path() +
-                                   "\" cannot be read: it is larger than 64 MB.\nThe game uses "
-                                   "its default settings and leaves the file as it is."});
+    EXPECT_EQ(reports, QStringList{"The settings file " + Path() +
+                                   " cannot be read:\r\nIt is larger than 64 MB.\r\nThe game "
+                                   "uses its default settings and leaves the file as it is."});
     EXPECT_FALSE(store.SaveSetting("Options", "CardSpeed", "7"));
     EXPECT_EQ(reports.size(), 1);
 
@@ -203,7 +203,8 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsReportedAndNeverOverwritten) {
     EXPECT_FALSE(folder->SaveSetting("Options", "CardSpeed", "7"));
     EXPECT_TRUE(QFileInfo(Path()).isDir());
     ASSERT_EQ(reports.size(), 2);
-    EXPECT_TRUE(reports[1].contains("cannot be read: it is a folder.")) << reports[1].toStdString();
+    EXPECT_TRUE(reports[1].contains("cannot be read:\r\nIt is a folder."))
+        << reports[1].toStdString();
 
     if (::geteuid() != 0) {
         ASSERT_TRUE(QDir().rmdir(Path()));

@@ -131,7 +131,8 @@ TEST_F(ScoreTest, AGameThatCannotBeRecordedIsReportedAndNotCounted) {
     score->LoadScores();
     EXPECT_EQ(score->Count(), 0);
 
-    save->ScoreFile(Path("no such folder/scores.sre"));
+    Touch(Path("a file"));
+    save->ScoreFile(Path("a file/scores.sre"));
     EXPECT_FALSE(score->SaveScore(1, 10, 10, 100));
     EXPECT_EQ(player->GetWon(1), 0);
 }
