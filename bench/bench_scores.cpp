@@ -32,7 +32,7 @@ struct FullBoard {
     QTemporaryDir dir;
     SettingsStore store{dir.filePath(QStringLiteral("store.ini"))};
     FixedClock clock;
-    cSave save{store, AppFolders{dir.path(), dir.path(), {}, false}, clock};
+    cSave save{store, AppFolders{dir.path(), dir.path(), {}, {}, false}, clock};
     GuestSelected combo;
     cPlayer player{store, &combo};
     cScore score{save, player, clock};

@@ -22,6 +22,7 @@ class NoMessages final : public IMessages {
 public:
     void Message(const QString&, MessageIcon, const QString&) override {}
     bool Ask(const QString&, MessageIcon, const QString&) override { return false; }
+    QString InputBox(const QString&, const QString&) override { return {}; }
 };
 
 /// Every dialog is cancelled.
