@@ -34,8 +34,9 @@ constexpr std::array<ColourScheme, 3> ColourSchemes{{
     {"Default Color Scheme3", 10047434, 8227032},
 }};
 
-Result<void> WriteFile(const QString& path, const QByteArray& bytes) {
-    if (auto written = SafeFile::Replace(path, bytes); !written) {
+Result<void> WriteFile(const QString& path, const QByteArray& bytes,
+                       SafeFile::NewFile newFile = SafeFile::NewFile::Shared) {
+    if (auto written = SafeFile::Replace(path, bytes, newFile); !written) {
         return Fail(written.error().Message());
     }
     return {};
@@ -268,15 +269,15 @@ Result<void> SetUp(SettingsStore& store, const AppFolders& folders, const IClock
         }
     }
 
-    for (const QString& folder : {save.UserFolder(), save.FavFolder(), save.FavDefFolder(),
-                                  save.IncompleteDir(), save.FinishedDir(), save.SaveFolder(),
-                                  save.ExportFolder()}) {
+    for (const QString& folder :
+         {save.UserFolder(), save.FavFolder(), save.FavDefFolder(), save.IncompleteDir(),
+          save.FinishedDir(), save.SaveFolder(), save.ExportFolder()}) {
         Note(result, MakeFolder(folder));
     }
 
     // A reinstallation keeps the player's score file.
     if (!QFileInfo::exists(save.ScoreFile())) {
-        Note(result, WriteFile(save.ScoreFile(), QString()));
+        Note(result, WriteFile(save.ScoreFile(), QByteArray(), SafeFile::NewFile::OwnerOnly));
     }
 
     const QString user = save.UserFolder();

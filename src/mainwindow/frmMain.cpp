@@ -1,6 +1,5 @@
 #include "mainwindow/frmMain.h"
 
-#include "appearance/DataFolder.h"
 #include "appearance/cSound.h"
 #include "appearance/frmCustomize.h"
 #include "appearance/frmSetting.h"
@@ -852,7 +851,15 @@ void frmMain::ShowAbout() {
 void frmMain::ShowHelp() {
     auto* help = findChild<frmHelp*>(QStringLiteral("frmHelp"));
     if (!help) {
-        help = new frmHelp(DataFolder() + QStringLiteral("/help.html"), this);
+        const QString page = JoinPath(m_context.folders.programFolder, QStringLiteral("help.html"));
+        if (!QFileInfo(page).isFile()) {
+            m_context.messages.Message(QStringLiteral("The help page ") +
+                                           QDir::toNativeSeparators(page) +
+                                           QStringLiteral(" cannot be found."),
+                                       MessageIcon::Exclamation);
+            return;
+        }
+        help = new frmHelp(page, this);
     }
     help->show();
     help->raise();

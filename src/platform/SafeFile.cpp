@@ -19,6 +19,10 @@ namespace {
 
 using Kind = Failure::Kind;
 
+mode_t CreationMode(NewFile newFile) {
+    return newFile == NewFile::OwnerOnly ? 0600 : 0666;
+}
+
 std::string Reason(int error) {
     std::string text = std::strerror(error);
     if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z' && (text.size() < 2 || text[1] > 'Z')) {
@@ -131,7 +135,8 @@ Outcome<void> Replace(const std::string& path, std::string_view bytes,
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temp = folder + "." + name + "." + RandomSuffix() + ".part";
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                    CreationMode(options.newFile));
         if (fd < 0 && errno != EEXIST) {
             return WriteFailure(path, Reason(errno));
         }
@@ -176,8 +181,8 @@ Outcome<void> Replace(const std::string& path, std::string_view bytes,
     return {};
 }
 
-Outcome<void> AppendLine(const std::string& path, std::string_view bytes,
-                         std::string_view lineEnd) {
+Outcome<void> AppendLine(const std::string& path, std::string_view bytes, std::string_view lineEnd,
+                         NewFile newFile) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) {
         if (!S_ISREG(st.st_mode)) {
@@ -187,7 +192,8 @@ Outcome<void> AppendLine(const std::string& path, std::string_view bytes,
         return WriteFailure(path, Reason(errno));
     }
     // Non-blocking, so a FIFO put there after the check cannot hold the game.
-    const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK,
+                          CreationMode(newFile));
     if (fd < 0) {
         return WriteFailure(path, Reason(errno));
     }
@@ -229,6 +235,20 @@ Outcome<void> AppendLine(const std::string& path, std::string_view bytes,
         const int error = errno;
         ::truncate(path.c_str(), size);
         return WriteFailure(path, Reason(error));
+    }
+    return {};
+}
+
+Outcome<void> Truncate(const std::string& path, std::int64_t size) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return WriteFailure(path, Reason(errno));
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return WriteFailure(path, NotRegular(st.st_mode), Kind::NotRegular);
+    }
+    if (::truncate(path.c_str(), static_cast<off_t>(size)) != 0) {
+        return WriteFailure(path, Reason(errno));
     }
     return {};
 }

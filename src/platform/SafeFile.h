@@ -42,11 +42,18 @@ struct FileStamp {
 /// The stamp of `path` (following symlinks); `exists` is false only when nothing is there.
 FileStamp StampOf(const std::string& path);
 
+/// Who may read a file the operation creates. An existing file always keeps its permissions.
+enum class NewFile {
+    Shared,    ///< as the process's umask allows (usually readable by everyone)
+    OwnerOnly, ///< read and written by its owner only (0600): for the player's personal data
+};
+
 struct ReplaceOptions {
     /// The new file's modification time is made later than this (nanoseconds since the
     /// epoch), so that a reader comparing stamps always sees the change, even within one tick
     /// of the file system's clock.
     std::optional<std::int64_t> modifiedAfterNs;
+    NewFile newFile = NewFile::Shared;
 };
 
 /// Replaces the file at `path` by `bytes`. The bytes go to a new temporary file beside it
@@ -62,7 +69,11 @@ Outcome<void> Replace(const std::string& path, std::string_view bytes,
 /// not end with a line feed, `lineEnd` goes first, so the new text starts a line of its own.
 /// Anything but a regular file is refused without blocking (a FIFO). The data is flushed to
 /// disk; on any failure the file is cut back to its old length.
-Outcome<void> AppendLine(const std::string& path, std::string_view bytes, std::string_view lineEnd);
+Outcome<void> AppendLine(const std::string& path, std::string_view bytes, std::string_view lineEnd,
+                         NewFile newFile = NewFile::Shared);
+
+/// Cuts the regular file at `path` back to `size` bytes (takes back what an append added).
+Outcome<void> Truncate(const std::string& path, std::int64_t size);
 
 /// A regular file open for reading, at most `limit` bytes; closed when destroyed.
 class InputFile {

@@ -19,13 +19,17 @@ inline std::string_view View(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-inline Outcome<void> Replace(const QString& path, const QByteArray& bytes) {
-    return Replace(NativePath(path), View(bytes));
+inline Outcome<void> Replace(const QString& path, const QByteArray& bytes,
+                             NewFile newFile = NewFile::Shared) {
+    ReplaceOptions options;
+    options.newFile = newFile;
+    return Replace(NativePath(path), View(bytes), options);
 }
 
 /// Appends one CR LF ended line (or several); an unended last line is ended first.
-inline Outcome<void> AppendLine(const QString& path, const QByteArray& bytes) {
-    return AppendLine(NativePath(path), View(bytes), "\r\n");
+inline Outcome<void> AppendLine(const QString& path, const QByteArray& bytes,
+                                NewFile newFile = NewFile::Shared) {
+    return AppendLine(NativePath(path), View(bytes), "\r\n", newFile);
 }
 
 inline Outcome<QByteArray> ReadAll(const QString& path, std::size_t limit) {

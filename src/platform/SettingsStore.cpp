@@ -225,6 +225,8 @@ bool SettingsStore::Modify(const std::function<bool(Content&)>& change) {
         return true;
     }
     SafeFile::ReplaceOptions options;
+    // Names, dates and scores of the players: theirs to read only.
+    options.newFile = SafeFile::NewFile::OwnerOnly;
     if (m_stamp.exists) {
         options.modifiedAfterNs = m_stamp.modifiedNs;
     }
@@ -291,6 +293,15 @@ bool SettingsStore::SaveSetting(const QString& section, const QString& key, cons
     return Modify([&](Content& content) {
         Set(SectionFor(content, section), key, value);
         return true;
+    });
+}
+
+bool SettingsStore::SaveSettings(const QList<Setting>& values) {
+    return Modify([&](Content& content) {
+        for (const Setting& v : values) {
+            Set(SectionFor(content, v.section), v.key, v.value);
+        }
+        return !values.isEmpty();
     });
 }
 

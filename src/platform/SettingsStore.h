@@ -37,6 +37,15 @@ public:
     /// Creates the section and key as needed and replaces the value. False when the file could
     /// not be written; the store then still holds what the file holds.
     bool SaveSetting(const QString& section, const QString& key, const QString& value);
+    /// One value of a write of several.
+    struct Setting {
+        QString section;
+        QString key;
+        QString value;
+    };
+    /// Replaces several values in one write: afterwards the file holds all of them or, when it
+    /// cannot be written, none. False on failure.
+    bool SaveSettings(const QList<Setting>& values);
     /// Removes every section and key.
     bool DeleteSetting();
     /// Removes one section with all its keys.

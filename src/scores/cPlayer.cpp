@@ -95,16 +95,29 @@ std::int32_t cPlayer::GetNumber(std::int16_t slot, const char* key) const {
 }
 
 void cPlayer::SetNumber(std::int16_t slot, const char* key, std::int64_t value) {
-    const auto clamped = std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                                  std::numeric_limits<std::int32_t>::max());
-    m_store.SaveInt(Section(slot), Key(key), static_cast<int>(clamped));
+    m_store.SaveSetting(Section(slot), Key(key), NumberText(value));
 }
 
-std::int32_t cPlayer::GetTotal(std::int16_t slot) const { return GetNumber(slot, "Total"); }
-std::int32_t cPlayer::GetWon(std::int16_t slot) const { return GetNumber(slot, "Won"); }
-std::int32_t cPlayer::GetLost(std::int16_t slot) const { return GetNumber(slot, "Lost"); }
-std::int32_t cPlayer::GetTime(std::int16_t slot) const { return GetNumber(slot, "Time"); }
-std::int32_t cPlayer::GetScore(std::int16_t slot) const { return GetNumber(slot, "Score"); }
+QString cPlayer::NumberText(std::int64_t value) {
+    return QString::number(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                    std::numeric_limits<std::int32_t>::max()));
+}
+
+std::int32_t cPlayer::GetTotal(std::int16_t slot) const {
+    return GetNumber(slot, "Total");
+}
+std::int32_t cPlayer::GetWon(std::int16_t slot) const {
+    return GetNumber(slot, "Won");
+}
+std::int32_t cPlayer::GetLost(std::int16_t slot) const {
+    return GetNumber(slot, "Lost");
+}
+std::int32_t cPlayer::GetTime(std::int16_t slot) const {
+    return GetNumber(slot, "Time");
+}
+std::int32_t cPlayer::GetScore(std::int16_t slot) const {
+    return GetNumber(slot, "Score");
+}
 
 std::int16_t cPlayer::GetAvgScore(std::int16_t slot) const {
     const std::int32_t total = GetTotal(slot);
@@ -122,14 +135,28 @@ std::int16_t cPlayer::GetPerc(std::int16_t slot) const {
     return ToInt16(RoundHalfEven(static_cast<double>(GetWon(slot)) / total * 100.0));
 }
 
-void cPlayer::SaveScore(std::int16_t slot, std::int16_t addTotal, std::int16_t addWon,
+bool cPlayer::SaveScore(std::int16_t slot, std::int16_t addTotal, std::int16_t addWon,
                         std::int16_t addLost, std::int32_t addTime, std::int32_t addScore) {
     const std::array<std::int64_t, 5> addends{addTotal, addWon, addLost, addTime, addScore};
+    // The slot's totals and the totals row in one write: a failure or a crash never leaves
+    // some of them counting the game and others not.
+    QList<SettingsStore::Setting> values;
+    std::array<std::int64_t, TotalKeys.size()> updated{};
     for (std::size_t i = 0; i < TotalKeys.size(); ++i) {
-        SetNumber(slot, TotalKeys[i],
-                  static_cast<std::int64_t>(GetNumber(slot, TotalKeys[i])) + addends[i]);
+        updated[i] = std::clamp<std::int64_t>(
+            static_cast<std::int64_t>(GetNumber(slot, TotalKeys[i])) + addends[i],
+            std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+        values.append({Section(slot), Key(TotalKeys[i]), NumberText(updated[i])});
     }
-    SaveTotal();
+    values.append({Section(TotalsSlot), Key("Name"), QStringLiteral("Total")});
+    for (std::size_t i = 0; i < TotalKeys.size(); ++i) {
+        std::int64_t sum = 0;
+        for (std::int16_t s = 1; s <= MaxPlayers; ++s) {
+            sum += s == slot ? updated[i] : GetNumber(s, TotalKeys[i]);
+        }
+        values.append({Section(TotalsSlot), Key(TotalKeys[i]), NumberText(sum)});
+    }
+    return m_store.SaveSettings(values);
 }
 
 void cPlayer::SaveTotal() {

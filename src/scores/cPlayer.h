@@ -49,8 +49,9 @@ public:
     /// Percentage of counted games won, half to even; 0 with no counted game.
     std::int16_t GetPerc(std::int16_t slot) const;
 
-    /// Adds a game to a slot's totals (saturating at 32 bits), then SaveTotal.
-    void SaveScore(std::int16_t slot, std::int16_t addTotal, std::int16_t addWon,
+    /// Adds a game to a slot's totals (saturating at 32 bits) and rewrites the totals row, in
+    /// one write of the store. False when it failed: then nothing changed.
+    bool SaveScore(std::int16_t slot, std::int16_t addTotal, std::int16_t addWon,
                    std::int16_t addLost, std::int32_t addTime, std::int32_t addScore);
     /// Rewrites the totals row: "Total" and the sums over slots 1 to 5.
     void SaveTotal();
@@ -77,6 +78,8 @@ public:
 private:
     std::int32_t GetNumber(std::int16_t slot, const char* key) const;
     void SetNumber(std::int16_t slot, const char* key, std::int64_t value);
+    /// A total as stored: decimal, held within 32 bits.
+    static QString NumberText(std::int64_t value);
 
     SettingsStore& m_store;
     const IPlayerCombo* m_combo;

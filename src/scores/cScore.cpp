@@ -10,6 +10,7 @@
 #include "scores/mScoreBoard.h"
 #include "scores/mScoreReport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -210,15 +211,28 @@ Result<void> cScore::SaveScore(std::int32_t gameNumber, std::int32_t moves, std:
         return folder;
     }
     const QByteArray line = (FormatRecord(r) + QStringLiteral("\r\n")).toUtf8();
-    if (auto written = SafeFile::AppendLine(path, line); !written) {
+    const SafeFile::FileStamp before = SafeFile::StampOf(SafeFile::NativePath(path));
+    // The player's names and results: a new score file is theirs to read only.
+    if (auto written = SafeFile::AppendLine(path, line, SafeFile::NewFile::OwnerOnly); !written) {
         return Fail(FileError(written.error()));
     }
     // No player selected: there is no slot whose totals could take the game.
-    if (slot >= 1) {
-        const bool won = perc == 100;
-        m_player.SaveScore(slot, 1, won ? 1 : 0, won ? 0 : 1, seconds, r.Score);
+    if (slot < 1) {
+        return {};
     }
-    return {};
+    const bool won = perc == 100;
+    if (m_player.SaveScore(slot, 1, won ? 1 : 0, won ? 0 : 1, seconds, r.Score)) {
+        return {};
+    }
+    // The totals cannot take the game (a full disk has room for a line, not for a new settings
+    // file): the line goes too.
+    if (before.exists) {
+        SafeFile::Truncate(SafeFile::NativePath(path), before.size);
+    } else {
+        QFile::remove(path);
+    }
+    return Fail("The game could not be recorded: the player's totals could not be saved in " +
+                QDir::toNativeSeparators(m_save.Store().FilePath()).toStdString() + ".");
 }
 
 void cScore::LoadScores() {

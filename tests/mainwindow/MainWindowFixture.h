@@ -5,6 +5,7 @@
 #include "library/TestSupport.h"
 #include "support/Solver.h"
 
+#include "appearance/DataFolder.h"
 #include "engine/GameState.h"
 #include "engine/cCards.h"
 #include "engine/cGame.h"
@@ -59,8 +60,8 @@ protected:
 
     /// A main window on the shared store, shown, drawing game 0 for New.
     frmMain& Start(const QString& commandLine = {}) {
-        MainWindowContext context{*store, folders, clock, messages, files, commandLine,
-                                  false, false};
+        MainWindowContext context{*store, folders,     clock, messages,
+                                  files,  commandLine, false, false};
         windows.push_back(std::make_unique<frmMain>(context));
         frmMain& w = *windows.back();
         w.Menu().SetRandom([] { return 0.0; });
@@ -72,6 +73,12 @@ protected:
             w.show();
         }
         return w;
+    }
+
+    /// The program's help page in the program folder (which tests otherwise leave empty).
+    void ProvideHelpPage() {
+        QFile::copy(DataFolder() + QStringLiteral("/help.html"),
+                    folders.programFolder + QStringLiteral("/help.html"));
     }
 
     static QAction* Act(frmMain& w, const char* name) {
@@ -92,9 +99,7 @@ protected:
         return panel ? panel->text() : QStringLiteral("<missing>");
     }
     static GameState& State(frmMain& w) { return w.Session().State(); }
-    static CardIndex CardAt(frmMain& w, Location loc) {
-        return State(w).Game().GetCardIndex(loc);
-    }
+    static CardIndex CardAt(frmMain& w, Location loc) { return State(w).Game().GetCardIndex(loc); }
 
     /// A left click at `pos` (widget pixels) on the table.
     static void Click(frmMain& w, QPointF pos) {

@@ -188,6 +188,7 @@ TEST_F(Keyboard, DialogsWorkFromTheKeyboard) {
                           }));
 
     // The help window is not modal: F1 opens it, Escape closes it, F1 brings it back.
+    ProvideHelpPage();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w.Table(), Qt::Key_F1);

@@ -154,6 +154,7 @@ TEST_F(WindowShots, MainWindowAndDialogs) {
     if (all) {
         SaveDialogs(w, {"mnuSource", "mnuOptions", "mnuAbout", "mnuScore", "mnuAddFav", "mnuOrgFav",
                         "mnuFavOpen", "mnuSettings", "mnuCustom", "mnuautosave"});
+        ProvideHelpPage();
         w.Command(QStringLiteral("mnuContents"));
         if (auto* help = w.findChild<QDialog*>(QStringLiteral("frmHelp"))) {
             Save(help->grab(), QStringLiteral("help"));

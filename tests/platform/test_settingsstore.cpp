@@ -176,6 +176,27 @@ TEST_F(SettingsStoreTest, AFailedWriteKeepsTheFileAndTheValueAndIsReportedOnce) 
     EXPECT_EQ(reports.size(), 1);
 }
 
+TEST_F(SettingsStoreTest, SeveralValuesAreWrittenWholeOrNotAtAll) {
+    auto store = Reporting();
+    store->SaveSetting("Player1", "Total", "4");
+    const QList<SettingsStore::Setting> values{
+        {"Player1", "Total", "5"}, {"player1", "Won", "1"}, {"Player6", "Total", "5"}};
+    const QByteArray before = FileBytes();
+    {
+        FileSizeLimit full(static_cast<std::uint64_t>(before.size()));
+        EXPECT_FALSE(store->SaveSettings(values));
+    }
+    EXPECT_EQ(FileBytes(), before);
+    EXPECT_EQ(store->GetSetting("Player1", "Total"), "4");
+    EXPECT_FALSE(store->HasKey("Player6", "Total"));
+
+    EXPECT_TRUE(store->SaveSettings(values));
+    SettingsStore reopened(Path());
+    EXPECT_EQ(reopened.GetSetting("Player1", "Total"), "5");
+    EXPECT_EQ(reopened.GetSetting("Player1", "Won"), "1");
+    EXPECT_EQ(reopened.GetSetting("Player6", "Total"), "5");
+}
+
 TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsReportedAndNeverOverwritten) {
     // Too large to be settings; sparse, so it takes no room.
     WriteFile("[Options]\r\nCardSpeed=5\r\n");

@@ -2,11 +2,17 @@
 
 #include "library/TestSupport.h"
 
+#include "history/GameSession.h"
+#include "library/cSave.h"
 #include "library/mSave.h"
+#include "scores/cPlayer.h"
+#include "scores/cScore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -47,6 +53,37 @@ TEST_F(SecurityTest, DesktopToolsGetTheFolderAsOneArgumentWithoutAShell) {
               QStringLiteral("1\n%1/mime\n1\n%1/applications\n").arg(folders.userDataFolder));
     EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("INJECTED"))));
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("INJECTED")));
+}
+
+/// The permission bits of `path`.
+mode_t Mode(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 0777 : 0;
+}
+
+TEST_F(SecurityTest, PersonalFilesAreReadableByTheirOwnerOnly) {
+    const mode_t umaskBefore = ::umask(022);
+    cSave save(*store, folders, clock);
+    ASSERT_TRUE(mSave::FirstRunSetup(*store, folders, clock, [&](auto...) {}));
+    EXPECT_EQ(Mode(StorePath()), 0600U) << "the settings";
+    EXPECT_EQ(Mode(save.ScoreFile()), 0600U) << "the score file made at first run";
+
+    QFile::remove(save.ScoreFile());
+    FakeCombo combo;
+    cPlayer player(*store, &combo);
+    cScore score(save, player, clock);
+    ASSERT_TRUE(score.SaveScore(1, 10, 10, 50));
+    EXPECT_EQ(Mode(save.ScoreFile()), 0600U) << "the score file made by a game";
+
+    // What the player opened up stays open; a saved game is no one's secret.
+    ASSERT_EQ(::chmod(QFile::encodeName(StorePath()).constData(), 0644), 0);
+    store->SaveSetting(QStringLiteral("Options"), QStringLiteral("CardSpeed"), QStringLiteral("3"));
+    EXPECT_EQ(Mode(StorePath()), 0644U);
+    GameSession game;
+    game.StartGame(1);
+    ASSERT_TRUE(game.Trans().SaveToFile(Path(QStringLiteral("game.vlg")).toStdString()));
+    EXPECT_EQ(Mode(Path(QStringLiteral("game.vlg"))), 0644U);
+    ::umask(umaskBefore);
 }
 
 } // namespace

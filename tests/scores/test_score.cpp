@@ -31,7 +31,7 @@ TEST(Points, WorkedExamplesAndZeroes) {
     EXPECT_EQ(cScore::GetScore(0, 125, 100), 0);
     EXPECT_EQ(cScore::GetScore(87, 0, 100), 0);
     EXPECT_EQ(cScore::GetScore(87, 125, 0), 0);
-    EXPECT_EQ(cScore::GetScore(150, 250, 2), 0); // 200 / 400 = 0.5 goes to 0
+    EXPECT_EQ(cScore::GetScore(150, 250, 2), 0);   // 200 / 400 = 0.5 goes to 0
     EXPECT_EQ(cScore::GetScore(-10, 5, 50), 1000); // made positive
     EXPECT_EQ(cScore::GetScore(-5, 5, 50), 0);
 }
@@ -48,8 +48,7 @@ TEST(Points, DurationsKeepTheClockShape) {
 
 TEST(Points, RecordLinesAreExact) {
     const ScoreRecord won{"Guest", 125, 11982, 87, "12/5/2026 5:31:02 PM", 100, 141};
-    EXPECT_EQ(cScore::FormatRecord(won),
-              "\"Guest\",125,11982,87,\"12/5/2026 5:31:02 PM\",100,141");
+    EXPECT_EQ(cScore::FormatRecord(won), "\"Guest\",125,11982,87,\"12/5/2026 5:31:02 PM\",100,141");
     EXPECT_EQ(cScore::ParseRecord(cScore::FormatRecord(won)), won);
     const ScoreRecord comma{"A, B", 1, 2, 3, "1/2/2026 3:04:05 AM", 4, 5};
     EXPECT_EQ(cScore::ParseRecord(cScore::FormatRecord(comma)), comma);
@@ -115,6 +114,27 @@ TEST_F(ScoreTest, AGameThatCannotBeRecordedIsReportedAndNotCounted) {
     EXPECT_EQ(player->GetWon(1), 0);
 }
 
+TEST_F(ScoreTest, TotalsThatCannotBeSavedTakeTheLineBack) {
+    const QByteArray old = "\"Guest\",1,2,3,\"12/5/2026 5:20:00 PM\",4,5"; // unended
+    WriteScores(old);
+    store->SaveSetting("Save", "LastExportedFile", QString(2000, u'x'));
+    {
+        // Room for a line in the score file, none for a new settings file: a disk that is
+        // nearly full.
+        FileSizeLimit nearlyFull(static_cast<std::uint64_t>(old.size()) + 200);
+        auto recorded = score->SaveScore(1, 10, 10, 100);
+        ASSERT_FALSE(recorded);
+        EXPECT_NE(recorded.error().message.find("totals could not be saved"), std::string::npos);
+    }
+    EXPECT_EQ(File(), old) << "the line and the line end before it are gone";
+    EXPECT_EQ(player->GetTotal(1), 0);
+
+    ASSERT_TRUE(score->SaveScore(1, 10, 10, 100));
+    EXPECT_EQ(File().count('\n'), 2);
+    EXPECT_EQ(player->GetTotal(1), 1);
+    EXPECT_EQ(player->GetWon(6), 1);
+}
+
 TEST_F(ScoreTest, ALineAfterAnUnendedLastLineStartsALineOfItsOwn) {
     clock.Advance(10);
     WriteScores("\"Guest\",30,7,0,\"12/5/2026 5:20:05 PM\",40,0");
@@ -164,7 +184,9 @@ TEST_F(ScoreTest, RemovedPlayersRecordsAreDropped) {
 TEST_F(ScoreTest, ABadLineIsSkippedAndTheRestLoads) {
     // A line far longer than any record is skipped whole, the records around it stay.
     WriteScores("\"Guest\",10,1,10,\"12/6/2026 1:00:00 AM\",100,1500\n"
-                "\"Guest\",10,9," + QByteArray(9000, '9') + ",\"12/6/2026 1:00:00 AM\",100,1\n"
+                "\"Guest\",10,9," +
+                QByteArray(9000, '9') +
+                ",\"12/6/2026 1:00:00 AM\",100,1\n"
                 "garbage line\n"
                 "\"Guest\",10,2,10,\"not a date\",100,1500\n"
                 "\n"
