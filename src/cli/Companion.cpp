@@ -1,7 +1,9 @@
 #include "Companion.h"
 
 #include "engine/GameState.h"
+#include "engine/TablePress.h"
 #include "engine/cGame.h"
+#include "engine/mGame.h"
 #include "engine/mPics.h"
 #include "history/GameSession.h"
 
@@ -211,33 +213,27 @@ private:
     bool m_won = false;
 };
 
-/// Applies one press character.
-void Press(GameState& state, char c) {
-    cGame& game = state.Game();
-    if (c >= 'A' && c <= 'H') {
-        const int column = c - 'A';
-        const Location exposed = game.GetBottomCardLocation(static_cast<Location>(column));
-        if (exposed == NoLocation) {
-            mPics::PressTable(state, column * ColumnPitch + 60 + ColumnPitch / 2,
-                              ColumnTop + RowStep);
-            return;
-        }
-        mPics::PressCard(state, exposed);
+/// Carries out a press as the table would hand it to the engine.
+void Apply(GameState& state, const TablePress& press) {
+    const auto where = [&state](CardIndex card) { return state.Game().GetLocation(card); };
+    switch (press.kind) {
+    case TablePress::Kind::Card:
+        mPics::PressCard(state, where(press.card));
         return;
-    }
-    if (c >= '1' && c <= '4') {
-        const int index = c - '1';
-        const auto cell = static_cast<Location>(FirstFreeCell + index);
-        if (game.GetCardIndex(cell) == NoCard) {
-            mPics::ClickFreeCellFrame(state, index);
-            return;
-        }
-        mPics::PressCard(state, cell);
+    case TablePress::Kind::DoubleClick:
+        mPics::DoubleClickCard(state, where(press.card));
         return;
-    }
-    const auto home = static_cast<Location>(FirstHomeCell + (c - '5'));
-    if (game.GetCardIndex(home) != NoCard) {
-        mPics::PressCard(state, home);
+    case TablePress::Kind::FreeCellFrame:
+        mPics::ClickFreeCellFrame(state, press.index);
+        return;
+    case TablePress::Kind::Table:
+        mPics::PressTable(state, press.x, press.y);
+        return;
+    case TablePress::Kind::ClearSelection:
+        mGame::ClearSelection(state);
+        return;
+    case TablePress::Kind::None:
+        return;
     }
 }
 
@@ -280,20 +276,15 @@ std::optional<CliError> ApplyActions(GameSession& session, ScriptPorts& ports,
                 trans.PlayNum(*snapshot);
             }
             break;
-        case ActionKind::DoubleClick: {
-            const Location exposed =
-                state.Game().GetBottomCardLocation(static_cast<Location>(a.column));
-            if (exposed != NoLocation) {
-                mPics::DoubleClickCard(state, exposed);
-            }
+        case ActionKind::DoubleClick:
+            Apply(state, PressForKey(state.Game(), static_cast<char>('A' + a.column), true));
             break;
-        }
         case ActionKind::Presses: {
             bool asked = false;
             for (std::size_t i = 0; i < a.presses.size() && !ports.Won(); ++i) {
                 const bool last = i + 1 == a.presses.size();
                 ports.Offer(last ? a.answer : std::nullopt);
-                Press(state, a.presses[i]);
+                Apply(state, PressForKey(state.Game(), a.presses[i], false));
                 if (ports.Unanswered()) {
                     if (!last) {
                         return CliError{"the press '" + std::string(1, a.presses[i]) + "' in '" +
