@@ -8,7 +8,7 @@ using enum CommandId;
 
 constexpr CommandRow Menu(CommandId id, std::string_view name, std::string_view caption,
                           std::string_view shortcut = {}) {
-    return CommandRow{id, name, caption, shortcut, false, true, 0, {}, {}};
+    return CommandRow{id, name, caption, shortcut, false, 0, true, 0, {}, {}};
 }
 
 constexpr CommandRow Button(CommandRow row, int position, std::string_view key,
@@ -21,6 +21,13 @@ constexpr CommandRow Button(CommandRow row, int position, std::string_view key,
 
 constexpr CommandRow Checkable(CommandRow row) {
     row.checkable = true;
+    return row;
+}
+
+/// The zoom settings: one radio group.
+constexpr CommandRow ZoomSetting(CommandRow row) {
+    row.checkable = true;
+    row.radioGroup = 1;
     return row;
 }
 
@@ -48,6 +55,13 @@ constexpr std::array<CommandRow, CommandCount> Rows{{
     Checkable(Menu(Toolbar, "mnuToolbar", "&Toolbar")),
     Checkable(Menu(Statusbar, "mnuStatusbar", "Status &Bar")),
     Checkable(Menu(Timer, "mnuTimer", "T&imer")),
+    Menu(Zoom, "mnuZoom", "&Zoom"),
+    ZoomSetting(Menu(Zoom100, "mnuZoom100", "100 %")),
+    ZoomSetting(Menu(Zoom125, "mnuZoom125", "125 %")),
+    ZoomSetting(Menu(Zoom150, "mnuZoom150", "150 %")),
+    ZoomSetting(Menu(Zoom200, "mnuZoom200", "200 %")),
+    ZoomSetting(Menu(ZoomFit, "mnuZoomFit", "Fit to Window")),
+    Checkable(Menu(KeyHints, "mnuKeyHints", "&Key Hints")),
     Menu(Source, "mnuSource", "S&ource", "F4"),
     Button(Menu(Forward, "mnuForward", "&Forward"), 16, "ReplayForward", "ReplayForward"),
     Button(Menu(Back, "mnuBack", "&Back"), 14, "ReplayBack", "Replay Back"),
