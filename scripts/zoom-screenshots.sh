@@ -3,12 +3,14 @@
 # with a column of 17 cards on the table (game 1 after 97 moves), for docs/.
 # usage: zoom-screenshots.sh GAME CLI OUTDIR
 set -euo pipefail
-game=$1
-cli=$2
-outdir=$3
-mkdir -p "$outdir"
+game=$(realpath "$1")
+cli=$(realpath "$2")
+mkdir -p "$3"
+outdir=$(realpath "$3")
+cd "$(dirname "$0")/.."
+source scripts/temp-home.sh
 
-# Game 1 played until its column E holds 17 cards.
+# Game 1 played until its column D holds 17 cards.
 moves="AC EG EG FH A1 A2 DA A3 FA FC FD EF EF EH DE 1E 2C A1 3A B2 A3 B4 3A E3 ED 3D E3 GE GB
 EB 1E A1 EA BE BG EG 4E BE BD B4 BD AB AD BD AB AC DA 1D A1 DA 1D B1 DB AD EA EC AC DA/single BD
 CB/single FE BC DB AD FA EA FB BD FA DB 2A BD B2 AB/single AE/single BE AB/single AD BD CA/single
@@ -18,9 +20,8 @@ shot() { # NAME ZOOM KEYHINTS
     local home
     home=$(mktemp -d)
     (
-        export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data"
-        export XDG_RUNTIME_DIR="$home/runtime"
-        mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Velmora 2003" && chmod 700 "$XDG_RUNTIME_DIR"
+        temp_home "$home"
+        mkdir -p "$XDG_CONFIG_HOME/Velmora 2003"
         unset QT_QPA_PLATFORM
         # A window as large as a maximised one below a 30-pixel title bar (sizes in twips).
         printf '[Options]\r\nZoom=%s\r\nKeyHints=%s\r\n[Save]\r\nwidth=28800\r\nHeight=15750\r\n' \

@@ -5,10 +5,14 @@
 #include "library/Clock.h"
 #include "library/dlgFileDialogs.h"
 #include "library/dlgMessages.h"
+#include "library/mSave.h"
+#include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/frmMain.h"
 #include "platform/SettingsStore.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QPixmap>
 #include <QStringList>
 #include <QTimer>
@@ -17,23 +21,30 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora 2003"));
     QApplication::setOrganizationName(QStringLiteral("Velmora 2003"));
-    QApplication::setDesktopFileName(QStringLiteral("velmora2003"));
+    // The desktop entry's name: Wayland compositors and task bars find the name and icon by it.
+    QApplication::setDesktopFileName(QString::fromLatin1(velmora::mSave::ApplicationId));
+    QApplication::setWindowIcon(velmora::ApplicationIcon());
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
+    const QString commandLine = arguments.join(QLatin1Char(' '));
 
-    velmora::SettingsStore store(velmora::SettingsStore::DefaultFilePath());
+    // A game already running takes the command line; this copy then has nothing to do.
+    const QString storePath = velmora::SettingsStore::DefaultFilePath();
+    velmora::SingleInstance instance(velmora::SingleInstance::UserServerName(storePath));
+    if (instance.HandOver(commandLine)) {
+        return 0;
+    }
+
+    velmora::SettingsStore store(storePath);
     const velmora::SystemClock clock;
     velmora::dlgMessages messages;
     velmora::dlgFileDialogs fileDialogs;
-    velmora::MainWindowContext context{store,
-                                       velmora::AppFolders::ForUser(velmora::DataFolder()),
-                                       clock,
-                                       messages,
-                                       fileDialogs,
-                                       arguments.join(QLatin1Char(' ')),
-                                       true,
-                                       true};
+    velmora::MainWindowContext context{
+        store,       velmora::AppFolders::ForUser(velmora::DataFolder()),
+        clock,       messages,
+        fileDialogs, commandLine,
+        true,        true};
     velmora::frmMain window(context);
     if (window.QuitRequested()) {
         return 0;
@@ -41,6 +52,10 @@ int main(int argc, char** argv) {
     messages.SetOwner(&window);
     fileDialogs.SetOwner(&window);
     window.show();
+    QObject::connect(&instance, &velmora::SingleInstance::commandLineReceived, &window,
+                     &velmora::frmMain::SecondStart);
+    // Without the socket this copy still runs; the settings store keeps copies apart.
+    instance.Listen();
 
     // VELMORA_SCREENSHOT=file.png: save a picture of the window once it has settled, then quit
     // (used by the screenshot check under a virtual display).

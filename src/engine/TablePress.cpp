@@ -1,6 +1,9 @@
 #include "engine/TablePress.h"
 
+#include "engine/GameState.h"
 #include "engine/cGame.h"
+#include "engine/mGame.h"
+#include "engine/mPics.h"
 
 namespace velmora {
 
@@ -50,6 +53,29 @@ TablePress PressForKey(const cGame& game, char key, bool shift) {
         return card == NoCard ? TablePress{} : CardPress(card);
     }
     return {};
+}
+
+void ApplyPress(GameState& state, const TablePress& press) {
+    const auto where = [&state](CardIndex card) { return state.Game().GetLocation(card); };
+    switch (press.kind) {
+    case TablePress::Kind::Card:
+        mPics::PressCard(state, where(press.card));
+        return;
+    case TablePress::Kind::DoubleClick:
+        mPics::DoubleClickCard(state, where(press.card));
+        return;
+    case TablePress::Kind::FreeCellFrame:
+        mPics::ClickFreeCellFrame(state, press.index);
+        return;
+    case TablePress::Kind::Table:
+        mPics::PressTable(state, press.x, press.y);
+        return;
+    case TablePress::Kind::ClearSelection:
+        mGame::ClearSelection(state);
+        return;
+    case TablePress::Kind::None:
+        return;
+    }
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 
 namespace velmora {
 
+class GameState;
 class cGame;
 
 /// One press on the table as the pointer makes it: what a key of the press alphabet stands for.
@@ -33,5 +34,9 @@ inline constexpr char EscapeKey = '\x1b';
 /// empty); '1'..'4' free cell 1..4 (its card, or the empty cell's frame); '5'..'8' home cell
 /// 5..8 (its card; nothing when empty); EscapeKey clears the selection.
 TablePress PressForKey(const cGame& game, char key, bool shift);
+
+/// Carries out `press` straight through the engine, as a player without a window makes it (no
+/// warning flash; the table's owner adds that for the pointer and the keys).
+void ApplyPress(GameState& state, const TablePress& press);
 
 } // namespace velmora

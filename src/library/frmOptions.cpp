@@ -9,11 +9,11 @@
 #include "library/cSave.h"
 #include "scores/cPlayer.h"
 #include "scores/cUser.h"
+#include "library/ui/TabPages.h"
 #include "scores/frmAddPlayer.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTabBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -65,38 +64,20 @@ frmOptions::frmOptions(const OptionsContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Velmora 2003 Options"));
     setModal(true);
 
-    m_tabStrip = new QTabBar(this);
-    m_tabStrip->setObjectName(QStringLiteral("TabStrip1"));
-    for (const char* caption : {"General", "Animation", "Autosave", "Players"}) {
-        m_tabStrip->addTab(QString::fromLatin1(caption));
-    }
-
-    auto* pages = new QGridLayout;
-    const std::array<QWidget*, 4> contents{BuildGeneral(), BuildAnimation(), BuildAutosave(),
-                                           BuildPlayers()};
-    for (std::size_t i = 0; i < m_frames.size(); ++i) {
-        m_frames[i] = new QFrame(this);
-        m_frames[i]->setObjectName(QStringLiteral("frame") + QString::number(i + 1));
-        auto* frameLayout = new QVBoxLayout(m_frames[i]);
-        frameLayout->setContentsMargins(0, 0, 0, 0);
-        frameLayout->addWidget(contents[i]);
-        pages->addWidget(m_frames[i], 0, 0);
-    }
-
+    m_pages = new TabPages({QStringLiteral("General"), QStringLiteral("Animation"),
+                            QStringLiteral("Autosave"), QStringLiteral("Players")},
+                           {BuildGeneral(), BuildAnimation(), BuildAutosave(), BuildPlayers()},
+                           this);
     auto* okButton = Button(this, "OKButton", "OK");
     okButton->setDefault(true);
     auto* cancelButton = Button(this, "CancelButton", "Cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_tabStrip);
-    layout->addLayout(pages);
-    layout->addLayout(buttons);
+    layout->addWidget(m_pages);
+    layout->addLayout(ButtonRow({okButton, cancelButton}));
+    // Room for a folder path on the Autosave page.
+    setMinimumWidth(460);
 
-    connect(m_tabStrip, &QTabBar::currentChanged, this, &frmOptions::TabStrip1_Click);
     connect(okButton, &QPushButton::clicked, this, &frmOptions::OKButton_Click);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -180,16 +161,20 @@ QWidget* frmOptions::BuildAutosave() {
     m_chkDate = CheckBox(page, "chkDate", "Include Date in AutoSave File Name");
     m_chkTime = CheckBox(page, "chkTime", "Include Time in AutoSave File Name");
 
+    // The two folders and the naming switches in three groups, as on the other pages; a check
+    // box is only as wide as its caption, so a click beside it does not tick it.
     auto* layout = new QGridLayout(page);
-    layout->addWidget(m_chkIncomp, 0, 0, 1, 2);
+    layout->addWidget(m_chkIncomp, 0, 0, 1, 2, Qt::AlignLeft);
     layout->addWidget(m_txtIncomplete, 1, 0);
     layout->addWidget(m_cmdIncomplete, 1, 1);
-    layout->addWidget(m_chkFinish, 2, 0, 1, 2);
-    layout->addWidget(m_txtFinished, 3, 0);
-    layout->addWidget(m_cmdFinished, 3, 1);
-    layout->addWidget(m_chkDate, 4, 0, 1, 2);
-    layout->addWidget(m_chkTime, 5, 0, 1, 2);
-    layout->setRowStretch(6, 1);
+    layout->setRowMinimumHeight(2, 12);
+    layout->addWidget(m_chkFinish, 3, 0, 1, 2, Qt::AlignLeft);
+    layout->addWidget(m_txtFinished, 4, 0);
+    layout->addWidget(m_cmdFinished, 4, 1);
+    layout->setRowMinimumHeight(5, 12);
+    layout->addWidget(m_chkDate, 6, 0, 1, 2, Qt::AlignLeft);
+    layout->addWidget(m_chkTime, 7, 0, 1, 2, Qt::AlignLeft);
+    layout->setRowStretch(8, 1);
 
     connect(m_chkIncomp, &QCheckBox::clicked, this, &frmOptions::AutoSave_Change);
     connect(m_chkFinish, &QCheckBox::clicked, this, &frmOptions::AutoSave_Change);
@@ -210,6 +195,8 @@ QWidget* frmOptions::BuildPlayers() {
     m_listView1->setHeaderLabels(
         {QStringLiteral("Player Name"), QStringLiteral("Player Full Name")});
     m_listView1->header()->setStretchLastSection(true);
+    // Short names: the first column is as wide as its header, never cut to "Play...".
+    m_listView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     auto* cmdAdd = Button(page, "cmdAdd", "Add");
     auto* cmdRemove = Button(page, "cmdRemove", "Remove");
     auto* buttons = new QHBoxLayout;
@@ -225,16 +212,7 @@ QWidget* frmOptions::BuildPlayers() {
 }
 
 void frmOptions::Form_Load() {
-    for (QFrame* frame : m_frames) {
-        frame->hide();
-    }
-    int tab = m_context.opt.TabIndex();
-    if (tab < 1 || tab > static_cast<int>(m_frames.size())) {
-        tab = 1;
-    }
-    const QSignalBlocker blocker(m_tabStrip);
-    m_tabStrip->setCurrentIndex(tab - 1);
-    TabStrip1_Click(tab - 1);
+    m_pages->Select(m_context.opt.TabIndex());
     GetSave();
     SliderInit();
     m_context.user.ListUsers();
@@ -252,8 +230,7 @@ void frmOptions::GeneralInit() {
     SetCheck(m_chkMessages, m_context.opt.ShowMessages());
     SetCheck(m_chkFlash, m_context.opt.EnableFlash());
     SetCheck(m_chkUnfinished, m_context.opt.EnableUnfinished());
-    m_cmdFlash->setEnabled(m_context.recent.EnableFinish() ||
-                           m_context.recent.EnableInComplete());
+    m_cmdFlash->setEnabled(m_context.recent.EnableFinish() || m_context.recent.EnableInComplete());
 }
 
 void frmOptions::SliderInit() {
@@ -285,15 +262,6 @@ void frmOptions::AutoSave_Change() {
     m_cmdIncomplete->setEnabled(enabling.incompleteFolder);
 }
 
-void frmOptions::TabStrip1_Click(int index) {
-    for (QFrame* frame : m_frames) {
-        frame->hide();
-    }
-    if (index >= 0 && index < static_cast<int>(m_frames.size())) {
-        m_frames[static_cast<std::size_t>(index)]->show();
-    }
-}
-
 void frmOptions::OKButton_Click() {
     hide();
     m_context.opt.SaveSlider(Position(m_sdrCardSpeed), Position(m_sdrURSpeed),
@@ -309,7 +277,7 @@ void frmOptions::OKButton_Click() {
         m_context.view->ShowStatusbar(m_context.opt.ShowStatusbar() != 0);
         m_context.view->Relayout();
     }
-    m_context.opt.TabIndex(static_cast<std::int16_t>(m_tabStrip->currentIndex() + 1));
+    m_context.opt.TabIndex(static_cast<std::int16_t>(m_pages->Current()));
     accept();
 }
 
@@ -334,8 +302,8 @@ void frmOptions::cmdRemove_Click() {
         return;
     }
     const QString key = item->data(0, Qt::UserRole).toString();
-    if (!m_context.messages.Ask(QStringLiteral("Are you sure you want to remove ") +
-                                    item->text(0) + QStringLiteral(" ?"),
+    if (!m_context.messages.Ask(QStringLiteral("Are you sure you want to remove ") + item->text(0) +
+                                    QStringLiteral(" ?"),
                                 MessageIcon::Critical)) {
         return;
     }

@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <array>
 
 namespace velmora::mSave {
@@ -33,25 +34,19 @@ constexpr std::array<ColourScheme, 3> ColourSchemes{{
     {"Default Color Scheme3", 10047434, 8227032},
 }};
 
-Result<void> WriteFile(const QString& path, const QString& text) {
+Result<void> WriteFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return Fail("Cannot write " + path.toStdString() + ": " +
-                    file.errorString().toStdString());
+        return Fail("Cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
     }
-    file.write(text.toUtf8());
-    if (!file.commit()) {
-        return Fail("Cannot write " + path.toStdString() + ": " +
-                    file.errorString().toStdString());
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        return Fail("Cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
     }
     return {};
 }
 
-Result<void> MakeFolder(const QString& path) {
-    if (QDir().mkpath(path)) {
-        return {};
-    }
-    return Fail("Cannot create the folder " + path.toStdString());
+Result<void> WriteFile(const QString& path, const QString& text) {
+    return WriteFile(path, text.toUtf8());
 }
 
 /// Keeps the first failure of a sequence of steps.
@@ -91,6 +86,41 @@ void RunTool(const QString& tool, const QString& folder) {
     }
 }
 
+QString AppId() {
+    return QString::fromLatin1(ApplicationId);
+}
+
+/// One of the program's own desktop files, built into the program from the data folder.
+QByteArray Resource(const QString& name) {
+    QFile file(QStringLiteral(":/") + name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return file.readAll();
+}
+
+/// The icons of the two saved-game kinds, named after their MIME types.
+constexpr std::array<const char*, 2> FileKindIcons{
+    "application-vnd.velmora2003.incomplete",
+    "application-vnd.velmora2003.finished",
+};
+
+/// Writes the built-in file `name` to `path`.
+Result<void> CopyResource(const QString& name, const QString& path) {
+    const QByteArray bytes = Resource(name);
+    if (bytes.isEmpty()) {
+        return Fail("The file " + name.toStdString() + " is missing from the program");
+    }
+    return WriteFile(path, bytes);
+}
+
+/// What an older version registered for the user: a desktop entry and a MIME package under
+/// other names, the package declaring application/x-velmora2003-finished and -incomplete.
+QStringList OlderRegistration(const AppFolders& folders) {
+    return {JoinPath(folders.userDataFolder, QStringLiteral("applications/velmora2003.desktop")),
+            JoinPath(folders.userDataFolder, QStringLiteral("mime/packages/velmora2003.xml"))};
+}
+
 QString SoundKey(int event) {
     return QStringLiteral("Sound") + QString::number(event);
 }
@@ -110,39 +140,22 @@ bool FirstRunRequested(const SettingsStore& store) {
     return ok && fresh == 1.0;
 }
 
-QString UserFilesFolder(const AppFolders& folders) {
-    return JoinPath(folders.userDataFolder, QStringLiteral("Velmora 2003 Files"));
-}
-
-QString MimePackage() {
-    return QStringLiteral(
-               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-               "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-               "  <mime-type type=\"%1\">\n"
-               "    <comment>Velmora 2003 Finished Game</comment>\n"
-               "    <icon name=\"velmora2003-finished\"/>\n"
-               "    <glob pattern=\"*.v2k\"/>\n"
-               "  </mime-type>\n"
-               "  <mime-type type=\"%2\">\n"
-               "    <comment>Velmora 2003 Incomplete Game</comment>\n"
-               "    <icon name=\"velmora2003-incomplete\"/>\n"
-               "    <glob pattern=\"*.vlg\"/>\n"
-               "  </mime-type>\n"
-               "</mime-info>\n")
-        .arg(QString::fromLatin1(FinishedMimeType), QString::fromLatin1(IncompleteMimeType));
-}
-
 QString DesktopEntry(const QString& programFile) {
-    return QStringLiteral("[Desktop Entry]\n"
-                          "Type=Application\n"
-                          "Name=Velmora 2003\n"
-                          "Exec=%1 %f\n"
-                          "Icon=velmora2003\n"
-                          "Terminal=false\n"
-                          "Categories=Game;CardGame;\n"
-                          "MimeType=%2;%3;\n")
-        .arg(ExecArgument(programFile), QString::fromLatin1(FinishedMimeType),
-             QString::fromLatin1(IncompleteMimeType));
+    const QString entry = QString::fromUtf8(Resource("desktop/" + AppId() + ".desktop"));
+    if (entry.isEmpty()) {
+        return {};
+    }
+    QStringList lines = entry.split(u'\n');
+    for (QString& line : lines) {
+        if (!line.startsWith(QLatin1String("Exec="))) {
+            continue;
+        }
+        // Keep the field codes after the program.
+        const qsizetype space = line.indexOf(u' ');
+        const QString codes = space < 0 ? QString() : line.mid(space);
+        line = QStringLiteral("Exec=") + ExecArgument(programFile) + codes;
+    }
+    return lines.join(u'\n');
 }
 
 QString DefaultSoundScheme(const QString& installFolder) {
@@ -158,16 +171,37 @@ QString DefaultSoundScheme(const QString& installFolder) {
 }
 
 Result<void> RegisterFileTypes(const AppFolders& folders) {
-    const QString mimeFolder = JoinPath(folders.userDataFolder, QStringLiteral("mime"));
+    const QString data = folders.userDataFolder;
+    const QString mimeFolder = JoinPath(data, QStringLiteral("mime"));
     const QString packages = JoinPath(mimeFolder, QStringLiteral("packages"));
-    const QString applications =
-        JoinPath(folders.userDataFolder, QStringLiteral("applications"));
+    const QString applications = JoinPath(data, QStringLiteral("applications"));
+    const QString icons = JoinPath(data, QStringLiteral("icons/hicolor/scalable"));
+    const QString apps = JoinPath(icons, QStringLiteral("apps"));
+    const QString mimetypes = JoinPath(icons, QStringLiteral("mimetypes"));
+    const QString id = AppId();
+
     Result<void> result;
-    Note(result, MakeFolder(packages));
-    Note(result, WriteFile(JoinPath(packages, QStringLiteral("velmora2003.xml")), MimePackage()));
-    Note(result, MakeFolder(applications));
-    Note(result, WriteFile(JoinPath(applications, QStringLiteral("velmora2003.desktop")),
-                           DesktopEntry(folders.programFile)));
+    for (const QString& folder : {packages, applications, apps, mimetypes}) {
+        Note(result, MakeFolder(folder));
+    }
+    const QString entry = DesktopEntry(folders.programFile);
+    Note(result, entry.isEmpty() ? Fail("The desktop entry is missing from the program")
+                                 : WriteFile(JoinPath(applications, id + ".desktop"), entry));
+    Note(result, CopyResource("desktop/" + id + ".mime.xml", JoinPath(packages, id + ".xml")));
+    Note(result, CopyResource("icons/" + id + ".svg", JoinPath(apps, id + ".svg")));
+    for (const char* kind : FileKindIcons) {
+        const QString icon = QString::fromLatin1(kind) + ".svg";
+        Note(result, CopyResource("icons/" + icon, JoinPath(mimetypes, icon)));
+    }
+    // The older registration goes only once the new one is complete, so the files keep
+    // opening with the game whatever fails.
+    if (result) {
+        for (const QString& file : OlderRegistration(folders)) {
+            if (QFileInfo::exists(file) && !QFile::remove(file)) {
+                Note(result, Fail("Cannot remove " + file.toStdString()));
+            }
+        }
+    }
     if (folders.updateDesktopDatabases) {
         RunTool(QStringLiteral("update-mime-database"), mimeFolder);
         RunTool(QStringLiteral("update-desktop-database"), applications);
@@ -175,26 +209,68 @@ Result<void> RegisterFileTypes(const AppFolders& folders) {
     return result;
 }
 
-Result<void> FirstRunSetup(SettingsStore& store, const AppFolders& folders, const IClock& clock,
-                           const AddUserFunction& addUser) {
-    store.DeleteSetting();
+bool OlderRegistrationPresent(const AppFolders& folders) {
+    const QStringList files = OlderRegistration(folders);
+    return std::any_of(files.begin(), files.end(),
+                       [](const QString& file) { return QFileInfo::exists(file); });
+}
+
+namespace {
+
+/// The folder keys of section "Save" in the order the first run stores them: each default is
+/// built from the keys stored before it.
+struct FolderKey {
+    const char* key;
+    QString (cSave::*get)() const;
+};
+const std::array<FolderKey, 9> FolderKeys{{
+    {"InstallFolder", &cSave::InStallFolder},
+    {"UserFolder", &cSave::UserFolder},
+    {"FavFolder", &cSave::FavFolder},
+    {"ScoreFile", &cSave::ScoreFile},
+    {"IncompleteDir", &cSave::IncompleteDir},
+    {"FinishedDir", &cSave::FinishedDir},
+    {"SaveFolder", &cSave::SaveFolder},
+    {"ExportFolder", &cSave::ExportFolder},
+    {"FavDefFolder", &cSave::FavDefFolder},
+}};
+
+bool HasValue(const SettingsStore& store, const QString& section, const QString& key) {
+    return !store.GetSetting(section, key).isEmpty();
+}
+
+/// Some slot "Player1" to "Player5" holds a player's name.
+bool AnyPlayer(const SettingsStore& store) {
+    for (int slot = 1; slot <= 5; ++slot) {
+        if (HasValue(store, QStringLiteral("Player") + QString::number(slot),
+                     QStringLiteral("Name"))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+/// The first-run steps on a store that may hold values already: every value it holds is kept,
+/// and the scheme files are rewritten only when `replaceSchemes` is set.
+Result<void> SetUp(SettingsStore& store, const AppFolders& folders, const IClock& clock,
+                   const AddUserFunction& addUser, bool replaceSchemes) {
     Result<void> result = RegisterFileTypes(folders);
 
-    const QString created = GeneralDate::Format(clock.Now());
-    addUser(QStringLiteral("Guest"), QStringLiteral("Guest Player"), created);
-    addUser(QStringLiteral("Player1"), QStringLiteral("Player1"), created);
+    if (!AnyPlayer(store)) {
+        const QString created = GeneralDate::Format(clock.Now());
+        addUser(QStringLiteral("Guest"), QStringLiteral("Guest Player"), created);
+        addUser(QStringLiteral("Player1"), QStringLiteral("Player1"), created);
+    }
 
+    // A key left empty reads as its default; storing that default makes it the one in use.
     cSave save(store, folders, clock);
-    save.InStallFolder(folders.programFolder);
-    save.UserFolder(UserFilesFolder(folders));
-    const QString user = save.UserFolder();
-    save.FavFolder(JoinPath(user, QStringLiteral("Favorites")));
-    save.ScoreFile(JoinPath(user, QStringLiteral("Velmora2003.sre")));
-    save.IncompleteDir(JoinPath(user, QStringLiteral("Incomplete Games")));
-    save.FinishedDir(JoinPath(user, QStringLiteral("Finished Games")));
-    save.SaveFolder(JoinPath(user, QStringLiteral("Saved Games")));
-    save.ExportFolder(JoinPath(user, QStringLiteral("Exported Files")));
-    save.FavDefFolder(JoinPath(save.FavFolder(), QStringLiteral("Easy Games")));
+    const QString section = QStringLiteral("Save");
+    for (const FolderKey& folder : FolderKeys) {
+        const QString key = QString::fromLatin1(folder.key);
+        if (!HasValue(store, section, key)) {
+            store.SaveSetting(section, key, (save.*folder.get)());
+        }
+    }
 
     for (const QString& folder : {save.UserFolder(), save.FavFolder(), save.FavDefFolder(),
                                   save.IncompleteDir(), save.FinishedDir(), save.SaveFolder(),
@@ -207,21 +283,68 @@ Result<void> FirstRunSetup(SettingsStore& store, const AppFolders& folders, cons
         Note(result, WriteFile(save.ScoreFile(), QString()));
     }
 
+    const QString user = save.UserFolder();
     const QString install = save.InStallFolder();
-    Note(result, WriteFile(JoinPath(user, QStringLiteral("Default Sound Scheme.sd")),
-                           DefaultSoundScheme(install)));
+    auto writeScheme = [&](const QString& name, const QString& text) {
+        const QString path = JoinPath(user, name);
+        if (replaceSchemes || !QFileInfo::exists(path)) {
+            Note(result, WriteFile(path, text));
+        }
+    };
+    writeScheme(QStringLiteral("Default Sound Scheme.sd"), DefaultSoundScheme(install));
     for (const DefaultSound& sound : DefaultSounds) {
-        store.SaveSetting(QStringLiteral("Settings"), SoundKey(sound.event),
-                          JoinPath(install, Latin1(sound.file)));
+        const QString settings = QStringLiteral("Settings");
+        if (!store.HasKey(settings, SoundKey(sound.event))) {
+            store.SaveSetting(settings, SoundKey(sound.event),
+                              JoinPath(install, Latin1(sound.file)));
+        }
     }
     for (const ColourScheme& scheme : ColourSchemes) {
         const QString name = QString::fromLatin1(scheme.name);
-        const QString text = u'"' + name + QStringLiteral("\"\r\n") +
-                             QString::number(scheme.first) + QStringLiteral("\r\n") +
-                             QString::number(scheme.second) + QStringLiteral("\r\n");
-        Note(result, WriteFile(JoinPath(user, name + QStringLiteral(".col")), text));
+        writeScheme(name + QStringLiteral(".col"),
+                    u'"' + name + QStringLiteral("\"\r\n") + QString::number(scheme.first) +
+                        QStringLiteral("\r\n") + QString::number(scheme.second) +
+                        QStringLiteral("\r\n"));
     }
     return result;
+}
+
+} // namespace
+
+Result<void> FirstRunSetup(SettingsStore& store, const AppFolders& folders, const IClock& clock,
+                           const AddUserFunction& addUser) {
+    store.DeleteSetting();
+    return SetUp(store, folders, clock, addUser, true);
+}
+
+bool NeverSetUp(const SettingsStore& store) {
+    if (AnyPlayer(store)) {
+        return false;
+    }
+    return std::none_of(FolderKeys.begin(), FolderKeys.end(), [&store](const FolderKey& folder) {
+        return HasValue(store, QStringLiteral("Save"), QString::fromLatin1(folder.key));
+    });
+}
+
+Result<void> CompleteSetup(SettingsStore& store, const AppFolders& folders, const IClock& clock,
+                           const AddUserFunction& addUser) {
+    return SetUp(store, folders, clock, addUser, false);
+}
+
+Result<void> SetUpAtStartUp(SettingsStore& store, const AppFolders& folders, const IClock& clock,
+                            const AddUserFunction& addUser) {
+    if (FirstRunRequested(store)) {
+        return FirstRunSetup(store, folders, clock, addUser);
+    }
+    if (NeverSetUp(store)) {
+        return CompleteSetup(store, folders, clock, addUser);
+    }
+    if (OlderRegistrationPresent(folders)) {
+        // An earlier version registered the file types under other names. On failure that
+        // registration stays and still works, so the player is not troubled at every start.
+        static_cast<void>(RegisterFileTypes(folders));
+    }
+    return {};
 }
 
 } // namespace velmora::mSave

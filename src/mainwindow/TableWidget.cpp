@@ -1,5 +1,6 @@
 #include "mainwindow/TableWidget.h"
 
+#include "appearance/ui/Background.h"
 #include "engine/TablePress.h"
 #include "engine/cCards.h"
 #include "mainwindow/ToolbarIcons.h"
@@ -47,27 +48,7 @@ std::optional<char> PressKeyOf(const QKeyEvent& event) {
     return std::nullopt;
 }
 
-QColor ToColor(BackgroundColours::Rgb rgb) {
-    return QColor(BackgroundColours::GetRGB(rgb, 1), BackgroundColours::GetRGB(rgb, 2),
-                  BackgroundColours::GetRGB(rgb, 3));
-}
-
 } // namespace
-
-void Drawobj(QPainter& painter, const QRect& area, BackgroundColours::Rgb bottom,
-             BackgroundColours::Rgb top) {
-    const auto bands = BackgroundColours::GradientBands(bottom, top);
-    const int height = area.height();
-    for (int i = 0; i < BackgroundColours::BandCount; ++i) {
-        // Whole-pixel band edges so neighbouring bands never leave a seam.
-        const int y0 = area.top() + i * height / BackgroundColours::BandCount;
-        const int y1 = area.top() + (i + 1) * height / BackgroundColours::BandCount;
-        if (y1 > y0) {
-            painter.fillRect(QRect(area.left(), y0, area.width(), y1 - y0),
-                             ToColor(bands[static_cast<std::size_t>(i)]));
-        }
-    }
-}
 
 TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picBack"));
@@ -163,6 +144,16 @@ void TableWidget::AttachSelection(CardIndex card) {
     update();
 }
 
+void TableWidget::markTarget(const QPoint& twips) {
+    m_mark = twips;
+    update();
+}
+
+void TableWidget::clearMark() {
+    m_mark.reset();
+    update();
+}
+
 void TableWidget::AnimateCard(CardIndex card, int fromLeft, int fromTop, int toLeft, int toTop,
                               int steps) {
     if (!IsCard(card)) {
@@ -173,8 +164,7 @@ void TableWidget::AnimateCard(CardIndex card, int fromLeft, int fromTop, int toL
         return;
     }
     const bool hidden = !m_cards[static_cast<std::size_t>(card)].visible;
-    m_queue.push_back(
-        {card, QPointF(fromLeft, fromTop), QPointF(toLeft, toTop), steps, 0, hidden});
+    m_queue.push_back({card, QPointF(fromLeft, fromTop), QPointF(toLeft, toTop), steps, 0, hidden});
     StartFrameTimer();
 }
 
@@ -536,7 +526,7 @@ void TableWidget::PaintBackground(QPainter& painter) {
         if (!m_picture.isNull()) {
             // The picture grows with the table, from its top-left corner.
             QPainter over(&m_background);
-            over.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            over.setRenderHint(QPainter::SmoothPixmapTransform);
             const QSizeF size = m_picture.deviceIndependentSize() * scale();
             over.drawImage(QRectF(QPointF(tableLeft(), 0), size), m_picture);
         }
@@ -638,6 +628,13 @@ void TableWidget::paintEvent(QPaintEvent*) {
         if (card == m_selected) {
             PaintSelection(painter, rect);
         }
+    }
+    if (m_mark) {
+        // Over everything, so that a target under other cards still shows.
+        const QRectF rect = g.CardRect(DrawnPlace(QPointF(*m_mark), steps));
+        painter.setBrush(QColor(255, 214, 64, 60));
+        painter.setPen(QPen(QColor(255, 214, 64), 3.0 * s, Qt::DashLine));
+        painter.drawRoundedRect(rect.adjusted(1.5 * s, 1.5 * s, -1.5 * s, -1.5 * s), 5 * s, 5 * s);
     }
     if (m_keyHints) {
         PaintKeyHints(painter, g);

@@ -24,11 +24,6 @@ class QPainter;
 
 namespace velmora {
 
-/// Paints the background gradient on `area`: 256 horizontal bands from `top` down to `bottom`
-/// (colours as red + 256 * green + 65536 * blue).
-void Drawobj(QPainter& painter, const QRect& area, BackgroundColours::Rgb bottom,
-             BackgroundColours::Rgb top);
-
 /// The table surface ("picBack"): the gradient background, the free-cell and home-cell frames,
 /// the 52 card pictures in stacking order with the selection frame, the logo, the game-time
 /// box and the key hints. Card pictures are data (position in twips, visibility, stacking
@@ -73,6 +68,7 @@ public:
     /// A picture painted over the gradient at the table's top-left corner; a null image
     /// removes it.
     void setBackgroundPicture(const QImage& picture);
+    const QImage& backgroundPicture() const { return m_picture; }
 
     // Zoom and key hints
     /// A zoom in percent, or FitToWindow to follow the widget's size; others read as 100.
@@ -119,6 +115,12 @@ public:
     /// Position in the stacking order: 0 is the back, 51 the front; -1 for an invalid card.
     int cardZOrder(CardIndex card) const;
     CardIndex selectedCard() const { return m_selected; }
+
+    /// Outlines the place whose top-left corner is at `twips`, where a hinted move goes.
+    void markTarget(const QPoint& twips);
+    void clearMark();
+    /// The marked place, if any, in twips.
+    std::optional<QPoint> markedTarget() const { return m_mark; }
     /// The frontmost visible card under `pos` (widget pixels), or NoCard.
     CardIndex cardAt(const QPoint& pos) const;
     /// Where a card picture is drawn, in widget pixels (a long column drawn tighter).
@@ -205,6 +207,7 @@ private:
     std::array<CardCursor, CardCount> m_cursors{};
     std::vector<CardIndex> m_order; ///< back to front
     CardIndex m_selected = NoCard;
+    std::optional<QPoint> m_mark;
 
     std::deque<Animation> m_queue;
     bool m_animationsEnabled = true;

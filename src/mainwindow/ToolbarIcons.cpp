@@ -493,6 +493,10 @@ QIcon ToolbarIcon(const QString& key) {
     return QIcon(new PaintedIconEngine(image));
 }
 
+QIcon ApplicationIcon() {
+    return QIcon(QStringLiteral(":/icons/org.velmora.Velmora2003.svg"));
+}
+
 QIcon ToolbarIcon(int position) {
     return ToolbarIcon(ToolbarKey(position));
 }

@@ -44,6 +44,8 @@ bool NeedsHandler(CommandId id) {
     case CommandId::ScoreBoard:
     case CommandId::Contents:
     case CommandId::About:
+    case CommandId::Hint:
+    case CommandId::ShowSolution:
         return true;
     case CommandId::New:
     case CommandId::Restart:
@@ -185,6 +187,15 @@ void cMenu::Run(CommandId id) {
     case CommandId::ReplayAll:
         ReplayAll();
         return;
+    case CommandId::Hint:
+        OpenWindow(id);
+        return;
+    case CommandId::ShowSolution:
+        if (m_p.messages.Ask(QStringLiteral("Give up this game and watch how it can be won?"),
+                             MessageIcon::Question)) {
+            OpenWindow(id);
+        }
+        return;
     case CommandId::Toolbar:
     case CommandId::Statusbar:
     case CommandId::Timer:
@@ -235,6 +246,46 @@ Result<void> cMenu::SaveGame(const QString& path) {
 }
 
 Result<void> cMenu::OpenGame(const QString& path) {
+    auto opened = Open(path);
+    if (opened) {
+        // Timed from the moment it is opened, as a dealt game is.
+        m_p.save.StartGameClock();
+    }
+    return opened;
+}
+
+Result<void> cMenu::ResumeGame(const QString& path) {
+    auto opened = Open(path);
+    if (!opened) {
+        // Told once: the file stays for the player to look at, but is not offered again.
+        m_p.save.Unfinished(false);
+        m_p.save.LastGameTime(0);
+    }
+    return opened;
+}
+
+void cMenu::OpenCommandLine(const QString& commandLine) {
+    const QString path = commandLine.trimmed();
+    if (path.isEmpty()) {
+        return;
+    }
+    const GameState& state = m_p.session.State();
+    if (state.GameStarted && !state.Finished) {
+        if (!cSave::AskExitUnfinished(m_p.messages)) {
+            return;
+        }
+        GameLost();
+    }
+    Report(OpenGame(path));
+}
+
+void cMenu::Report(const Result<void>& result) {
+    if (!result) {
+        ShowError(m_p.messages, result.error());
+    }
+}
+
+Result<void> cMenu::Open(const QString& path) {
     std::string name = path.toStdString();
     auto kind = m_p.session.Open(name);
     if (!kind) {
@@ -281,6 +332,13 @@ void cMenu::SelectGame(CommandId id) {
     if (!gameCommand || !Available(id)) {
         return;
     }
+    if (id == CommandId::Open) {
+        // Asked about the game in play once a file has been chosen (File_Open).
+        if (!OpenWindow(id)) {
+            m_p.save.File_Open(FileCommandPorts{*this, m_p.fileDialogs, m_p.messages, m_p.recent});
+        }
+        return;
+    }
     if (!AllowNewGame()) {
         return;
     }
@@ -301,11 +359,6 @@ void cMenu::SelectGame(CommandId id) {
         m_p.session.StartGame(m_p.session.State().GameNumber);
         Game_Started(false);
         m_p.sound.PlaySound(SoundRestartGame);
-        return;
-    case CommandId::Open:
-        if (!OpenWindow(id)) {
-            m_p.save.File_Open(FileCommandPorts{*this, m_p.fileDialogs, m_p.messages, m_p.recent});
-        }
         return;
     default:
         return;
@@ -370,11 +423,13 @@ void cMenu::NoGame() {
     m_p.window.SetCaption(QStringLiteral("Velmora 2003"));
     ApplyPlayerChange();
     m_p.session.NewHistory();
+    m_solutionOnView = false;
 }
 
 void cMenu::Game_Started(bool finished) {
     GameState& state = m_p.session.State();
     state.GameStarted = true;
+    m_solutionOnView = false;
     m_p.window.ShowCards(true);
     m_p.save.SnapShot(false);
     Set(CommandId::UndoSnapshot, false);
@@ -387,27 +442,35 @@ void cMenu::Game_Started(bool finished) {
 }
 
 void cMenu::EndGame(bool won) {
+    if (m_solutionOnView) {
+        // The winning line shown is not the player's game.
+        NoGame();
+        return;
+    }
     const GameState& state = m_p.session.State();
+    // Only a game in play is recorded; a finished game on view is put away.
+    if (!state.GameStarted || state.Finished) {
+        NoGame();
+        return;
+    }
     const bool autoSave = won ? m_p.save.FinishedSave() == 1 : m_p.save.InCompleteSave() == 1;
     if (autoSave) {
+        auto saved = MakeFolder(won ? m_p.save.FinishedDir() : m_p.save.IncompleteDir());
         const QString path = m_p.save.GetFileName(state.GameNumber, won);
-        if (auto saved = SaveGame(path); saved) {
-            m_p.recent.AddtoRecent(path);
-        } else {
-            ShowError(m_p.messages, saved.error());
+        if (saved) {
+            saved = SaveGame(path);
         }
+        if (saved) {
+            m_p.recent.AddtoRecent(path);
+        }
+        Report(saved);
     }
-    // A clock that jumped (the restart rule of the game clock) must not record a negative or
-    // day-long time: the last good game time stands in.
-    std::int32_t seconds = m_p.time.GetGameTime();
-    if (seconds < 0 || seconds > 86400) {
-        seconds = m_p.time.LastGoodGameTime();
-    }
-    auto recorded = m_p.score.SaveScore(state.GameNumber, m_p.session.Trans().MoveID(), seconds,
-                                        m_p.time.GetGamePercentage());
-    if (!recorded) {
-        ShowError(m_p.messages, recorded.error());
-    }
+    const std::int32_t seconds = m_p.time.GameTimeToStore();
+    Report(m_p.score.SaveScore(state.GameNumber, m_p.session.Trans().MoveID(), seconds,
+                               m_p.time.GetGamePercentage()));
+    // However the game ended, a game kept at the last shutdown must not come back.
+    m_p.save.Unfinished(false);
+    m_p.save.LastGameTime(0);
     NoGame();
 }
 
@@ -431,8 +494,8 @@ void cMenu::Statusbar_Update() {
     m_p.window.SetPanelText(2, QStringLiteral("Cards Left: ") + QString::number(left));
     m_p.window.SetPanelText(3, QStringLiteral("Possible Moves: ") + QString::number(possible));
     if (!state.Finished) {
-        const std::int32_t points = cScore::GetScore(trans.MoveID(), m_p.time.GetGameTime(),
-                                                     m_p.time.GetGamePercentage());
+        const std::int32_t points =
+            cScore::GetScore(trans.MoveID(), m_p.time.GetGameTime(), m_p.time.GetGamePercentage());
         m_p.window.SetPanelText(4, QStringLiteral("Game Points: ") + QString::number(points));
     } else {
         m_p.window.SetPanelText(4, {});
@@ -467,6 +530,9 @@ void cMenu::Update_Menu() {
         Set(UndoSnapshot, false);
     }
     Set(CommandId::ReplayAll, started && (trans.RedoPossible() || trans.UndoPossible()));
+    const bool inPlay = started && !state.Finished && !m_p.window.ReplayRunning();
+    Set(Hint, inPlay);
+    Set(ShowSolution, inPlay);
     if (m_p.window.ReplayRunning()) {
         for (const CommandId id : {Undo, Redo, UndoAll, RedoAll, Forward, Back}) {
             Set(id, false);
@@ -486,14 +552,13 @@ void cMenu::ApplyPlayerChange() {
         return;
     }
     m_p.player.ChangePlayer(false);
-    m_p.player.CurrentComboIndex(m_p.player.NewPlayerComboIndex());
+    m_p.player.CurrentComboIndex(m_p.player.ValidComboIndex(m_p.player.NewPlayerComboIndex()));
     m_p.window.SelectPlayerPosition(m_p.player.CurrentComboIndex());
 }
 
 void cMenu::TimeTick() {
     if (!m_p.session.State().Finished) {
-        m_p.window.SetTimeText(cScore::ConvertTimeS(m_p.time.GetGameTime()) +
-                               QStringLiteral(" "));
+        m_p.window.SetTimeText(cScore::ConvertTimeS(m_p.time.GetGameTime()) + QStringLiteral(" "));
     }
     Statusbar_Update();
 }
@@ -531,6 +596,15 @@ void cMenu::UndoToSnapshot() {
 
 void cMenu::ReplayAll() {
     m_p.session.Trans().UndoAll(1);
+    m_p.session.Trans().Replay(1);
+}
+
+void cMenu::WatchSolution(const SavedGame& solution) {
+    GameLost();
+    m_p.sound.PlaySound(SoundCloseGame);
+    m_p.session.Trans().OpenRecords(solution);
+    Game_Started(true);
+    m_solutionOnView = true;
     m_p.session.Trans().Replay(1);
 }
 

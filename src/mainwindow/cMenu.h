@@ -23,6 +23,7 @@ class cRecent;
 class cPlayer;
 class cScore;
 class cTime;
+struct SavedGame;
 
 /// The zoom setting a Zoom menu item stands for (FitToWindow for "Fit to Window"); -1 for any
 /// other command.
@@ -32,7 +33,8 @@ int ZoomOf(CommandId id);
 /// and ends games (recording lost and won ones), enables the commands and fills the status bar.
 ///
 /// A command that opens a window gets it through a handler; until it has one it stays disabled
-/// (Select, Favourites, Customize, Settings, AutoSave and Score Board today). To make one
+/// (Select, Favourites, Customize, Settings, AutoSave today). Hint and Show
+/// Solution also run through handlers: the window searches in the background. To make one
 /// available, register its handler where frmMain registers the others (CreateObjects):
 ///     m_menu->SetHandler(CommandId::ScoreBoard, [this] { ShowScoreBoard(); });
 /// cMenu keeps what surrounds the window: the enabling rule, the question before a game in
@@ -73,7 +75,7 @@ public:
     void Run(CommandId id);
 
     /// May the current game be given up? Asks while a game is in play; Yes counts it as lost.
-    bool AllowNewGame();
+    bool AllowNewGame() override;
     /// New, Select, Restart and Open; other commands are ignored.
     void SelectGame(CommandId id);
     /// The same by toolbar key ("New", "Select", "Restart", "Open"), for the end-of-game dialog.
@@ -92,9 +94,15 @@ public:
     /// One tick of `tmrTime`.
     void TimeTick();
 
-    /// Opens a saved game and enters the state its extension asks; a rejected file changes
-    /// nothing.
+    /// Opens a saved game and enters the state its extension asks, its clock starting now; a
+    /// rejected file changes nothing.
     Result<void> OpenGame(const QString& path);
+    /// Opens the game kept at the last shutdown; its clock goes on from LastGameTime. A
+    /// rejected file is not offered again (Unfinished = false) but stays on disk.
+    Result<void> ResumeGame(const QString& path);
+    /// A saved game handed over by a second start of the program: opened as a command-line file
+    /// is at start-up, asking first when a game is in play (No keeps it). Empty opens nothing.
+    void OpenCommandLine(const QString& commandLine);
 
     /// "Close Game": asks, then counts the game as lost.
     void CloseGame();
@@ -104,6 +112,10 @@ public:
     void Snapshot();
     void UndoToSnapshot();
     void ReplayAll();
+    /// After "Show Solution" was answered Yes and a winning line found: records the game in
+    /// play as lost (as Close Game does), deals it again as a finished game on view with the
+    /// line as its history and replays it forward. No score is ever recorded for it.
+    void WatchSolution(const SavedGame& solution);
     /// A choice in the player list at `position` (1-based).
     void PlayerChosen(int position);
     /// The replay switches Stop on and off (it is not one of the rules of Update_Menu).
@@ -121,13 +133,20 @@ private:
     /// Runs the handler of `id`; false when it has none.
     bool OpenWindow(CommandId id);
     void ToggleView(CommandId id);
-    /// Auto-save (when `enabled`), the score record, then the no-game state.
+    /// Auto-save (when switched on), the score record, then the no-game state; a game that is
+    /// not in play is only put away.
     void EndGame(bool won);
+    /// Session().Open and the state the file's kind asks for.
+    Result<void> Open(const QString& path);
+    /// A failed result in an exclamation box.
+    void Report(const Result<void>& result);
 
     Parts m_p;
     std::function<double()> m_random;
     std::array<bool, CommandCount> m_enabled{};
     std::array<Handler, CommandCount> m_handlers;
+    /// The game on view is a winning line shown by "Show Solution".
+    bool m_solutionOnView = false;
 };
 
 } // namespace velmora

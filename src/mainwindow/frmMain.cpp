@@ -2,6 +2,9 @@
 
 #include "appearance/DataFolder.h"
 #include "appearance/cSound.h"
+#include "appearance/frmCustomize.h"
+#include "appearance/frmSetting.h"
+#include "appearance/ui/Background.h"
 #include "engine/TablePress.h"
 #include "engine/cCards.h"
 #include "engine/cGame.h"
@@ -21,6 +24,7 @@
 #include "library/mSave.h"
 #include "mainwindow/CommandTable.h"
 #include "mainwindow/MenuLayout.h"
+#include "mainwindow/SolverTask.h"
 #include "mainwindow/TableDescription.h"
 #include "mainwindow/TableGeometry.h"
 #include "mainwindow/TableWidget.h"
@@ -28,6 +32,7 @@
 #include "mainwindow/cMenu.h"
 #include "mainwindow/dlgAbout.h"
 #include "mainwindow/dlgMove.h"
+#include "mainwindow/frmHelp.h"
 #include "mainwindow/frmSource.h"
 #include "platform/SettingsStore.h"
 #include "scores/cFinish.h"
@@ -36,6 +41,7 @@
 #include "scores/cTime.h"
 #include "scores/cUser.h"
 #include "scores/dlgFinish.h"
+#include "scores/frmScore.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -43,7 +49,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -52,18 +57,21 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTextBrowser>
 #include <QTextEdit>
 #include <QToolBar>
-#include <QUrl>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace velmora {
 
 namespace {
+
+/// How long a hint marks the target of its move.
+constexpr int HintMarkMilliseconds = 1500;
+
+const QString NotFoundInTime = QStringLiteral("No winning line was found in the time allowed.");
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -74,10 +82,18 @@ std::int16_t ToTwips16(int pixels) {
     return static_cast<std::int16_t>(std::clamp(twips, 0, 32767));
 }
 
-/// The stored wave file of a sound event; empty plays nothing.
-QString SoundFile(const SettingsStore& store, int event) {
-    return store.GetSetting(QStringLiteral("Settings"),
-                            QStringLiteral("Sound") + QString::number(event));
+/// The place a press of the press alphabet names on the table: a column's exposed card (its
+/// top slot when empty), a free cell or a home cell.
+Location PressedLocation(const GameState& state, char press) {
+    if (press >= 'A' && press <= 'H') {
+        const auto column = static_cast<Location>(press - 'A');
+        const Location exposed = state.Game().GetBottomCardLocation(column);
+        return exposed == NoLocation ? column : exposed;
+    }
+    if (press >= '1' && press <= '4') {
+        return static_cast<Location>(FirstFreeCell + (press - '1'));
+    }
+    return static_cast<Location>(FirstHomeCell + (press - '5'));
 }
 
 /// Where typing is meant for the field, not the table.
@@ -91,13 +107,44 @@ bool IsTextField(const QWidget* widget) {
     return combo && combo->isEditable();
 }
 
+/// The customise list's toolbar rows, read from the command table in position order.
+std::vector<CustomItem> CustomToolbarItems() {
+    std::vector<CustomItem> items;
+    for (const MenuLayout::ToolbarButton& button : MenuLayout::Toolbar()) {
+        if (!button.command) {
+            continue;
+        }
+        const CommandRow& row = RowOf(*button.command);
+        items.push_back(
+            {button.position, Text(row.customCaption), Text(row.toolbarKey), row.shownAtFirst});
+    }
+    return items;
+}
+
+/// The game on the table as the score board reads it.
+class TableFigures final : public IGameFigures {
+public:
+    TableFigures(const GameSession& session, cTime& time) : m_session(session), m_time(time) {}
+    bool GameInProgress() const override {
+        return m_session.State().GameStarted && !m_session.State().Finished;
+    }
+    std::int32_t MoveNumber() const override { return m_session.Trans().MoveID(); }
+    std::int32_t CardsLeft() const override { return m_time.GetCardLeft(); }
+    std::int32_t GameTime() override { return m_time.GetGameTime(); }
+    std::int32_t SessionTime() override { return m_time.GetSessionTime(); }
+
+private:
+    const GameSession& m_session;
+    cTime& m_time;
+};
+
 } // namespace
 
 frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     : QMainWindow(parent), m_context(context) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velmora 2003"));
-    setWindowIcon(ToolbarIcon(QStringLiteral("New")));
+    setWindowIcon(ApplicationIcon());
     ApplyMinimumSize(1.0);
 
     m_table = new TableWidget(this);
@@ -122,6 +169,10 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     m_tmrForward.setObjectName(QStringLiteral("tmrForward"));
     m_tmrBackward.setObjectName(QStringLiteral("tmrBackward"));
     m_tmrFlash.setObjectName(QStringLiteral("tmrFlash"));
+    m_tmrWallpaper.setObjectName(QStringLiteral("tmrWallpaper"));
+    m_tmrHint.setObjectName(QStringLiteral("tmrHint"));
+    m_tmrHint.setSingleShot(true);
+    m_tmrHint.setInterval(HintMarkMilliseconds);
     m_tmGeneral.setInterval(300);
     m_tmrTime.setInterval(100);
     m_tmrForward.setInterval(500);
@@ -132,6 +183,8 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     connect(&m_tmrForward, &QTimer::timeout, this, &frmMain::ForwardTick);
     connect(&m_tmrBackward, &QTimer::timeout, this, &frmMain::BackwardTick);
     connect(&m_tmrFlash, &QTimer::timeout, this, &frmMain::FlashTick);
+    connect(&m_tmrWallpaper, &QTimer::timeout, this, &frmMain::WallpaperTick);
+    connect(&m_tmrHint, &QTimer::timeout, this, &frmMain::HintTick);
 
     connect(m_table, &TableWidget::cardPressed, this,
             [this](int card, Qt::MouseButton button, int, int) { CardPressed(card, button); });
@@ -150,22 +203,29 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
 }
 
 frmMain::~frmMain() {
+    m_solverTask->Cancel();
     m_context.store.OnWriteFailed({});
     m_tmGeneral.stop();
     m_tmrTime.stop();
     m_tmrForward.stop();
     m_tmrBackward.stop();
     m_tmrFlash.stop();
+    m_tmrWallpaper.stop();
 }
 
 void frmMain::CreateObjects() {
     SettingsStore& store = m_context.store;
+    m_solverTask = new SolverTask(this);
+    m_solverLimits.time = std::chrono::seconds(5);
     m_opt = std::make_unique<cOpt>(store, this);
     m_save = std::make_unique<cSave>(store, m_context.folders, m_context.clock);
     m_player = std::make_unique<cPlayer>(store, this);
     m_user = std::make_unique<cUser>(*m_player, m_context.messages, this);
     m_engineOptions = std::make_unique<OptEngineOptions>(*m_opt);
-    m_sound = std::make_unique<cSound>([&store](int event) { return SoundFile(store, event); });
+    m_custom = std::make_unique<cCustom>(store, CustomToolbarItems(), this);
+    // The stored sound is read when it plays; m_setting exists by then.
+    m_sound = std::make_unique<cSound>([this](int event) { return m_setting->Sound(event); });
+    m_setting = std::make_unique<cSetting>(store, this);
 
     EnginePorts ports;
     ports.view = m_table;
@@ -178,17 +238,20 @@ void frmMain::CreateObjects() {
     m_score = std::make_unique<cScore>(*m_save, *m_player, m_context.clock);
     m_finish = std::make_unique<cFinish>(store);
     m_recent = std::make_unique<cRecent>(store, this);
-    m_menu = std::make_unique<cMenu>(cMenu::Parts{*m_session, *m_opt, *m_save, *m_recent,
-                                                  *m_player, *m_score, *m_time, *m_sound,
-                                                  m_context.messages, m_context.fileDialogs,
-                                                  *this});
+    m_menu = std::make_unique<cMenu>(cMenu::Parts{*m_session, *m_opt, *m_save, *m_recent, *m_player,
+                                                  *m_score, *m_time, *m_sound, m_context.messages,
+                                                  m_context.fileDialogs, *this});
     m_menu->SetHandler(CommandId::Exit, [this] { ExitAtOnce(); });
     m_menu->SetHandler(CommandId::Source, [this] { ShowSource(); });
     m_menu->SetHandler(CommandId::Options, [this] { ShowOptions(); });
     m_menu->SetHandler(CommandId::Contents, [this] { ShowHelp(); });
     m_menu->SetHandler(CommandId::About, [this] { ShowAbout(); });
-    m_table->setColorIndex(store.GetInt(QStringLiteral("Settings"), QStringLiteral("ColorIndex"),
-                                        BackgroundColours::DefaultColorIndex));
+    m_menu->SetHandler(CommandId::Customize, [this] { ShowCustomize(); });
+    m_menu->SetHandler(CommandId::Settings, [this] { ShowSettings(); });
+    m_menu->SetHandler(CommandId::ScoreBoard, [this] { ShowScoreBoard(); });
+    m_menu->SetHandler(CommandId::Hint, [this] { StartHint(); });
+    m_menu->SetHandler(CommandId::ShowSolution, [this] { StartShowSolution(); });
+    m_setting->Update_BackGround();
 }
 
 void frmMain::BuildMenus() {
@@ -263,7 +326,10 @@ void frmMain::BuildRecentMenu(QMenu* menu, CommandId list) {
         (finished ? m_recentFinished : m_recentIncomplete)[static_cast<std::size_t>(i - 1)] =
             action;
         const int slot = i + (finished ? 0 : MenuLayout::RecentEntries);
-        connect(action, &QAction::triggered, this, [this, slot] { m_menu->OpenRecent(slot); });
+        connect(action, &QAction::triggered, this, [this, slot] {
+            m_table->finishAnimations();
+            m_menu->OpenRecent(slot);
+        });
     }
     QAction* none = sub->addAction(QStringLiteral("None"));
     none->setObjectName(QString::fromStdString(MenuLayout::RecentEntryName(list, 0)));
@@ -285,7 +351,7 @@ void frmMain::BuildToolbar() {
             m_playerCombo->setObjectName(QStringLiteral("ImageCombo1"));
             m_playerCombo->setMinimumWidth(1600 / TwipsPerPixel);
             m_playerCombo->setFocusPolicy(Qt::ClickFocus);
-            m_toolbar->addWidget(m_playerCombo);
+            m_toolbarPositions[1] = m_toolbar->addWidget(m_playerCombo);
             connect(m_playerCombo, &QComboBox::activated, this, [this](int index) {
                 if (!m_fillingCombo) {
                     m_menu->PlayerChosen(index + 1);
@@ -294,7 +360,8 @@ void frmMain::BuildToolbar() {
             continue;
         }
         if (!button.command) {
-            m_toolbar->addSeparator();
+            m_toolbarPositions[static_cast<std::size_t>(button.position)] =
+                m_toolbar->addSeparator();
             continue;
         }
         const CommandId id = *button.command;
@@ -305,6 +372,7 @@ void frmMain::BuildToolbar() {
         action->setToolTip(Text(row.toolTip));
         action->setEnabled(m_menu->Enabled(id));
         m_commandButtons[Index(id)] = action;
+        m_toolbarPositions[static_cast<std::size_t>(button.position)] = action;
         connect(action, &QAction::triggered, this, [this, id] { Command(id); });
     }
 }
@@ -337,15 +405,13 @@ void frmMain::BuildStatusBar() {
 
 void frmMain::StartUp() {
     SettingsStore& store = m_context.store;
-    if (mSave::FirstRunRequested(store)) {
-        auto done = mSave::FirstRunSetup(
-            store, m_context.folders, m_context.clock,
-            [this](const QString& name, const QString& fullName, const QString& date) {
-                m_user->AddUser(name, fullName, date);
-            });
-        if (!done) {
-            ShowError(m_context.messages, done.error());
-        }
+    auto done = mSave::SetUpAtStartUp(
+        store, m_context.folders, m_context.clock,
+        [this](const QString& name, const QString& fullName, const QString& date) {
+            m_user->AddUser(name, fullName, date);
+        });
+    if (!done) {
+        ShowError(m_context.messages, done.error());
     }
     m_user->ListUserCombo();
     const QDateTime now = m_context.clock.Now();
@@ -359,9 +425,11 @@ void frmMain::StartUp() {
     }
     RestorePlacement();
     ApplyViewOptions();
+    m_custom->RestoreAll();
     if (m_context.sound) {
         m_sound->init();
     }
+    m_setting->StartRotation();
     m_sound->PlaySound(SoundStartSession);
     GeneralTick();
 }
@@ -380,7 +448,7 @@ void frmMain::RunOpenGame() {
         m_menu->NoGame();
         return;
     case OpenGameDecision::Action::ResumeUnfinished:
-        if (auto opened = m_menu->OpenGame(decision.unfinishedFile); !opened) {
+        if (auto opened = m_menu->ResumeGame(decision.unfinishedFile); !opened) {
             ShowError(m_context.messages, opened.error());
             m_menu->NoGame();
             return;
@@ -391,14 +459,11 @@ void frmMain::RunOpenGame() {
         OpenAtStartUp(decision.file);
         return;
     case OpenGameDecision::Action::GiveUpUnfinishedThenOpen:
-        if (auto opened = m_menu->OpenGame(decision.unfinishedFile); opened) {
+        if (auto opened = m_menu->ResumeGame(decision.unfinishedFile); opened) {
             m_menu->GameLost();
         } else {
             ShowError(m_context.messages, opened.error());
         }
-        // The given-up game is recorded now; it must not be resumed again.
-        m_save->Unfinished(false);
-        m_save->LastGameTime(0);
         OpenAtStartUp(decision.file);
         return;
     case OpenGameDecision::Action::Quit:
@@ -468,12 +533,15 @@ void frmMain::Shutdown() {
     const bool inPlay = state.GameStarted && !state.Finished;
     if (m_opt->EnableUnfinished() == 1 && inPlay) {
         mGame::ClearSelection(state);
-        if (auto saved = m_session->Trans().SaveToFile(m_save->UnfinishedFile().toStdString());
-            !saved) {
+        auto saved = MakeFolder(m_save->UserFolder());
+        if (saved) {
+            saved = m_session->Trans().SaveToFile(m_save->UnfinishedFile().toStdString());
+        }
+        if (!saved) {
             ShowError(m_context.messages, saved.error());
             return;
         }
-        m_save->LastGameTime(m_time->GetGameTime());
+        m_save->LastGameTime(m_time->GameTimeToStore());
         m_save->Unfinished(true);
         return;
     }
@@ -496,6 +564,8 @@ void frmMain::Command(const QString& name) {
 }
 
 void frmMain::Command(CommandId id) {
+    // A command acts on the board as it is: cards still sliding are put in place first.
+    m_table->finishAnimations();
     m_menu->Run(id);
     if (QAction* action = m_commandActions[Index(id)]; action && action->isCheckable()) {
         action->setChecked(m_menu->Checked(id));
@@ -506,8 +576,32 @@ void frmMain::Command(CommandId id) {
 // Timers ------------------------------------------------------------------------------------
 
 void frmMain::GeneralTick() {
+    OpenHandedOver();
+    m_menu->Update_Menu();
     m_table->setTableText(
         QString::fromStdString(DescribeTable(m_session->State(), m_session->Trans())));
+}
+
+void frmMain::SecondStart(const QString& commandLine) {
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+    if (!commandLine.trimmed().isEmpty()) {
+        m_handedOver = commandLine;
+        OpenHandedOver();
+    }
+}
+
+void frmMain::OpenHandedOver() {
+    // While a dialog is open the file waits: the next tick of tmGeneral asks again.
+    if (!m_handedOver || QApplication::activeModalWidget() != nullptr) {
+        return;
+    }
+    const QString commandLine = *std::exchange(m_handedOver, std::nullopt);
+    m_table->finishAnimations();
+    m_menu->OpenCommandLine(commandLine);
     m_menu->Update_Menu();
 }
 
@@ -549,8 +643,8 @@ void frmMain::FlashTick() {
 void frmMain::ShowFlashState(bool inverted) {
     QLabel* panel = m_panels[2];
     if (inverted) {
-        panel->setStyleSheet(
-            QStringLiteral("QLabel { background: palette(highlight); color: palette(highlighted-text); }"));
+        panel->setStyleSheet(QStringLiteral(
+            "QLabel { background: palette(highlight); color: palette(highlighted-text); }"));
         setWindowTitle(QStringLiteral("\u25B6 ") + m_caption + QStringLiteral(" \u25C0"));
         return;
     }
@@ -564,6 +658,75 @@ bool frmMain::FlashRunning() const {
 
 bool frmMain::Panel3Raised() const {
     return m_panels[2]->frameShadow() == QFrame::Raised;
+}
+
+void frmMain::HintTick() {
+    m_tmrHint.stop();
+    m_table->clearMark();
+}
+
+// Hint and Show Solution ----------------------------------------------------------------------
+
+void frmMain::StartHint() {
+    m_hintBoard = m_session->State().Game().Board();
+    m_solverTask->Start(m_hintBoard, m_solverLimits,
+                        [this](const solver::Decision& decision) { ShowHint(decision); });
+}
+
+void frmMain::ShowHint(const solver::Decision& decision) {
+    GameState& state = m_session->State();
+    // The table moved on while the search ran: its line no longer fits.
+    if (!state.GameStarted || state.Finished || state.Game().Board() != m_hintBoard) {
+        return;
+    }
+    if (decision.verdict == solver::Verdict::Unsolvable) {
+        m_context.messages.Message(QStringLiteral("No winning line from here."),
+                                   MessageIcon::Information);
+        return;
+    }
+    if (decision.verdict != solver::Verdict::Solved || decision.rejected ||
+        decision.actions.empty()) {
+        m_context.messages.Message(NotFoundInTime, MessageIcon::Information);
+        return;
+    }
+    const std::string& presses = decision.actions.front().presses;
+    mGame::ClearSelection(state);
+    mGame::SelectLocation(state, PressedLocation(state, presses[0]));
+    const Location target = PressedLocation(state, presses[1]);
+    m_table->markTarget(QPoint(cCards::Left(target), cCards::Top(target)));
+    m_tmrHint.start();
+}
+
+void frmMain::StartShowSolution() {
+    const std::int32_t number = m_session->State().GameNumber;
+    GameState deal;
+    mGame::StartGame(deal, number, false);
+    m_solverTask->Start(
+        deal.Game().Board(), m_solverLimits,
+        [this, number](const solver::Decision& decision) { FinishShowSolution(number, decision); });
+}
+
+void frmMain::FinishShowSolution(std::int32_t gameNumber, const solver::Decision& decision) {
+    const GameState& state = m_session->State();
+    if (!state.GameStarted || state.Finished || state.GameNumber != gameNumber) {
+        return;
+    }
+    if (decision.verdict == solver::Verdict::Unsolvable) {
+        m_context.messages.Message(QStringLiteral("This game cannot be won."),
+                                   MessageIcon::Information);
+        return;
+    }
+    std::optional<SavedGame> solution;
+    if (decision.verdict == solver::Verdict::Solved && !decision.rejected) {
+        solution = RecordSolution(gameNumber, decision.actions);
+    }
+    if (!solution) {
+        m_context.messages.Message(NotFoundInTime, MessageIcon::Information);
+        return;
+    }
+    HintTick();
+    m_menu->WatchSolution(*solution);
+    GeneralTick();
 }
 
 // Pointer ----------------------------------------------------------------------------------
@@ -773,29 +936,93 @@ void frmMain::ShowSource() {
     dialog.exec();
 }
 
+void frmMain::ShowScoreBoard() {
+    TableFigures game(*m_session, *m_time);
+    frmScore dialog(ScoreContext{*m_score, *m_save, game, m_context.messages, m_context.fileDialogs,
+                                 m_sound.get()},
+                    this);
+    dialog.exec();
+}
+
 void frmMain::ShowAbout() {
     dlgAbout dialog(this);
     dialog.exec();
 }
 
 void frmMain::ShowHelp() {
-    auto* help = findChild<QDialog*>(QStringLiteral("frmHelp"));
+    auto* help = findChild<frmHelp*>(QStringLiteral("frmHelp"));
     if (!help) {
-        help = new QDialog(this);
-        help->setObjectName(QStringLiteral("frmHelp"));
-        help->setWindowTitle(QStringLiteral("Velmora 2003 Help"));
-        auto* layout = new QVBoxLayout(help);
-        auto* browser = new QTextBrowser(help);
-        browser->setObjectName(QStringLiteral("txtHelp"));
-        browser->setAccessibleName(QStringLiteral("Help"));
-        browser->setOpenExternalLinks(true);
-        browser->setSource(QUrl::fromLocalFile(DataFolder() + QStringLiteral("/help.html")));
-        layout->addWidget(browser);
-        help->resize(640, 560);
+        help = new frmHelp(DataFolder() + QStringLiteral("/help.html"), this);
     }
     help->show();
     help->raise();
     help->activateWindow();
+}
+
+void frmMain::ShowCustomize() {
+    frmCustomize dialog(
+        *m_custom, [](const QString& key) { return ToolbarIcon(key); }, this);
+    dialog.exec();
+}
+
+void frmMain::ShowSettings() {
+    const QString pictures = m_context.folders.picturesFolder;
+    frmSetting dialog(SettingContext{*m_setting, *m_sound, m_save->UserFolder(),
+                                     QFileInfo(pictures).isDir() ? pictures : m_save->UserFolder(),
+                                     m_save->InStallFolder(), m_context.messages,
+                                     m_context.fileDialogs},
+                      this);
+    dialog.exec();
+}
+
+// ICustomWindow -----------------------------------------------------------------------------
+
+void frmMain::SetButtonVisible(int position, bool visible) {
+    if (position >= 1 && position <= MenuLayout::ToolbarPositions) {
+        if (QAction* action = m_toolbarPositions[static_cast<std::size_t>(position)]) {
+            action->setVisible(visible);
+        }
+    }
+}
+
+bool frmMain::ButtonVisible(int position) const {
+    if (position < 1 || position > MenuLayout::ToolbarPositions) {
+        return false;
+    }
+    const QAction* action = m_toolbarPositions[static_cast<std::size_t>(position)];
+    return action && action->isVisible();
+}
+
+void frmMain::SetPanelVisible(int panel, bool visible) {
+    if (panel >= 1 && panel <= static_cast<int>(m_panels.size())) {
+        m_panels[static_cast<std::size_t>(panel - 1)]->setVisible(visible);
+    }
+}
+
+void frmMain::SetMenuVisible(const QString& name, bool visible) {
+    if (QAction* menu = Action(name)) {
+        menu->setVisible(visible);
+    }
+}
+
+// IBackgroundWindow -------------------------------------------------------------------------
+
+void frmMain::ShowBackground(int colorIndex, const QString& picture) {
+    m_table->setColorIndex(colorIndex);
+    m_table->setBackgroundPicture(picture.isEmpty() ? QImage()
+                                                    : ReadPicture(picture, PictureLimit()));
+}
+
+void frmMain::SetWallpaperTimer(bool running, int milliseconds) {
+    if (!running) {
+        m_tmrWallpaper.stop();
+        return;
+    }
+    m_tmrWallpaper.start(milliseconds);
+}
+
+void frmMain::WallpaperTick() {
+    m_setting->WallpaperTick();
 }
 
 // IViewOptions ------------------------------------------------------------------------------
@@ -887,9 +1114,8 @@ void frmMain::AddItem(const QString& name) {
 
 void frmMain::SelectPosition(int position) {
     m_fillingCombo = true;
-    m_playerCombo->setCurrentIndex(position >= 1 && position <= m_playerCombo->count()
-                                       ? position - 1
-                                       : -1);
+    m_playerCombo->setCurrentIndex(
+        position >= 1 && position <= m_playerCombo->count() ? position - 1 : -1);
     m_fillingCombo = false;
 }
 
@@ -900,6 +1126,10 @@ QString frmMain::SelectedText() const {
 // IGameEvents -------------------------------------------------------------------------------
 
 void frmMain::GameStarting(std::int32_t gameNumber, bool keepHistory) {
+    // A hint or solution still being searched belongs to the game before.
+    m_solverTask->Cancel();
+    HintTick();
+    m_time->RunGameClock();
     SetTimeTimer(true);
     SetStopEnabled(false);
     if (!keepHistory) {
@@ -916,6 +1146,9 @@ void frmMain::StatusChanged() {
 }
 
 void frmMain::GameWon() {
+    // The points shown and recorded are those of the winning move, however long the player
+    // takes over the dialog.
+    m_time->StopGameClock();
     // The won test runs deep inside a move; the dialog may start another game, so it opens
     // once the move has finished.
     if (m_finishPending) {

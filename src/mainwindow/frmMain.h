@@ -1,5 +1,7 @@
 #pragma once
 
+#include "appearance/cCustom.h"
+#include "appearance/cSetting.h"
 #include "engine/Ports.h"
 #include "history/HistoryPorts.h"
 #include "library/AppFolders.h"
@@ -8,6 +10,7 @@
 #include "mainwindow/MenuLayout.h"
 #include "mainwindow/MenuWindow.h"
 #include "scores/PlayerPorts.h"
+#include "solver/Presses.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -16,6 +19,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -32,6 +36,7 @@ class IFileDialogs;
 class IMessages;
 class OptEngineOptions;
 class SettingsStore;
+class SolverTask;
 class TableWidget;
 class cFinish;
 class cMenu;
@@ -67,7 +72,9 @@ class frmMain final : public QMainWindow,
                       public IPlayerCombo,
                       public IGameEvents,
                       public IReplayControl,
-                      public IPlayerDialogs {
+                      public IPlayerDialogs,
+                      public IBackgroundWindow,
+                      public ICustomWindow {
     Q_OBJECT
 public:
     explicit frmMain(const MainWindowContext& context, QWidget* parent = nullptr);
@@ -81,18 +88,30 @@ public:
     TableWidget& Table() { return *m_table; }
     cOpt& Opt() { return *m_opt; }
     cSave& Save() { return *m_save; }
+    cSetting& Setting() { return *m_setting; }
 
     /// How the empty-column question is answered (by dlgMove unless a test replaces it).
     void SetEmptyColumnAnswer(std::function<EmptyColumnChoice(int column)> answer) {
         m_answerEmptyColumn = std::move(answer);
     }
 
+    /// The background search of Hint and Show Solution (tests wait on it).
+    SolverTask& Solver() { return *m_solverTask; }
+    /// Limits of those searches: a few seconds and a few hundred megabytes unless changed.
+    void SetSolverLimits(const solver::Limits& limits) { m_solverLimits = limits; }
+
     // Timer ticks, public so tests can drive them without waiting.
     void GeneralTick();
+    /// The end of the hint's mark on the table (`tmrHint`).
+    void HintTick();
     void TimeTick();
     void ForwardTick();
     void BackwardTick();
     void FlashTick();
+    /// One step of the background picture rotation (`tmrWallpaper`).
+    void WallpaperTick();
+    bool WallpaperRunning() const { return m_tmrWallpaper.isActive(); }
+    int WallpaperInterval() const { return m_tmrWallpaper.interval(); }
 
     /// The warning flash: `ticks` inversions at `interval` ms, panel 3 raised meanwhile.
     void StartFlash(int interval, int ticks);
@@ -126,9 +145,23 @@ public:
     void ShowSource();
     void ShowAbout();
     void ShowHelp();
+    void ShowCustomize();
+    void ShowSettings();
+
+    // ICustomWindow
+    void SetButtonVisible(int position, bool visible) override;
+    bool ButtonVisible(int position) const override;
+    void SetPanelVisible(int panel, bool visible) override;
+    void SetMenuVisible(const QString& name, bool visible) override;
+    /// A new score board, modal.
+    void ShowScoreBoard();
 
     /// Closes at once with none of the shutdown steps (the Exit command).
     void ExitAtOnce();
+
+    /// A second start of the program handed over its command line: raises the window and opens
+    /// the file as a command-line file is opened at start-up, once no dialog is open.
+    void SecondStart(const QString& commandLine);
 
 signals:
     /// The end-of-game dialog is about to open (tests answer it).
@@ -165,6 +198,9 @@ private:
     // IPlayerDialogs
     void ShowMessage(const std::string& text) override;
     EmptyColumnChoice AskEmptyColumn(int targetColumn) override;
+    // IBackgroundWindow
+    void ShowBackground(int colorIndex, const QString& picture) override;
+    void SetWallpaperTimer(bool running, int milliseconds) override;
 
     void CreateObjects();
     void BuildMenus();
@@ -180,6 +216,8 @@ private:
     void Shutdown();
     void ShowFinish();
     void OpenAtStartUp(const QString& path);
+    /// Opens the command line a second start handed over, unless a modal dialog is open.
+    void OpenHandedOver();
 
     void CardPressed(int card, Qt::MouseButton button);
     void CardReleased(int card, Qt::MouseButton button);
@@ -194,6 +232,11 @@ private:
     void ApplyMinimumSize(double scale);
     /// Gives the table the keyboard focus unless a text field has it.
     void KeepTableFocus(QWidget* focused);
+
+    void StartHint();
+    void ShowHint(const solver::Decision& decision);
+    void StartShowSolution();
+    void FinishShowSolution(std::int32_t gameNumber, const solver::Decision& decision);
 
     MainWindowContext m_context;
     bool m_quitRequested = false;
@@ -210,7 +253,9 @@ private:
     std::unique_ptr<cScore> m_score;
     std::unique_ptr<cFinish> m_finish;
     std::unique_ptr<cRecent> m_recent;
+    std::unique_ptr<cCustom> m_custom;
     std::unique_ptr<cSound> m_sound;
+    std::unique_ptr<cSetting> m_setting;
     std::unique_ptr<OptEngineOptions> m_engineOptions;
     std::unique_ptr<cMenu> m_menu;
 
@@ -222,6 +267,8 @@ private:
     /// Per command: its menu action and its toolbar button (null where it has none).
     std::array<QAction*, CommandCount> m_commandActions{};
     std::array<QAction*, CommandCount> m_commandButtons{};
+    /// Toolbar positions 1..25 (the player list, buttons and separators), index 0 unused.
+    std::array<QAction*, MenuLayout::ToolbarPositions + 1> m_toolbarPositions{};
     std::array<QAction*, 5> m_recentFinished{};
     std::array<QAction*, 5> m_recentIncomplete{};
     QAction* m_recentFinishedNone = nullptr;
@@ -232,14 +279,22 @@ private:
     QTimer m_tmrForward;
     QTimer m_tmrBackward;
     QTimer m_tmrFlash;
+    QTimer m_tmrWallpaper;
+    QTimer m_tmrHint;
     int m_flashCount = 0;
     int m_flashTicks = 0;
     int m_inversions = 0;
     bool m_inverted = false;
     QString m_caption;
     bool m_fillingCombo = false;
+    std::optional<QString> m_handedOver;
 
     std::function<EmptyColumnChoice(int)> m_answerEmptyColumn;
+
+    SolverTask* m_solverTask = nullptr;
+    solver::Limits m_solverLimits;
+    /// The table the running hint search started from.
+    std::array<CardIndex, BoardSize> m_hintBoard{};
 };
 
 } // namespace velmora

@@ -106,11 +106,12 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(frame1, 2);
-    columns->addWidget(frame2, 3);
+    columns->addWidget(frame2, 4);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addLayout(buttons);
-    resize(560, 320);
+    // Room for the usual saved-games path in txtSave.
+    resize(720, 340);
 
     // Opening, in order: the favourites folders, the next actions, the remembered values.
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
@@ -122,6 +123,8 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
         item->setData(KeyRole, folder.absoluteFilePath());
     }
     const QString number = QString::number(m_context.gameNumber);
+    // The proposed folder is saved into only when it exists.
+    static_cast<void>(MakeFolder(m_context.save.SaveFolder()));
     m_txtSave->setText(JoinPath(m_context.save.SaveFolder(), number));
     m_txtFav->setText(number + QStringLiteral(" Played by ") + m_context.playerName);
     m_chkFav->setChecked(m_context.finish.FavEnable() == 1);

@@ -38,7 +38,8 @@ public:
     void Advance(qint64 seconds) { now = now.addSecs(seconds); }
 };
 
-/// Records every box; questions take the queued `answers` first, then `answer`.
+/// Records every box; questions take the queued `answers` first, then `answer`; input boxes
+/// take the queued `inputs`, then an empty text (cancelled).
 class FakeMessages final : public IMessages {
 public:
     struct Box {
@@ -50,6 +51,8 @@ public:
     std::vector<Box> boxes;
     std::deque<bool> answers;
     bool answer = true;
+    std::deque<QString> inputs;
+    QStringList prompts;
 
     void Message(const QString& text, MessageIcon icon, const QString& title) override {
         boxes.push_back({text, icon, title, false});
@@ -61,6 +64,15 @@ public:
         }
         const bool next = answers.front();
         answers.pop_front();
+        return next;
+    }
+    QString InputBox(const QString& prompt, const QString&) override {
+        prompts << prompt;
+        if (inputs.empty()) {
+            return {};
+        }
+        QString next = inputs.front();
+        inputs.pop_front();
         return next;
     }
     QString Last() const { return boxes.empty() ? QString() : boxes.back().text; }
@@ -112,7 +124,9 @@ public:
     QString lastStart, lastName, lastExtension, lastFilter, lastTitle;
 
     QString SaveFileName(const QString& startFolder, const QString& fileName,
-                         const QString& defaultExtension, const QString& filter) override {
+                         const QString& defaultExtension, const QString& filter,
+                         const QString& title = {}) override {
+        lastTitle = title;
         lastStart = startFolder;
         lastName = fileName;
         lastExtension = defaultExtension;
@@ -135,9 +149,16 @@ class FakeGameFiles final : public IGameFiles {
 public:
     std::int32_t number = 12345;
     bool fail = false;
+    /// The answer to AllowNewGame and how often it was asked.
+    bool allow = true;
+    int allowQuestions = 0;
     QStringList saved, opened;
 
     std::int32_t GameNumber() const override { return number; }
+    bool AllowNewGame() override {
+        ++allowQuestions;
+        return allow;
+    }
     Result<void> SaveGame(const QString& path) override {
         if (fail) {
             return Fail("Cannot save");

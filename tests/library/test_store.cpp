@@ -31,16 +31,16 @@ TEST_F(StoreTest, FreshStoreReadsEveryDefaultAndCreatesNothing) {
     EXPECT_EQ(opt.UndoRedoSpeed(), 10);
     EXPECT_EQ(opt.CardSpeed(), 20);
 
-    const QString program = folders.programFolder;
-    EXPECT_EQ(save.ScoreFile(), program + "/Velmora2003.sre");
-    EXPECT_EQ(save.InStallFolder(), program);
-    EXPECT_EQ(save.UserFolder(), program + "/User Files");
-    EXPECT_EQ(save.FavFolder(), program + "/Favorites");
-    EXPECT_EQ(save.FavDefFolder(), program + "/Favorites/Easy Games");
-    EXPECT_EQ(save.SaveFolder(), program + "/Saved Games");
-    EXPECT_EQ(save.ExportFolder(), program + "/Exported Files");
-    EXPECT_EQ(save.IncompleteDir(), program);
-    EXPECT_EQ(save.FinishedDir(), program);
+    const QString user = folders.userDataFolder + "/Velmora 2003 Files";
+    EXPECT_EQ(save.ScoreFile(), user + "/Velmora2003.sre");
+    EXPECT_EQ(save.InStallFolder(), folders.programFolder);
+    EXPECT_EQ(save.UserFolder(), user);
+    EXPECT_EQ(save.FavFolder(), user + "/Favorites");
+    EXPECT_EQ(save.FavDefFolder(), user + "/Favorites/Easy Games");
+    EXPECT_EQ(save.SaveFolder(), user + "/Saved Games");
+    EXPECT_EQ(save.ExportFolder(), user + "/Exported Files");
+    EXPECT_EQ(save.IncompleteDir(), user + "/Incomplete Games");
+    EXPECT_EQ(save.FinishedDir(), user + "/Finished Games");
     EXPECT_EQ(save.InCompleteSave(), 0);
     EXPECT_EQ(save.FinishedSave(), 1);
     EXPECT_EQ(save.IncludeDate(), 1);
@@ -65,6 +65,25 @@ TEST_F(StoreTest, FreshStoreReadsEveryDefaultAndCreatesNothing) {
 
     EXPECT_TRUE(store->IsEmpty());
     EXPECT_FALSE(QFile::exists(StorePath()));
+}
+
+TEST_F(StoreTest, FolderKeysThatAreEmptyOrRelativeReadAsTheirPlaceInTheUserTree) {
+    cSave save(*store, folders, clock);
+    store->SaveSetting("Save", "UserFolder", Path("mine"));
+    store->SaveSetting("Save", "IncompleteDir", "");
+    store->SaveSetting("Save", "FinishedDir", "Finished Games");
+    store->SaveSetting("Save", "ScoreFile", "scores.sre");
+    store->SaveSetting("Save", "SaveFolder", Path("elsewhere"));
+    EXPECT_EQ(save.UserFolder(), Path("mine"));
+    EXPECT_EQ(save.IncompleteDir(), Path("mine/Incomplete Games"));
+    EXPECT_EQ(save.FinishedDir(), Path("mine/Finished Games"));
+    EXPECT_EQ(save.ScoreFile(), Path("mine/Velmora2003.sre"));
+    EXPECT_EQ(save.FavDefFolder(), Path("mine/Favorites/Easy Games"));
+    EXPECT_EQ(save.SaveFolder(), Path("elsewhere"));
+    EXPECT_TRUE(QFileInfo(save.GetFileName(7, false)).isAbsolute());
+
+    store->SaveSetting("Save", "UserFolder", "./here");
+    EXPECT_EQ(save.UserFolder(), folders.userDataFolder + "/Velmora 2003 Files");
 }
 
 TEST_F(StoreTest, SectionsAndKeysMatchWithoutRegardToCase) {
@@ -163,6 +182,23 @@ TEST(Helpers, GeneralDateIsFixedAndReadsBack) {
     EXPECT_EQ(GeneralDate::Parse(" 12/5/2026 5:31:02 pm "), moment);
     EXPECT_FALSE(GeneralDate::Parse("5.12.2026 17:31"));
     EXPECT_FALSE(GeneralDate::Parse(""));
+}
+
+TEST(Helpers, ClockReadingsAgreeWithTheFullReader) {
+    const QDateTime noon(QDate(2026, 12, 5), QTime(12, 30, 0), Qt::UTC);
+    EXPECT_EQ(GeneralDate::ParseWallClock("12/5/2026 12:30:00 PM"), noon);
+    EXPECT_EQ(GeneralDate::ParseWallClock("12/5/2026 12:30:00 AM"), noon.addSecs(-12 * 3600));
+    for (const char* text :
+         {"12/5/2026 5:31:02 PM", " 1/9/2027 12:05:09 am ", "05/03/2026 01:02:03 PM",
+          "12/31/2026 11:59:59 PM", "2/30/2026 1:00:00 AM", "12/5/2026 5:31:02",
+          "12/5/2026 5:31:02 PMX", "12/5/2026 0:31:02 AM", "12/5/26 5:31:02 PM", "x"}) {
+        const auto full = GeneralDate::Parse(QString::fromLatin1(text));
+        const auto quick = GeneralDate::ParseWallClock(QString::fromLatin1(text));
+        ASSERT_EQ(quick.has_value(), full.has_value()) << text;
+        if (full) {
+            EXPECT_EQ(*quick, GeneralDate::WallClock(*full)) << text;
+        }
+    }
 }
 
 } // namespace

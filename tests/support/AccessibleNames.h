@@ -27,11 +27,12 @@ inline QStringList UnnamedControls(const QWidget& root) {
             qobject_cast<QAbstractSpinBox*>(widget) || qobject_cast<QAbstractScrollArea*>(widget) ||
             qobject_cast<QTabBar*>(widget) || qobject_cast<QLabel*>(widget) ||
             widget->focusPolicy() != Qt::NoFocus;
-        // Qt's own helpers (scroll bars, the toolbar's extension arrow, list headers) are left
-        // to Qt.
-        bool qtOwn = qobject_cast<QAbstractItemView*>(widget->parentWidget()) != nullptr;
+        // Qt's own parts (scroll bars, the toolbar's extension arrow, list headers, viewports,
+        // a combo box's popup list) are left to Qt.
+        bool qtOwn = qobject_cast<QAbstractScrollArea*>(widget->parentWidget()) != nullptr;
         for (const QWidget* w = widget; w && w != &root; w = w->parentWidget()) {
-            qtOwn = qtOwn || w->objectName().startsWith(QStringLiteral("qt_"));
+            qtOwn = qtOwn || w->objectName().startsWith(QStringLiteral("qt_")) ||
+                    (w != widget && qobject_cast<const QComboBox*>(w));
         }
         if (!control || qtOwn) {
             continue;

@@ -203,7 +203,8 @@ TEST_F(FrmMainAccessibility, EveryControlIsNamedAndTheTableTellsTheGame) {
     // The windows the main window opens.
     EXPECT_EQ(UnnamedControls(dlgMove(nullptr)), QStringList());
     EXPECT_EQ(UnnamedControls(dlgAbout(&w)), QStringList());
-    for (const char* command : {"mnuOptions", "mnuSource"}) {
+    for (const char* command :
+         {"mnuOptions", "mnuSource", "mnuScore", "mnuCustom", "mnuSettings"}) {
         QTimer::singleShot(0, &w, [command] {
             QWidget* dialog = QApplication::activeModalWidget();
             ASSERT_NE(dialog, nullptr) << command;
