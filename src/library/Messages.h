@@ -15,6 +15,9 @@ public:
     virtual void Message(const QString& text, MessageIcon icon, const QString& title = {}) = 0;
     /// A modal Yes/No question; true when the player answers Yes.
     virtual bool Ask(const QString& text, MessageIcon icon, const QString& title = {}) = 0;
+    /// A modal one-line input box with OK and Cancel; the text typed, empty when cancelled.
+    virtual QString InputBox(const QString& prompt, const QString& title = {},
+                             const QString& defaultText = {}) = 0;
 };
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "library/dlgMessages.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace velmora {
@@ -51,6 +52,18 @@ bool dlgMessages::Ask(const QString& text, MessageIcon icon, const QString& titl
     QMessageBox box(BoxIcon(icon), Title(title), BoxText(text),
                     QMessageBox::Yes | QMessageBox::No, Owner());
     return box.exec() == QMessageBox::Yes;
+}
+
+QString dlgMessages::InputBox(const QString& prompt, const QString& title,
+                              const QString& defaultText) {
+    QInputDialog box(Owner());
+    box.setWindowTitle(Title(title));
+    box.setLabelText(BoxText(prompt));
+    box.setTextValue(defaultText);
+    if (box.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return box.textValue();
 }
 
 } // namespace velmora

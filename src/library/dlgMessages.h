@@ -16,6 +16,8 @@ public:
 
     void Message(const QString& text, MessageIcon icon, const QString& title = {}) override;
     bool Ask(const QString& text, MessageIcon icon, const QString& title = {}) override;
+    QString InputBox(const QString& prompt, const QString& title = {},
+                     const QString& defaultText = {}) override;
 
 private:
     QWidget* Owner() const;

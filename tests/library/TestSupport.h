@@ -50,6 +50,9 @@ public:
     std::vector<Box> boxes;
     std::deque<bool> answers;
     bool answer = true;
+    /// What the input boxes return, in order; empty (a cancelled box) when none is left.
+    std::deque<QString> inputs;
+    QStringList prompts;
 
     void Message(const QString& text, MessageIcon icon, const QString& title) override {
         boxes.push_back({text, icon, title, false});
@@ -61,6 +64,15 @@ public:
         }
         const bool next = answers.front();
         answers.pop_front();
+        return next;
+    }
+    QString InputBox(const QString& prompt, const QString&, const QString&) override {
+        prompts << prompt;
+        if (inputs.empty()) {
+            return {};
+        }
+        QString next = inputs.front();
+        inputs.pop_front();
         return next;
     }
     QString Last() const { return boxes.empty() ? QString() : boxes.back().text; }
