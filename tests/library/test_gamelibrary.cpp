@@ -1,35 +1,16 @@
-#include "TestSupport.h"
+#include "LibraryHome.h"
 
 #include "library/AutoSaveList.h"
 #include "library/GameLibrary.h"
 #include "library/SelectGameEntry.h"
-#include "library/cRecent.h"
-#include "library/cSave.h"
 
 using namespace velmora;
 using namespace velmora::test;
 
 namespace {
 
-class Library : public TempHome {
+class Library : public LibraryHome {
 protected:
-    void SetUp() override {
-        TempHome::SetUp();
-        save = std::make_unique<cSave>(*store, folders, clock);
-        recent = std::make_unique<cRecent>(*store);
-        for (const char* folder : {"fav/Easy Games", "incomplete", "finished", "saved"}) {
-            QDir().mkpath(Path(QString::fromLatin1(folder)));
-        }
-        save->FavFolder(Path(QStringLiteral("fav")));
-        save->IncompleteDir(Path(QStringLiteral("incomplete")));
-        save->FinishedDir(Path(QStringLiteral("finished")));
-        save->SaveFolder(Path(QStringLiteral("saved")));
-    }
-    void Files(const char* folder, std::initializer_list<const char*> names) {
-        for (const char* name : names) {
-            Touch(Path(QString::fromLatin1(folder) + u'/' + QString::fromLatin1(name)));
-        }
-    }
     static QStringList Texts(const std::vector<GameListing::GameRow>& rows) {
         QStringList texts;
         for (const auto& row : rows) {
@@ -38,13 +19,6 @@ protected:
         }
         return texts;
     }
-    static QStringList Sorted(QStringList list) {
-        list.sort();
-        return list;
-    }
-
-    std::unique_ptr<cSave> save;
-    std::unique_ptr<cRecent> recent;
 };
 
 TEST_F(Library, TheTreeHasEveryPlaceInItsOrder) {

@@ -1,9 +1,7 @@
-#include "TestSupport.h"
+#include "LibraryHome.h"
 
 #include "engine/Ports.h"
 #include "library/LibraryPorts.h"
-#include "library/cRecent.h"
-#include "library/cSave.h"
 #include "library/frmAddFav.h"
 #include "library/frmAutoSave.h"
 #include "library/frmFavourites.h"
@@ -56,19 +54,10 @@ public:
     void PlaySound(int event) override { played.push_back(event); }
 };
 
-class Dialogs : public TempHome {
+class Dialogs : public LibraryHome {
 protected:
     void SetUp() override {
-        TempHome::SetUp();
-        save = std::make_unique<cSave>(*store, folders, clock);
-        recent = std::make_unique<cRecent>(*store);
-        for (const char* folder : {"fav/Easy Games", "incomplete", "finished", "saved"}) {
-            QDir().mkpath(Path(QString::fromLatin1(folder)));
-        }
-        save->FavFolder(Path(QStringLiteral("fav")));
-        save->IncompleteDir(Path(QStringLiteral("incomplete")));
-        save->FinishedDir(Path(QStringLiteral("finished")));
-        save->SaveFolder(Path(QStringLiteral("saved")));
+        LibraryHome::SetUp();
         const char* keys[] = {"Program", "Favourites", "CloseFold", "OpenFold", "Comp", "Incomp"};
         for (std::size_t i = 0; i < std::size(keys); ++i) {
             QPixmap pixmap(4, 4);
@@ -93,15 +82,6 @@ protected:
     }
     static bool Enabled(QWidget& dialog, const char* name) {
         return Find<QPushButton>(dialog, name)->isEnabled();
-    }
-    void Files(const char* folder, std::initializer_list<const char*> names) {
-        for (const char* name : names) {
-            Touch(Path(QString::fromLatin1(folder) + u'/' + QString::fromLatin1(name)));
-        }
-    }
-    static QStringList Sorted(QStringList list) {
-        list.sort();
-        return list;
     }
     static QStringList Rows(const QTreeWidget* list) {
         QStringList rows;
@@ -141,8 +121,6 @@ protected:
     }
 
     std::map<QString, QIcon> images;
-    std::unique_ptr<cSave> save;
-    std::unique_ptr<cRecent> recent;
     FakeMessages messages;
     FakeFileDialogs fileDialogs;
     FakeGameFiles files;
