@@ -1,5 +1,7 @@
 #include "appearance/DataFolder.h"
 
+#include "engine/SoundEvents.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -18,30 +20,12 @@ QString DataFolder() {
 }
 
 QString DefaultSoundFile(int event) {
-    const char* name = nullptr;
-    switch (event) {
-    case 7:
-        name = "Move.wav";
-        break;
-    case 8:
-        name = "Multi.wav";
-        break;
-    case 9:
-        name = "Right.wav";
-        break;
-    case 10:
-        name = "Undo.wav";
-        break;
-    case 12:
-        name = "Loose.wav";
-        break;
-    case 13:
-        name = "Win.wav";
-        break;
-    default:
+    const std::string_view name = DefaultWaveFile(event);
+    if (name.empty()) {
         return {};
     }
-    return DataFolder() + QStringLiteral("/") + QLatin1String(name);
+    return DataFolder() + QStringLiteral("/") +
+           QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 } // namespace velmora

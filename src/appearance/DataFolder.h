@@ -9,8 +9,8 @@ namespace velmora {
 /// tree's data folder the program was built from.
 QString DataFolder();
 
-/// The default wave file of a sound event in the data folder ("Move.wav" for event 7,
-/// and so on for 8, 9, 10, 12 and 13); empty for the events that have no default sound.
+/// The default wave file of a sound event in the data folder; empty for the events that have
+/// no default sound.
 QString DefaultSoundFile(int event);
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Ports.h"
+#include "engine/SoundEvents.h"
 #include "engine/Types.h"
 
 #include <QString>
@@ -11,27 +12,6 @@
 class QSoundEffect;
 
 namespace velmora {
-
-/// The 17 sound events, numbered as they are stored ("Sound1".."Sound17").
-enum SoundEvent : int {
-    SoundStartSession = 1,
-    SoundEndSession = 2,
-    SoundNewGame = 3,
-    SoundSelectGame = 4,
-    SoundRestartGame = 5,
-    SoundCloseGame = 6,
-    SoundNormalMove = 7,
-    SoundMultiMove = 8,
-    SoundMoveRight = 9,
-    SoundUndo = 10,
-    SoundOnePossibleMove = 11,
-    SoundZeroPossibleMove = 12,
-    SoundWinGame = 13,
-    SoundScoreBoard = 14,
-    SoundSource = 15,
-    SoundAutoSave = 16,
-    SoundMoveDialog = 17,
-};
 
 /// Plays the wave file of each event. Only one sound plays at a time; every new one stops the
 /// previous one. Playing errors (no device, missing or unreadable file) are ignored.

@@ -40,8 +40,31 @@ inline constexpr int CardHeight = 1440;
 inline constexpr int ColumnTop = 1660;
 inline constexpr int ColumnPitch = 1200;
 inline constexpr int RowStep = 256;
+/// Twips per logical pixel of the table widget; Qt's high-DPI scaling does the rest.
+inline constexpr int TwipsPerPixel = 15;
 
-inline constexpr bool IsColumnSlot(int loc) { return loc >= 0 && loc < 168; }
+/// The row number the cell row (free cells, gap, home cells) has in cCards' coordinates.
+inline constexpr int CellRow = FirstFreeCell;
+
+inline constexpr bool IsColumnSlot(int loc) {
+    return loc >= 0 && loc < ColumnCount * MaxRows;
+}
+/// Below the cell row: a column slot or one of the unused numbers up to 199.
+inline constexpr bool IsColumnArea(int loc) {
+    return loc >= 0 && loc < FirstFreeCell;
+}
+/// In the cell row: a free cell, the gap or a home cell.
+inline constexpr bool IsCellRow(int loc) {
+    return loc >= FirstFreeCell;
+}
+/// Free cell 0..3.
+inline constexpr Location FreeCell(int index) {
+    return static_cast<Location>(FirstFreeCell + index);
+}
+/// The home cell of suit 1..4.
+inline constexpr Location HomeCell(int suit) {
+    return static_cast<Location>(GapCell + suit);
+}
 inline constexpr bool IsFreeCell(int loc) { return loc >= FirstFreeCell && loc <= LastFreeCell; }
 inline constexpr bool IsHomeCell(int loc) { return loc >= FirstHomeCell && loc <= LastHomeCell; }
 /// A location that can hold a card: a column slot, a free cell or a home cell.

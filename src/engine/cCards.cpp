@@ -5,8 +5,8 @@
 namespace velmora {
 
 int cCards::Left(Location loc) {
-    if (loc >= 200) {
-        int left = (loc - 200) * 1080 + 60;
+    if (IsCellRow(loc)) {
+        int left = (loc - FirstFreeCell) * 1080 + 60;
         if (loc > GapCell) {
             left -= 260;
         }
@@ -16,7 +16,7 @@ int cCards::Left(Location loc) {
 }
 
 int cCards::Top(Location loc) {
-    if (loc >= 200) {
+    if (IsCellRow(loc)) {
         return 60;
     }
     return (loc / 8) * RowStep + ColumnTop;
@@ -24,9 +24,9 @@ int cCards::Top(Location loc) {
 
 void cCards::DecodeLocation(Location loc) {
     m_location = loc;
-    if (loc >= 200) {
-        m_x = static_cast<std::int16_t>(loc - 200);
-        m_y = 200;
+    if (IsCellRow(loc)) {
+        m_x = static_cast<std::int16_t>(loc - FirstFreeCell);
+        m_y = CellRow;
     } else {
         m_y = static_cast<std::int16_t>(loc / 8);
         m_x = static_cast<std::int16_t>(loc - m_y * 8);
@@ -48,7 +48,7 @@ void cCards::DecodeCard(Location loc) {
 }
 
 std::int16_t cCards::GetStatus(Location loc) {
-    if (loc < 200) {
+    if (!IsCellRow(loc)) {
         return 1;
     }
     if (loc <= GapCell) {
@@ -93,8 +93,8 @@ std::int16_t cCards::GetCordinatey(Location loc) {
 }
 
 Location cCards::GetLocation(int x, int y) {
-    if (y == 200) {
-        return static_cast<Location>(200 + x);
+    if (y == CellRow) {
+        return FreeCell(x);
     }
     return static_cast<Location>(y * 8 + x);
 }

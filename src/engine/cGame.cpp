@@ -35,7 +35,7 @@ Location cGame::GetLocation(CardIndex card) const {
 }
 
 std::int16_t cGame::GetTotalCards(Location loc) const {
-    if (loc >= 200 || loc < 0) {
+    if (!IsColumnArea(loc)) {
         return 0;
     }
     const int column = loc % 8;
@@ -105,7 +105,7 @@ std::int16_t cGame::GetPossibleMoves() const {
         const Location t = GetBottomCardLocation(static_cast<Location>(i));
         bool fromFreeCell = false;
         for (int j = 0; j < 4; ++j) {
-            if (t > -1 && mCheck::CanStack(m_state, static_cast<Location>(200 + j), t)) {
+            if (t > -1 && mCheck::CanStack(m_state, FreeCell(j), t)) {
                 ++freeCellMoves;
                 fromFreeCell = true;
                 break;

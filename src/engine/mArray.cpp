@@ -1,28 +1,17 @@
 #include "engine/mArray.h"
 
+#include "engine/Rounding.h"
 #include "engine/cArray.h"
-
-#include <cmath>
 
 namespace velmora::mArray {
 
-std::int32_t Nearest(double value) {
-    const double floor = std::floor(value);
-    const double diff = value - floor;
-    double result = floor;
-    if (diff > 0.5 || (diff == 0.5 && std::fmod(floor, 2.0) != 0.0)) {
-        result = floor + 1.0;
-    }
-    return static_cast<std::int32_t>(result);
-}
-
 DealTable DealByNumber(std::int32_t gameNumber) {
     const std::int32_t m = gameNumber % 4;
-    std::int32_t q = Nearest(gameNumber / 4.0);
+    auto q = static_cast<std::int32_t>(RoundHalfEven(gameNumber / 4.0));
     std::array<std::int32_t, 4> digits{};
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0) {
-            q = Nearest(q / 30.0);
+            q = static_cast<std::int32_t>(RoundHalfEven(q / 30.0));
         }
         digits[i] = q % 30;
         if (digits[i] == 0) {

@@ -13,7 +13,4 @@ using DealTable = std::array<CardIndex, 53>;
 /// The deal of game `gameNumber`: a pure function of the number.
 DealTable DealByNumber(std::int32_t gameNumber);
 
-/// A floating-point value to the nearest 32-bit integer, ties to the even neighbour.
-std::int32_t Nearest(double value);
-
 } // namespace velmora::mArray

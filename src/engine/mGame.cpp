@@ -68,7 +68,7 @@ void ClickColumn(GameState& state, Location loc) {
         state.Game().ShowMessages();
         return;
     }
-    if (state.SelectedLocation < 200) {
+    if (!IsCellRow(state.SelectedLocation)) {
         mCheck::MoveSequence(state, state.SelectedLocation, b, static_cast<std::int16_t>(k));
     }
 }
@@ -76,10 +76,10 @@ void ClickColumn(GameState& state, Location loc) {
 int LowestHomeRank(const GameState& state, int colour) {
     auto rankAt = [&](int loc) { return RankOf(state.Game().GetCardIndex(loc)); };
     if (colour == 1) {
-        return std::min(rankAt(205), rankAt(207));
+        return std::min(rankAt(HomeCell(1)), rankAt(HomeCell(3)));
     }
     if (colour == 2) {
-        return std::min(rankAt(206), rankAt(208));
+        return std::min(rankAt(HomeCell(2)), rankAt(HomeCell(4)));
     }
     return 0;
 }

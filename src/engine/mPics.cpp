@@ -85,7 +85,7 @@ void ClickFreeCellFrame(GameState& state, int index) {
 }
 
 void DoubleClickCard(GameState& state, Location loc) {
-    if (loc < 0 || loc >= 200 || state.Options().AllowDoubleClick() != 1) {
+    if (!IsColumnArea(loc) || state.Options().AllowDoubleClick() != 1) {
         return;
     }
     const Location exposed = state.Game().GetBottomCardLocation(loc);
@@ -118,7 +118,8 @@ void PressTable(GameState& state, int x, int y) {
     if (sel == NoLocation) {
         return;
     }
-    if (sel < 200 && mCheck::CanStack(state, sel, sel - 8) && mGame::GetFreeSpace(state) >= 2) {
+    if (!IsCellRow(sel) && mCheck::CanStack(state, sel, sel - 8) &&
+        mGame::GetFreeSpace(state) >= 2) {
         const EmptyColumnChoice choice = state.Dialogs().AskEmptyColumn(column);
         ApplyEmptyColumnChoice(state, choice, column);
         return;

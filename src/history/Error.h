@@ -10,6 +10,9 @@ struct Error {
     std::string message;
 };
 
+/// How a command that the player can cancel, or that can fail, ended.
+enum class Outcome { Done, Cancelled, Failed };
+
 template <typename T> using Result = std::expected<T, Error>;
 
 inline std::unexpected<Error> Fail(std::string message) {

@@ -100,7 +100,7 @@ public:
         if (card == NoCard) {
             return "the source " + std::to_string(src) + " holds no card.";
         }
-        if (IsColumnSlot(src) && src + 8 < 168 && At(src + 8) != NoCard) {
+        if (IsColumnSlot(src) && IsColumnSlot(src + 8) && At(src + 8) != NoCard) {
             return "the card at " + std::to_string(src) + " is not the last card of its column.";
         }
         if (IsHomeCell(src)) {

@@ -54,6 +54,9 @@ bool IsReadOnly(const QString& path);
 /// read-only folder nothing is deleted and the error names it.
 Result<void> RemoveFiles(const QStringList& paths);
 
+/// What the open dialogs say when the chosen game vanished after the list was filled.
+inline constexpr const char* MissingFile = "Sorry File Doesn't Exists";
+
 /// "The file NAME no longer exists." and the like: the reasons a file or folder was refused.
 std::string Vanished(const QString& kind, const QString& path);
 std::string ReadOnly(const QString& kind, const QString& path);

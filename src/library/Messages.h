@@ -1,5 +1,7 @@
 #pragma once
 
+#include "history/Error.h"
+
 #include <QString>
 
 namespace velmora {
@@ -19,5 +21,10 @@ public:
     virtual QString InputBox(const QString& prompt, const QString& title = {},
                              const QString& defaultText = {}) = 0;
 };
+
+/// Tells the player about a failure: its text in a box with the exclamation icon.
+inline void ShowError(IMessages& messages, const Error& error) {
+    messages.Message(QString::fromStdString(error.message), MessageIcon::Exclamation);
+}
 
 } // namespace velmora

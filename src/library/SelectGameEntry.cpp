@@ -1,6 +1,6 @@
 #include "library/SelectGameEntry.h"
 
-#include "engine/mArray.h"
+#include "engine/Rounding.h"
 
 #include <QLocale>
 
@@ -15,7 +15,7 @@ QString LabelText(std::int32_t limit) {
 }
 
 std::int32_t Suggestion(double random, std::int32_t limit) {
-    return mArray::Nearest(random * limit);
+    return static_cast<std::int32_t>(RoundHalfEven(random * limit));
 }
 
 std::optional<std::int32_t> Parse(const QString& text) {
@@ -25,7 +25,7 @@ std::optional<std::int32_t> Parse(const QString& text) {
     if (!ok || !(value > 0.0 && value < Above)) {
         return std::nullopt;
     }
-    return mArray::Nearest(value);
+    return static_cast<std::int32_t>(RoundHalfEven(value));
 }
 
 } // namespace velmora::SelectGameEntry

@@ -19,10 +19,6 @@ const QString Section = QStringLiteral("Save");
 QString Key(const char* key) {
     return QString::fromLatin1(key);
 }
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 } // namespace
 
 cSave::cSave(SettingsStore& store, AppFolders folders, const IClock& clock)
@@ -211,39 +207,39 @@ OpenGameDecision cSave::Open_Game(const QString& commandLine, IMessages& message
     return decision;
 }
 
-bool cSave::File_Save(const QString& extension, const FileCommandPorts& ports) {
+Outcome cSave::File_Save(const QString& extension, const FileCommandPorts& ports) {
     const bool incomplete = extension == QStringLiteral(".vlg");
     const QString name = ports.dialogs.SaveFileName(
         SaveFolder(), QString::number(ports.game.GameNumber()) + extension, extension,
         QString::fromLatin1(incomplete ? IncompleteFilter : FinishedFilter));
     const QFileInfo info(name);
     if (name.isEmpty() || !info.isAbsolute() || !info.absoluteDir().exists()) {
-        return false;
+        return Outcome::Cancelled;
     }
     if (auto saved = ports.game.SaveGame(name); !saved) {
-        ports.messages.Message(FromStd(saved.error().message), MessageIcon::Exclamation);
-        return false;
+        ShowError(ports.messages, saved.error());
+        return Outcome::Failed;
     }
     ports.recent.AddtoRecent(name);
     SaveFolder(info.absolutePath());
-    return true;
+    return Outcome::Done;
 }
 
-bool cSave::File_Open(const FileCommandPorts& ports) {
+Outcome cSave::File_Open(const FileCommandPorts& ports) {
     const QString filter = QString::fromLatin1(IncompleteFilter) + u'|' +
                            QString::fromLatin1(FinishedFilter);
     const QString file = ports.dialogs.OpenFileName(SaveFolder(), filter);
     const QFileInfo info(file);
     if (file.isEmpty() || !info.isFile()) {
-        return false;
+        return Outcome::Cancelled;
     }
     if (auto opened = ports.game.OpenAndReplay(file); !opened) {
-        ports.messages.Message(FromStd(opened.error().message), MessageIcon::Exclamation);
-        return false;
+        ShowError(ports.messages, opened.error());
+        return Outcome::Failed;
     }
     ports.recent.AddtoRecent(file);
     SaveFolder(info.absolutePath());
-    return true;
+    return Outcome::Done;
 }
 
 std::optional<QString> cSave::OnGameStarting(std::int32_t gameNumber, bool keepHistory) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/Error.h"
 #include "library/AppFolders.h"
 #include "platform/SettingsStore.h"
 
@@ -155,12 +156,13 @@ public:
     OpenGameDecision Open_Game(const QString& commandLine, IMessages& messages) const;
     /// The Save command: asks for a name preset to the game number and `extension` (".vlg" or
     /// ".v2k") in SaveFolder, saves there, lists the file as recent and remembers its folder.
-    /// False when cancelled or when the save failed (the player is told why).
-    bool File_Save(const QString& extension, const FileCommandPorts& ports);
+    /// Cancelled when the dialog gave no usable path; Failed when the save failed (the player
+    /// is told why).
+    Outcome File_Save(const QString& extension, const FileCommandPorts& ports);
     /// The Open command: asks for a ".vlg" or ".v2k" file in SaveFolder and opens it with a
-    /// forward replay; on success lists it as recent and remembers its folder. False when
-    /// cancelled, when the file does not exist, or when it was rejected (the player is told).
-    bool File_Open(const FileCommandPorts& ports);
+    /// forward replay; on success lists it as recent and remembers its folder. Cancelled when
+    /// the dialog gave no existing file; Failed when the file was rejected (the player is told).
+    Outcome File_Open(const FileCommandPorts& ports);
 
     /// The settings bookkeeping of dealing a game: with `keepHistory` false stores the present
     /// moment as GameStartTime and Unfinished = false and returns the incomplete auto-save

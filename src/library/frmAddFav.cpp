@@ -64,13 +64,11 @@ void frmAddFav::cmdAdd_Click() {
     const QString folder = node ? node->data(0, LibraryRole::Key).toString() : QString();
     auto path = m_favourites.AddPath(folder, m_text1->text(), m_context.finished);
     if (!path) {
-        m_context.messages.Message(QString::fromStdString(path.error().message),
-                                   MessageIcon::Exclamation);
+        ShowError(m_context.messages, path.error());
         return;
     }
     if (auto saved = m_context.game.SaveGame(*path); !saved) {
-        m_context.messages.Message(QString::fromStdString(saved.error().message),
-                                   MessageIcon::Exclamation);
+        ShowError(m_context.messages, saved.error());
         return;
     }
     accept();

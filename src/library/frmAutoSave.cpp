@@ -1,6 +1,7 @@
 #include "library/frmAutoSave.h"
 
 #include "engine/Ports.h"
+#include "engine/SoundEvents.h"
 #include "library/AutoSaveList.h"
 #include "library/Messages.h"
 #include "library/cSave.h"
@@ -15,10 +16,6 @@
 #include <QVBoxLayout>
 
 namespace velmora {
-
-namespace {
-constexpr int SoundAutoSave = 16;
-}
 
 frmAutoSave::frmAutoSave(const AutoSaveContext& context, QWidget* parent)
     : QDialog(parent), m_context(context) {
@@ -127,8 +124,7 @@ void frmAutoSave::Refill() {
 
 void frmAutoSave::Remove(const QStringList& paths) {
     if (auto removed = GameListing::RemoveFiles(paths); !removed) {
-        m_context.messages.Message(QString::fromStdString(removed.error().message),
-                                   MessageIcon::Exclamation);
+        ShowError(m_context.messages, removed.error());
     }
     Refill();
 }

@@ -87,10 +87,6 @@ QString frmFavourites::SelectedFolder() const {
     return node ? node->data(0, LibraryRole::Key).toString() : RootKey;
 }
 
-void frmFavourites::Report(const Error& error) {
-    m_context.messages.Message(QString::fromStdString(error.message), MessageIcon::Exclamation);
-}
-
 void frmFavourites::FillFavTree() {
     m_tree->clear();
     m_imcFav->clear();
@@ -128,7 +124,7 @@ void frmFavourites::cmdCreate_Click() {
         m_context.messages.InputBox(QStringLiteral("Enter the folder name you want to create"));
     auto created = m_favourites.CreateFolder(name);
     if (!created) {
-        Report(created.error());
+        ShowError(m_context.messages, created.error());
         return;
     }
     switch (*created) {
@@ -162,7 +158,7 @@ void frmFavourites::cmdDeleteFolder_Click() {
         return;
     }
     if (auto deleted = m_favourites.DeleteFolder(SelectedFolder()); !deleted) {
-        Report(deleted.error());
+        ShowError(m_context.messages, deleted.error());
     }
     FillFavTree();
     ListFavGames(SelectedFolder());
@@ -174,7 +170,7 @@ void frmFavourites::cmdDeleteGame_Click() {
         return;
     }
     if (auto deleted = m_favourites.DeleteGames(SelectedKeys(m_list)); !deleted) {
-        Report(deleted.error());
+        ShowError(m_context.messages, deleted.error());
     }
     ListFavGames(SelectedFolder());
 }
@@ -192,7 +188,7 @@ void frmFavourites::cmdMove_Click() {
                                 MessageIcon::Question);
         });
     if (!moved) {
-        Report(moved.error());
+        ShowError(m_context.messages, moved.error());
     }
     ListFavGames(SelectedFolder());
 }

@@ -44,8 +44,6 @@ public:
 
 private:
     QString SelectedFolder() const;
-    /// Reports a refused change.
-    void Report(const Error& error);
 
     FavouritesContext m_context;
     cFavourites m_favourites;

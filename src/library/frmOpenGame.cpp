@@ -84,13 +84,12 @@ void frmOpenGame::cmdSelect_Click() {
     }
     const QString& path = selected.front();
     if (!QFileInfo(path).isFile()) {
-        m_context.messages.Message(QStringLiteral("Sorry File Doesn't Exists"),
+        m_context.messages.Message(QString::fromLatin1(GameListing::MissingFile),
                                    MessageIcon::Exclamation);
         return;
     }
     if (auto opened = m_context.game.OpenGame(path); !opened) {
-        m_context.messages.Message(QString::fromStdString(opened.error().message),
-                                   MessageIcon::Exclamation);
+        ShowError(m_context.messages, opened.error());
         return;
     }
     accept();
@@ -99,7 +98,7 @@ void frmOpenGame::cmdSelect_Click() {
 void frmOpenGame::cmdBrowse_Click() {
     const FileCommandPorts ports{m_context.files, m_context.fileDialogs, m_context.messages,
                                  m_context.recent};
-    if (m_context.save.File_Open(ports)) {
+    if (m_context.save.File_Open(ports) == Outcome::Done) {
         accept();
     }
 }

@@ -65,7 +65,7 @@ void frmSelectFav::cmdPlay_Click() {
     }
     const QString path = row->data(0, LibraryRole::Key).toString();
     if (!QFileInfo(path).isFile()) {
-        m_context.messages.Message(QStringLiteral("Sorry File Doesn't Exists"),
+        m_context.messages.Message(QString::fromLatin1(GameListing::MissingFile),
                                    MessageIcon::Exclamation);
         return;
     }
@@ -73,8 +73,7 @@ void frmSelectFav::cmdPlay_Click() {
         return;
     }
     if (auto opened = m_context.game.OpenGame(path); !opened) {
-        m_context.messages.Message(QString::fromStdString(opened.error().message),
-                                   MessageIcon::Exclamation);
+        ShowError(m_context.messages, opened.error());
         return;
     }
     m_context.game.AppendCaption(QStringLiteral(" [") + row->text(0) + u']');

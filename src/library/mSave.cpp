@@ -1,5 +1,6 @@
 #include "library/mSave.h"
 
+#include "engine/SoundEvents.h"
 #include "library/Clock.h"
 #include "library/GeneralDate.h"
 #include "library/cSave.h"
@@ -17,20 +18,9 @@ namespace velmora::mSave {
 
 namespace {
 
-/// Events 7, 8, 9, 10, 12 and 13 of the default sound scheme and their wave files.
-struct DefaultSound {
-    int event;
-    const char* file;
-};
-constexpr std::array<DefaultSound, 6> DefaultSounds{{
-    {7, "Move.wav"},
-    {8, "Multi.wav"},
-    {9, "Right.wav"},
-    {10, "Undo.wav"},
-    {12, "Loose.wav"},
-    {13, "Win.wav"},
-}};
-constexpr int SoundEvents = 17;
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 struct ColourScheme {
     const char* name;
@@ -156,12 +146,12 @@ QString DesktopEntry(const QString& programFile) {
 }
 
 QString DefaultSoundScheme(const QString& installFolder) {
-    std::array<QString, SoundEvents + 1> paths;
+    std::array<QString, SoundEventCount + 1> paths;
     for (const DefaultSound& sound : DefaultSounds) {
-        paths[sound.event] = JoinPath(installFolder, QString::fromLatin1(sound.file));
+        paths[sound.event] = JoinPath(installFolder, Latin1(sound.file));
     }
     QString text;
-    for (int event = 1; event <= SoundEvents; ++event) {
+    for (int event = 1; event <= SoundEventCount; ++event) {
         text += u'"' + paths[event] + QStringLiteral("\"\r\n");
     }
     return text;
@@ -222,7 +212,7 @@ Result<void> FirstRunSetup(SettingsStore& store, const AppFolders& folders, cons
                            DefaultSoundScheme(install)));
     for (const DefaultSound& sound : DefaultSounds) {
         store.SaveSetting(QStringLiteral("Settings"), SoundKey(sound.event),
-                          JoinPath(install, QString::fromLatin1(sound.file)));
+                          JoinPath(install, Latin1(sound.file)));
     }
     for (const ColourScheme& scheme : ColourSchemes) {
         const QString name = QString::fromLatin1(scheme.name);

@@ -20,6 +20,15 @@ LibraryIcons Icons() {
 }
 } // namespace
 
+void LibraryCommands::Register(cMenu& menu) {
+    menu.SetHandler(CommandId::Select, [this] { SelectGameDialog(); });
+    menu.SetHandler(CommandId::Open, [this] { OpenGameDialog(); });
+    menu.SetHandler(CommandId::AddFav, [this] { AddFav(); });
+    menu.SetHandler(CommandId::FavOpen, [this] { OpenFav(); });
+    menu.SetHandler(CommandId::OrgFav, [this] { OrgFav(); });
+    menu.SetHandler(CommandId::AutoSave, [this] { AutoSave(); });
+}
+
 void LibraryCommands::AddFav() {
     frmAddFav dialog(AddFavContext{m_p.save, m_p.menu, m_p.session.State().Finished,
                                    m_p.player.GetName(m_p.player.GetCurrentPlayerIndex()),

@@ -40,6 +40,9 @@ public:
 
     explicit LibraryCommands(Parts parts) : m_p(std::move(parts)) {}
 
+    /// Gives Select, Open, the three favourites commands and AutoSave their dialogs.
+    void Register(cMenu& menu);
+
     /// Each shows its dialog modally and returns when it is closed.
     void AddFav();
     void OpenFav();

@@ -1,40 +1,51 @@
 #pragma once
 
+#include "mainwindow/CommandTable.h"
+
+#include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora::MenuLayout {
 
-/// One entry of a menu: a command, a separator (empty name) or a submenu.
+/// One entry of a menu: a command, a separator or a recent-games submenu.
 struct Item {
-    std::string name;     ///< objectName of the action or submenu; empty for a separator
-    std::string caption;  ///< with its access-key ampersand
-    std::string shortcut; ///< in the portable text form ("F2", "Ctrl+O"), or empty
-    std::vector<Item> submenu;
-    bool enabled = true;
+    enum class Kind { Command, Separator, RecentList };
+    Kind kind = Kind::Separator;
+    /// The command (Kind::Command) or the submenu's row (Kind::RecentList).
+    CommandId command = CommandId::New;
 };
 
 /// A top-level menu of the menu bar.
 struct Menu {
-    std::string name;
-    std::string caption;
+    std::string_view name;
+    std::string_view caption;
     std::vector<Item> items;
 };
 
 /// The whole menu bar, left to right.
 const std::vector<Menu>& MenuBar();
 
+/// Entries per recent-games submenu.
+inline constexpr int RecentEntries = 5;
+/// The objectName of entry `index` (1..5) of a recent-games submenu ("Recent1_3"), or of its
+/// "None" entry for index 0 ("Recent1Sep").
+std::string RecentEntryName(CommandId list, int index);
+
 /// One position of the toolbar (1..25).
 struct ToolbarButton {
-    int position;
-    std::string key;     ///< command key; "Sep1".."Sep6" for separators, empty for the player list
-    std::string toolTip; ///< empty for separators and the player list
-    bool IsSeparator() const { return key.rfind("Sep", 0) == 0; }
+    int position = 0;
+    /// The command's key, "Sep1".."Sep6" for separators, empty for the player list.
+    std::string_view key;
+    std::optional<CommandId> command;
+    bool IsSeparator() const { return !command && !key.empty(); }
 };
 
-const std::vector<ToolbarButton>& Toolbar();
+inline constexpr int ToolbarPositions = 25;
 
-/// The menu item whose enabled state a toolbar button follows, or empty when it stays enabled.
-std::string FollowedMenuItem(int position);
+/// Positions 1..25 in order; the buttons come from the command table.
+const std::array<ToolbarButton, ToolbarPositions>& Toolbar();
 
 } // namespace velmora::MenuLayout

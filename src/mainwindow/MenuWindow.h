@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "mainwindow/CommandTable.h"
 
-#include <string>
+#include <QString>
 
 namespace velmora {
 
@@ -21,20 +21,16 @@ public:
     virtual void SetTimeTimer(bool running) = 0;
     /// True while `tmrForward` or `tmrBackward` runs.
     virtual bool ReplayRunning() const = 0;
-    /// Enables a menu item by its objectName (the toolbar follows it).
-    virtual void SetEnabled(const std::string& name, bool enabled) = 0;
+    /// Enables a command's menu item and its toolbar button.
+    virtual void SetEnabled(CommandId id, bool enabled) = 0;
     /// Selects the entry at `position` (1-based) of the player list.
     virtual void SelectPlayerPosition(int position) = 0;
     /// The text of the entry at `position` (1-based) of the player list.
     virtual QString PlayerAt(int position) const = 0;
     /// Gives the keyboard focus to the table.
     virtual void FocusTable() = 0;
-
-    /// Modal windows the commands open.
-    virtual void ShowOptions() = 0;
-    virtual void ShowSource() = 0;
-    virtual void ShowAbout() = 0;
-    virtual void ShowHelp() = 0;
+    /// Lays the window out again after a bar was shown or hidden.
+    virtual void Relayout() = 0;
 };
 
 } // namespace velmora

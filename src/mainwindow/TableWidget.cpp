@@ -17,12 +17,11 @@ namespace velmora {
 
 namespace {
 
-constexpr int CardPixelWidth = CardWidth / TableWidget::TwipsPerPixel;
-constexpr int CardPixelHeight = CardHeight / TableWidget::TwipsPerPixel;
-constexpr int TablePixelWidth = TableWidth / TableWidget::TwipsPerPixel;
+constexpr int CardPixelWidth = CardWidth / TwipsPerPixel;
+constexpr int CardPixelHeight = CardHeight / TwipsPerPixel;
+constexpr int TablePixelWidth = TableWidth / TwipsPerPixel;
 /// Lowest edge a column of 21 cards reaches, in pixels.
-constexpr int TablePixelHeight =
-    (ColumnTop + 20 * RowStep + CardHeight) / TableWidget::TwipsPerPixel;
+constexpr int TablePixelHeight = (ColumnTop + 20 * RowStep + CardHeight) / TwipsPerPixel;
 
 QColor ToColor(BackgroundColours::Rgb rgb) {
     return QColor(BackgroundColours::GetRGB(rgb, 1), BackgroundColours::GetRGB(rgb, 2),

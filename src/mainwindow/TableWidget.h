@@ -37,7 +37,6 @@ class TableWidget final : public QWidget, public ITableView {
     Q_OBJECT
 
 public:
-    static constexpr int TwipsPerPixel = 15;
     /// Wall time of one animation step.
     static constexpr int StepMilliseconds = 5;
 

@@ -1,6 +1,7 @@
 #include "mainwindow/ToolbarIcons.h"
 
 #include "appearance/ui/CardPainter.h"
+#include "mainwindow/MenuLayout.h"
 
 #include <QIconEngine>
 #include <QImage>
@@ -507,16 +508,11 @@ private:
 } // namespace
 
 QString ToolbarKey(int position) {
-    // Indexed by position; 0 is unused and 1 is the player-list place holder.
-    static const std::array<const char*, 26> keys{
-        "",           "",           "New",           "Select", "Restart", "Sep1",    "Open",
-        "Save",       "Sep2",       "UndoAll",       "Undo",   "Redo",    "RedoAll", "Sep3",
-        "ReplayBack", "ReplayStop", "ReplayForward", "Sep4",   "AddFav",  "OrgFav",  "OpenFav",
-        "Sep5",       "Options",    "Scoreboard",    "Sep6",   "Help"};
-    if (position < 1 || position > 25) {
+    if (position < 1 || position > MenuLayout::ToolbarPositions) {
         return {};
     }
-    return QString::fromLatin1(keys[static_cast<std::size_t>(position)]);
+    const std::string_view key = MenuLayout::Toolbar()[static_cast<std::size_t>(position - 1)].key;
+    return QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
 }
 
 int ToolbarImageOf(const QString& key) {

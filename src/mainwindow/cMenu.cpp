@@ -1,9 +1,11 @@
 #include "mainwindow/cMenu.h"
 
 #include "engine/Ports.h"
+#include "engine/Rounding.h"
+#include "engine/SoundEvents.h"
 #include "engine/cGame.h"
-#include "engine/mArray.h"
 #include "history/GameSession.h"
+#include "library/ClockRandom.h"
 #include "library/Messages.h"
 #include "library/cOpt.h"
 #include "library/cRecent.h"
@@ -12,33 +14,163 @@
 #include "scores/cScore.h"
 #include "scores/cTime.h"
 
-#include <chrono>
-#include <random>
-#include <set>
-
 namespace velmora {
 
 namespace {
 
-double ClockSeededRandom() {
-    const auto seed = static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    std::mt19937_64 rng(seed);
-    return std::uniform_real_distribution<double>(0.0, 1.0)(rng);
+/// Commands that open a window: unavailable until a handler is registered.
+bool NeedsHandler(CommandId id) {
+    switch (id) {
+    case CommandId::Select:
+    case CommandId::Exit:
+    case CommandId::Source:
+    case CommandId::AddFav:
+    case CommandId::FavOpen:
+    case CommandId::OrgFav:
+    case CommandId::Customize:
+    case CommandId::Options:
+    case CommandId::Settings:
+    case CommandId::AutoSave:
+    case CommandId::ScoreBoard:
+    case CommandId::Contents:
+    case CommandId::About:
+        return true;
+    case CommandId::New:
+    case CommandId::Restart:
+    case CommandId::Open:
+    case CommandId::Save:
+    case CommandId::Close:
+    case CommandId::RecentFinished:
+    case CommandId::RecentIncomplete:
+    case CommandId::Undo:
+    case CommandId::Redo:
+    case CommandId::Snapshot:
+    case CommandId::UndoSnapshot:
+    case CommandId::UndoAll:
+    case CommandId::RedoAll:
+    case CommandId::Toolbar:
+    case CommandId::Statusbar:
+    case CommandId::Timer:
+    case CommandId::Forward:
+    case CommandId::Back:
+    case CommandId::ReplayAll:
+    case CommandId::Stop:
+        return false;
+    }
+    return false;
 }
-
-enum Sound { SoundNew = 3, SoundSelect = 4, SoundRestart = 5, SoundClose = 6, SoundUndo = 10 };
 
 } // namespace
 
-cMenu::cMenu(Parts parts) : m_p(parts), m_random(ClockSeededRandom) {}
+cMenu::cMenu(Parts parts) : m_p(parts), m_random(ClockSeededRandom) {
+    for (const CommandRow& row : Commands()) {
+        m_enabled[Index(row.id)] = row.enabledAtStart;
+    }
+}
 
-bool cMenu::Unavailable(const std::string& name) {
-    static const std::set<std::string> names{
-        "mnuSelect", "mnuAddFav", "mnuFavOpen", "mnuOrgFav", "mnuCustom",  "mnuSettings",
-        "mnuautosave", "mnuScore", "Select",    "AddFav",    "OrgFav",     "OpenFav",
-        "Scoreboard"};
-    return names.contains(name);
+void cMenu::SetHandler(CommandId id, Handler handler) {
+    m_handlers[Index(id)] = std::move(handler);
+    m_p.window.SetEnabled(id, Enabled(id));
+}
+
+bool cMenu::Available(CommandId id) const {
+    return !NeedsHandler(id) || m_handlers[Index(id)];
+}
+
+bool cMenu::Enabled(CommandId id) const {
+    return m_enabled[Index(id)] && Available(id);
+}
+
+bool cMenu::Checked(CommandId id) const {
+    switch (id) {
+    case CommandId::Toolbar:
+        return m_p.opt.ShowToolbar() != 0;
+    case CommandId::Statusbar:
+        return m_p.opt.ShowStatusbar() != 0;
+    case CommandId::Timer:
+        return m_p.opt.ShowTimer() != 0;
+    default:
+        return false;
+    }
+}
+
+bool cMenu::OpenWindow(CommandId id) {
+    const Handler& handler = m_handlers[Index(id)];
+    if (!handler) {
+        return false;
+    }
+    handler();
+    return true;
+}
+
+void cMenu::Run(CommandId id) {
+    if (!Enabled(id)) {
+        return;
+    }
+    switch (id) {
+    case CommandId::New:
+    case CommandId::Select:
+    case CommandId::Restart:
+    case CommandId::Open:
+        SelectGame(id);
+        return;
+    case CommandId::Save:
+    case CommandId::Undo:
+    case CommandId::Redo:
+    case CommandId::UndoAll:
+    case CommandId::RedoAll:
+    case CommandId::Forward:
+    case CommandId::Back:
+    case CommandId::Stop:
+    case CommandId::AddFav:
+    case CommandId::FavOpen:
+    case CommandId::OrgFav:
+    case CommandId::ScoreBoard:
+    case CommandId::Options:
+    case CommandId::Contents:
+    case CommandId::About:
+        SelectType(id);
+        return;
+    case CommandId::Close:
+        CloseGame();
+        return;
+    case CommandId::Snapshot:
+        Snapshot();
+        return;
+    case CommandId::UndoSnapshot:
+        UndoToSnapshot();
+        return;
+    case CommandId::ReplayAll:
+        ReplayAll();
+        return;
+    case CommandId::Toolbar:
+    case CommandId::Statusbar:
+    case CommandId::Timer:
+        ToggleView(id);
+        return;
+    case CommandId::Exit:
+    case CommandId::Source:
+    case CommandId::Customize:
+    case CommandId::Settings:
+    case CommandId::AutoSave:
+        OpenWindow(id);
+        return;
+    case CommandId::RecentFinished:
+    case CommandId::RecentIncomplete:
+        return;
+    }
+}
+
+void cMenu::ToggleView(CommandId id) {
+    if (id == CommandId::Toolbar) {
+        m_p.opt.ShowToolbar(m_p.opt.ShowToolbar() != 0 ? 0 : 1);
+        m_p.window.Relayout();
+    } else if (id == CommandId::Statusbar) {
+        m_p.opt.ShowStatusbar(m_p.opt.ShowStatusbar() != 0 ? 0 : 1);
+        m_p.window.Relayout();
+    } else if (id == CommandId::Timer) {
+        m_p.opt.ShowTimer(m_p.opt.ShowTimer() != 0 ? 0 : 1);
+    }
 }
 
 std::int32_t cMenu::GameNumber() const {
@@ -85,60 +217,89 @@ bool cMenu::AllowNewGame() {
 }
 
 void cMenu::SelectGame(const QString& key) {
-    if (key != u"New" && key != u"Select" && key != u"Restart" && key != u"Open") {
-        return;
+    if (const auto id = CommandByToolbarKey(key.toStdString())) {
+        SelectGame(*id);
     }
-    if (Unavailable(key.toStdString())) {
+}
+
+void cMenu::SelectGame(CommandId id) {
+    const bool gameCommand = id == CommandId::New || id == CommandId::Select ||
+                             id == CommandId::Restart || id == CommandId::Open;
+    if (!gameCommand || !Available(id)) {
         return;
     }
     if (!AllowNewGame()) {
         return;
     }
-    if (key == u"New") {
-        const std::int32_t number = mArray::Nearest(m_random() * m_p.opt.GetRandomLimit());
+    switch (id) {
+    case CommandId::New: {
+        const auto number =
+            static_cast<std::int32_t>(RoundHalfEven(m_random() * m_p.opt.GetRandomLimit()));
         m_p.session.StartGame(number);
         Game_Started(false);
-        m_p.sound.PlaySound(SoundNew);
+        m_p.sound.PlaySound(SoundNewGame);
         return;
     }
-    if (key == u"Restart") {
+    case CommandId::Select:
+        OpenWindow(id);
+        m_p.sound.PlaySound(SoundSelectGame);
+        return;
+    case CommandId::Restart:
         m_p.session.StartGame(m_p.session.State().GameNumber);
         Game_Started(false);
-        m_p.sound.PlaySound(SoundRestart);
+        m_p.sound.PlaySound(SoundRestartGame);
         return;
-    }
-    if (key == u"Open") {
-        m_p.save.File_Open(FileCommandPorts{*this, m_p.fileDialogs, m_p.messages, m_p.recent});
+    case CommandId::Open:
+        if (!OpenWindow(id)) {
+            m_p.save.File_Open(FileCommandPorts{*this, m_p.fileDialogs, m_p.messages, m_p.recent});
+        }
+        return;
+    default:
+        return;
     }
 }
 
-void cMenu::SelectType(const QString& key) {
+void cMenu::SelectType(CommandId id) {
     cTrans& trans = m_p.session.Trans();
-    if (key == u"Save") {
+    switch (id) {
+    case CommandId::Save:
         m_p.save.File_Save(QStringLiteral(".vlg"),
                            FileCommandPorts{*this, m_p.fileDialogs, m_p.messages, m_p.recent});
-    } else if (key == u"Undo") {
+        return;
+    case CommandId::Undo:
         trans.Undo(m_p.opt.UndoRedoSpeed());
         m_p.sound.PlaySound(SoundUndo);
-    } else if (key == u"Redo") {
+        return;
+    case CommandId::Redo:
         trans.Redo(m_p.opt.UndoRedoSpeed());
         m_p.sound.PlaySound(SoundUndo);
-    } else if (key == u"UndoAll") {
+        return;
+    case CommandId::UndoAll:
         trans.UndoAll(m_p.opt.UndoRedoAllSpeed());
-    } else if (key == u"RedoAll") {
+        return;
+    case CommandId::RedoAll:
         trans.RedoAll(m_p.opt.UndoRedoAllSpeed());
-    } else if (key == u"ReplayBack") {
+        return;
+    case CommandId::Back:
         trans.Replay(2);
-    } else if (key == u"ReplayForward") {
+        return;
+    case CommandId::Forward:
         trans.Replay(1);
-    } else if (key == u"ReplayStop") {
+        return;
+    case CommandId::Stop:
         trans.ReplayStop();
-    } else if (key == u"Options") {
-        m_p.window.ShowOptions();
-    } else if (key == u"Help") {
-        m_p.window.ShowHelp();
-    } else if (key == u"About") {
-        m_p.window.ShowAbout();
+        return;
+    case CommandId::AddFav:
+    case CommandId::FavOpen:
+    case CommandId::OrgFav:
+    case CommandId::ScoreBoard:
+    case CommandId::Options:
+    case CommandId::Contents:
+    case CommandId::About:
+        OpenWindow(id);
+        return;
+    default:
+        return;
     }
 }
 
@@ -163,7 +324,7 @@ void cMenu::Game_Started(bool finished) {
     state.GameStarted = true;
     m_p.window.ShowCards(true);
     m_p.save.SnapShot(false);
-    Set("mnuUndosnap", false);
+    Set(CommandId::UndoSnapshot, false);
     if (!finished) {
         state.Finished = false;
         return;
@@ -180,8 +341,7 @@ void cMenu::EndGame(bool won) {
         if (auto saved = SaveGame(path); saved) {
             m_p.recent.AddtoRecent(path);
         } else {
-            m_p.messages.Message(QString::fromStdString(saved.error().message),
-                                 MessageIcon::Exclamation);
+            ShowError(m_p.messages, saved.error());
         }
     }
     // A clock that jumped (the restart rule of the game clock) must not record a negative or
@@ -193,8 +353,7 @@ void cMenu::EndGame(bool won) {
     auto recorded = m_p.score.SaveScore(state.GameNumber, m_p.session.Trans().MoveID(), seconds,
                                         m_p.time.GetGamePercentage());
     if (!recorded) {
-        m_p.messages.Message(QString::fromStdString(recorded.error().message),
-                             MessageIcon::Exclamation);
+        ShowError(m_p.messages, recorded.error());
     }
     NoGame();
 }
@@ -229,41 +388,44 @@ void cMenu::Statusbar_Update() {
                                    cScore::ConvertTimeS(m_p.time.GetSessionTime()));
 }
 
-void cMenu::Set(const std::string& name, bool enabled) {
-    const bool value = enabled && !Unavailable(name);
-    m_enabled[name] = value;
-    m_p.window.SetEnabled(name, value);
+void cMenu::Set(CommandId id, bool enabled) {
+    m_enabled[Index(id)] = enabled;
+    m_p.window.SetEnabled(id, Enabled(id));
+}
+
+void cMenu::SetStopEnabled(bool enabled) {
+    Set(CommandId::Stop, enabled);
 }
 
 void cMenu::Update_Menu() {
+    using enum CommandId;
     const GameState& state = m_p.session.State();
     const cTrans& trans = m_p.session.Trans();
     const bool started = state.GameStarted;
-    for (const char* name : {"mnuRestart", "mnuSave", "mnuClose", "mnuSource", "mnuAddFav"}) {
-        Set(name, started);
+    for (const CommandId id : {Restart, Save, Close, Source, AddFav}) {
+        Set(id, started);
     }
-    Set("mnuIncomp", m_p.recent.EnableInComplete());
-    Set("mnuComp", m_p.recent.EnableFinish());
-    Set("mnusnap", started && !state.Finished);
+    Set(RecentIncomplete, m_p.recent.EnableInComplete());
+    Set(RecentFinished, m_p.recent.EnableFinish());
+    Set(CommandId::Snapshot, started && !state.Finished);
     if (m_p.save.SnapShotValue() != trans.MoveID()) {
-        Set("mnuUndosnap", m_p.save.SnapShot());
+        Set(UndoSnapshot, m_p.save.SnapShot());
     } else {
-        Set("mnuUndosnap", false);
+        Set(UndoSnapshot, false);
     }
-    Set("mnuReplayAll", started && (trans.RedoPossible() || trans.UndoPossible()));
+    Set(CommandId::ReplayAll, started && (trans.RedoPossible() || trans.UndoPossible()));
     if (m_p.window.ReplayRunning()) {
-        for (const char* name :
-             {"mnuUndo", "mnuRedo", "mnuUndoall", "mnuRedoall", "mnuForward", "mnuBack"}) {
-            Set(name, false);
+        for (const CommandId id : {Undo, Redo, UndoAll, RedoAll, Forward, Back}) {
+            Set(id, false);
         }
         return;
     }
-    Set("mnuUndo", started && trans.UndoPossible());
-    Set("mnuRedo", started && trans.RedoPossible());
-    Set("mnuUndoall", started && trans.UndoAllPossible());
-    Set("mnuRedoall", started && trans.RedoAllPossible());
-    Set("mnuForward", started && trans.RedoPossible());
-    Set("mnuBack", started && trans.UndoPossible());
+    Set(Undo, started && trans.UndoPossible());
+    Set(Redo, started && trans.RedoPossible());
+    Set(UndoAll, started && trans.UndoAllPossible());
+    Set(RedoAll, started && trans.RedoAllPossible());
+    Set(Forward, started && trans.RedoPossible());
+    Set(Back, started && trans.UndoPossible());
 }
 
 void cMenu::ApplyPlayerChange() {
@@ -289,7 +451,7 @@ void cMenu::CloseGame() {
         return;
     }
     GameLost();
-    m_p.sound.PlaySound(SoundClose);
+    m_p.sound.PlaySound(SoundCloseGame);
 }
 
 void cMenu::OpenRecent(int slot) {
@@ -298,15 +460,14 @@ void cMenu::OpenRecent(int slot) {
         return;
     }
     if (auto opened = OpenGame(path); !opened) {
-        m_p.messages.Message(QString::fromStdString(opened.error().message),
-                             MessageIcon::Exclamation);
+        ShowError(m_p.messages, opened.error());
     }
 }
 
 void cMenu::Snapshot() {
     m_p.save.SnapShot(true);
     m_p.save.SnapShotValue(m_p.session.Trans().MoveID());
-    Set("mnuUndosnap", true);
+    Set(CommandId::UndoSnapshot, true);
 }
 
 void cMenu::UndoToSnapshot() {

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "library/MainWindowPorts.h"
+#include "mainwindow/CommandTable.h"
 #include "mainwindow/MenuWindow.h"
 #include "scores/FinishPorts.h"
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <functional>
-#include <map>
-#include <string>
 
 namespace velmora {
 
@@ -26,6 +26,13 @@ class cTime;
 
 /// The game state of the main window and the one place where commands are dispatched: starts
 /// and ends games (recording lost and won ones), enables the commands and fills the status bar.
+///
+/// A command that opens a window gets it through a handler; until it has one it stays disabled
+/// (Select, Favourites, Customize, Settings, AutoSave and Score Board today). To make one
+/// available, register its handler where frmMain registers the others (CreateObjects):
+///     m_menu->SetHandler(CommandId::ScoreBoard, [this] { ShowScoreBoard(); });
+/// cMenu keeps what surrounds the window: the enabling rule, the question before a game in
+/// play is given up and the sound of Select. A handler given to Open replaces its file dialog.
 class cMenu final : public IGameFiles, public IFinishActions {
 public:
     struct Parts {
@@ -47,12 +54,28 @@ public:
     /// A uniform number in [0, 1) for the random new game; reseeded from the clock by default.
     void SetRandom(std::function<double()> random) { m_random = std::move(random); }
 
+    using Handler = std::function<void()>;
+    /// What `id` opens (or, for Exit, does); an empty handler makes the command unavailable.
+    void SetHandler(CommandId id, Handler handler);
+
+    /// Whether the command can be chosen now: its rule over the game state and, for a command
+    /// that opens a window, a registered handler.
+    bool Enabled(CommandId id) const;
+    /// Whether the menu item is ticked: the Toolbar, Status Bar and Timer options.
+    bool Checked(CommandId id) const;
+    /// Carries out a command as its menu item or toolbar button does; a disabled one does
+    /// nothing.
+    void Run(CommandId id);
+
     /// May the current game be given up? Asks while a game is in play; Yes counts it as lost.
     bool AllowNewGame();
-    /// "New", "Select", "Restart", "Open"; other keys are ignored.
+    /// New, Select, Restart and Open; other commands are ignored.
+    void SelectGame(CommandId id);
+    /// The same by toolbar key ("New", "Select", "Restart", "Open"), for the end-of-game dialog.
     void SelectGame(const QString& key) override;
-    /// Every other command key; unknown keys are ignored.
-    void SelectType(const QString& key);
+    /// Save, the history and replay commands and the dialogs of the toolbar keys; other
+    /// commands are ignored.
+    void SelectType(CommandId id);
 
     void NoGame() override;
     void Game_Started(bool finished);
@@ -78,26 +101,28 @@ public:
     void ReplayAll();
     /// A choice in the player list at `position` (1-based).
     void PlayerChosen(int position);
-
-    /// The enabled state last computed for each command name.
-    const std::map<std::string, bool>& Enabled() const { return m_enabled; }
+    /// The replay switches Stop on and off (it is not one of the rules of Update_Menu).
+    void SetStopEnabled(bool enabled);
 
     // IGameFiles: the game on the table for the Save and Open commands.
     std::int32_t GameNumber() const override;
     Result<void> SaveGame(const QString& path) override;
     Result<void> OpenAndReplay(const QString& path) override;
 
-    /// Commands whose windows are not part of the program yet: always disabled.
-    static bool Unavailable(const std::string& name);
-
 private:
-    void Set(const std::string& name, bool enabled);
+    /// False for a command that opens a window and has no handler.
+    bool Available(CommandId id) const;
+    void Set(CommandId id, bool enabled);
+    /// Runs the handler of `id`; false when it has none.
+    bool OpenWindow(CommandId id);
+    void ToggleView(CommandId id);
     /// Auto-save (when `enabled`), the score record, then the no-game state.
     void EndGame(bool won);
 
     Parts m_p;
     std::function<double()> m_random;
-    std::map<std::string, bool> m_enabled;
+    std::array<bool, CommandCount> m_enabled{};
+    std::array<Handler, CommandCount> m_handlers;
 };
 
 } // namespace velmora

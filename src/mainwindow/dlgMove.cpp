@@ -1,5 +1,7 @@
 #include "mainwindow/dlgMove.h"
 
+#include "engine/SoundEvents.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShowEvent>
@@ -37,7 +39,7 @@ void dlgMove::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         m_choice = EmptyColumnChoice::Cancel;
         if (m_sound != nullptr) {
-            m_sound->PlaySound(17);
+            m_sound->PlaySound(SoundMoveDialog);
         }
     }
 }

@@ -18,6 +18,8 @@
 #include "library/cSave.h"
 #include "library/frmOptions.h"
 #include "library/mSave.h"
+#include "mainwindow/CommandTable.h"
+#include "mainwindow/LibraryCommands.h"
 #include "mainwindow/MenuLayout.h"
 #include "mainwindow/TableWidget.h"
 #include "mainwindow/ToolbarIcons.h"
@@ -56,23 +58,19 @@ namespace velmora {
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 /// A window narrower than the table is widened to 9720.
 constexpr int NarrowestTwips = 9600;
 constexpr int MinimumWidthTwips = 9720;
 constexpr int MinimumHeightTwips = 7000;
 
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 std::int16_t ToTwips16(int pixels) {
     const int twips = pixels * TwipsPerPixel;
     return static_cast<std::int16_t>(std::clamp(twips, 0, 32767));
 }
-
-enum Sound {
-    SoundSessionStart = 1,
-    SoundSessionEnd = 2,
-    SoundOneMove = 11,
-    SoundNoMove = 12,
-};
 
 /// The stored wave file of a sound event; empty plays nothing.
 QString SoundFile(const SettingsStore& store, int event) {
@@ -94,6 +92,13 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     m_table->setFocusPolicy(Qt::StrongFocus);
     setCentralWidget(m_table);
 
+    // Told after the event that wrote: a setter may run deep inside a move or the start-up.
+    m_context.store.OnWriteFailed([this](const QString& reason) {
+        const QString text = QStringLiteral("The settings could not be saved in ") +
+                             m_context.store.FilePath() + QStringLiteral(":\r\n") + reason;
+        QTimer::singleShot(
+            0, this, [this, text] { m_context.messages.Message(text, MessageIcon::Exclamation); });
+    });
     CreateObjects();
     BuildMenus();
     BuildToolbar();
@@ -129,6 +134,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
 }
 
 frmMain::~frmMain() {
+    m_context.store.OnWriteFailed({});
     m_tmGeneral.stop();
     m_tmrTime.stop();
     m_tmrForward.stop();
@@ -160,58 +166,77 @@ void frmMain::CreateObjects() {
                                                   *m_player, *m_score, *m_time, *m_sound,
                                                   m_context.messages, m_context.fileDialogs,
                                                   *this});
+    m_menu->SetHandler(CommandId::Exit, [this] { ExitAtOnce(); });
+    m_menu->SetHandler(CommandId::Source, [this] { ShowSource(); });
+    m_menu->SetHandler(CommandId::Options, [this] { ShowOptions(); });
+    m_menu->SetHandler(CommandId::Contents, [this] { ShowHelp(); });
+    m_menu->SetHandler(CommandId::About, [this] { ShowAbout(); });
+    m_library = std::make_unique<LibraryCommands>(LibraryCommands::Parts{
+        *m_menu, *m_session, *m_opt, *m_save, *m_recent, *m_player, *m_sound, m_context.messages,
+        m_context.fileDialogs, [this](const QString& text) { SetCaption(m_caption + text); },
+        this});
+    m_library->Register(*m_menu);
     m_table->setColorIndex(store.GetInt(QStringLiteral("Settings"), QStringLiteral("ColorIndex"),
                                         BackgroundColours::DefaultColorIndex));
 }
 
 void frmMain::BuildMenus() {
     for (const MenuLayout::Menu& layout : MenuLayout::MenuBar()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromStdString(layout.caption));
-        menu->setObjectName(QString::fromStdString(layout.name));
-        m_actions[QString::fromStdString(layout.name)] = menu->menuAction();
+        QMenu* menu = menuBar()->addMenu(Text(layout.caption));
+        menu->setObjectName(Text(layout.name));
+        m_actions[menu->objectName()] = menu->menuAction();
         for (const MenuLayout::Item& item : layout.items) {
-            if (item.name.empty()) {
+            switch (item.kind) {
+            case MenuLayout::Item::Kind::Separator:
                 menu->addSeparator();
-                continue;
+                break;
+            case MenuLayout::Item::Kind::RecentList:
+                BuildRecentMenu(menu, item.command);
+                break;
+            case MenuLayout::Item::Kind::Command:
+                BuildCommand(menu, item.command);
+                break;
             }
-            const QString name = QString::fromStdString(item.name);
-            if (!item.submenu.empty()) {
-                QMenu* sub = menu->addMenu(QString::fromStdString(item.caption));
-                sub->setObjectName(name);
-                m_actions[name] = sub->menuAction();
-                const bool finished = name == u"mnuComp";
-                for (std::size_t i = 0; i < item.submenu.size(); ++i) {
-                    const MenuLayout::Item& entry = item.submenu[i];
-                    QAction* action = sub->addAction(QString::fromStdString(entry.caption));
-                    const QString entryName = QString::fromStdString(entry.name);
-                    action->setObjectName(entryName);
-                    action->setEnabled(entry.enabled);
-                    m_actions[entryName] = action;
-                    if (i < 5) {
-                        action->setVisible(false);
-                        (finished ? m_recentFinished : m_recentIncomplete)[i] = action;
-                        const int slot = static_cast<int>(i) + 1 + (finished ? 0 : 5);
-                        connect(action, &QAction::triggered, this,
-                                [this, slot] { m_menu->OpenRecent(slot); });
-                    } else {
-                        (finished ? m_recentFinishedNone : m_recentIncompleteNone) = action;
-                    }
-                }
-                continue;
-            }
-            QAction* action = menu->addAction(QString::fromStdString(item.caption));
-            action->setObjectName(name);
-            if (!item.shortcut.empty()) {
-                action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
-            }
-            action->setEnabled(item.enabled && !cMenu::Unavailable(item.name));
-            if (name == u"mnuToolbar" || name == u"mnuStatusbar" || name == u"mnuTimer") {
-                action->setCheckable(true);
-            }
-            m_actions[name] = action;
-            connect(action, &QAction::triggered, this, [this, name] { Command(name); });
         }
     }
+}
+
+void frmMain::BuildCommand(QMenu* menu, CommandId id) {
+    const CommandRow& row = RowOf(id);
+    QAction* action = menu->addAction(Text(row.caption));
+    action->setObjectName(Text(row.name));
+    if (!row.shortcut.empty()) {
+        action->setShortcut(QKeySequence(Text(row.shortcut)));
+    }
+    action->setCheckable(row.checkable);
+    action->setEnabled(m_menu->Enabled(id));
+    m_actions[action->objectName()] = action;
+    m_commandActions[Index(id)] = action;
+    connect(action, &QAction::triggered, this, [this, id] { Command(id); });
+}
+
+void frmMain::BuildRecentMenu(QMenu* menu, CommandId list) {
+    const CommandRow& row = RowOf(list);
+    QMenu* sub = menu->addMenu(Text(row.caption));
+    sub->setObjectName(Text(row.name));
+    m_actions[sub->objectName()] = sub->menuAction();
+    m_commandActions[Index(list)] = sub->menuAction();
+    const bool finished = list == CommandId::RecentFinished;
+    for (int i = 1; i <= MenuLayout::RecentEntries; ++i) {
+        QAction* action = sub->addAction(QStringLiteral("&") + QString::number(i));
+        action->setObjectName(QString::fromStdString(MenuLayout::RecentEntryName(list, i)));
+        action->setVisible(false);
+        m_actions[action->objectName()] = action;
+        (finished ? m_recentFinished : m_recentIncomplete)[static_cast<std::size_t>(i - 1)] =
+            action;
+        const int slot = i + (finished ? 0 : MenuLayout::RecentEntries);
+        connect(action, &QAction::triggered, this, [this, slot] { m_menu->OpenRecent(slot); });
+    }
+    QAction* none = sub->addAction(QStringLiteral("None"));
+    none->setObjectName(QString::fromStdString(MenuLayout::RecentEntryName(list, 0)));
+    none->setEnabled(false);
+    m_actions[none->objectName()] = none;
+    (finished ? m_recentFinishedNone : m_recentIncompleteNone) = none;
 }
 
 void frmMain::BuildToolbar() {
@@ -233,22 +258,19 @@ void frmMain::BuildToolbar() {
             });
             continue;
         }
-        if (button.IsSeparator()) {
+        if (!button.command) {
             m_toolbar->addSeparator();
             continue;
         }
-        const QString key = QString::fromStdString(button.key);
-        QAction* action =
-            m_toolbar->addAction(ToolbarIcon(key), QString::fromStdString(button.toolTip));
+        const CommandId id = *button.command;
+        const CommandRow& row = RowOf(id);
+        const QString key = Text(row.toolbarKey);
+        QAction* action = m_toolbar->addAction(ToolbarIcon(key), Text(row.toolTip));
         action->setObjectName(QStringLiteral("tb") + key);
-        action->setToolTip(QString::fromStdString(button.toolTip));
-        action->setEnabled(!cMenu::Unavailable(button.key));
-        const std::string followed = MenuLayout::FollowedMenuItem(button.position);
-        if (const QAction* item = Action(QString::fromStdString(followed)); item) {
-            action->setEnabled(item->isEnabled());
-        }
-        m_toolButtons[button.position] = action;
-        connect(action, &QAction::triggered, this, [this, key] { ToolbarButton(key); });
+        action->setToolTip(Text(row.toolTip));
+        action->setEnabled(m_menu->Enabled(id));
+        m_commandButtons[Index(id)] = action;
+        connect(action, &QAction::triggered, this, [this, id] { Command(id); });
     }
 }
 
@@ -281,8 +303,7 @@ void frmMain::StartUp() {
                 m_user->AddUser(name, fullName, date);
             });
         if (!done) {
-            m_context.messages.Message(QString::fromStdString(done.error().message),
-                                       MessageIcon::Exclamation);
+            ShowError(m_context.messages, done.error());
         }
     }
     m_user->ListUserCombo();
@@ -300,14 +321,13 @@ void frmMain::StartUp() {
     if (m_context.sound) {
         m_sound->init();
     }
-    m_sound->PlaySound(SoundSessionStart);
+    m_sound->PlaySound(SoundStartSession);
     m_menu->Update_Menu();
 }
 
 void frmMain::OpenAtStartUp(const QString& path) {
     if (auto opened = m_menu->OpenGame(path); !opened) {
-        m_context.messages.Message(QString::fromStdString(opened.error().message),
-                                   MessageIcon::Exclamation);
+        ShowError(m_context.messages, opened.error());
         m_menu->NoGame();
     }
 }
@@ -320,8 +340,7 @@ void frmMain::RunOpenGame() {
         return;
     case OpenGameDecision::Action::ResumeUnfinished:
         if (auto opened = m_menu->OpenGame(decision.unfinishedFile); !opened) {
-            m_context.messages.Message(QString::fromStdString(opened.error().message),
-                                       MessageIcon::Exclamation);
+            ShowError(m_context.messages, opened.error());
             m_menu->NoGame();
             return;
         }
@@ -334,8 +353,7 @@ void frmMain::RunOpenGame() {
         if (auto opened = m_menu->OpenGame(decision.unfinishedFile); opened) {
             m_menu->GameLost();
         } else {
-            m_context.messages.Message(QString::fromStdString(opened.error().message),
-                                       MessageIcon::Exclamation);
+            ShowError(m_context.messages, opened.error());
         }
         // The given-up game is recorded now; it must not be resumed again.
         m_save->Unfinished(false);
@@ -393,7 +411,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::Shutdown() {
-    m_sound->PlaySound(SoundSessionEnd);
+    m_sound->PlaySound(SoundEndSession);
     if (isMaximized()) {
         m_save->Maximized(true);
     } else if (!isMinimized()) {
@@ -409,8 +427,7 @@ void frmMain::Shutdown() {
         mGame::ClearSelection(state);
         if (auto saved = m_session->Trans().SaveToFile(m_save->UnfinishedFile().toStdString());
             !saved) {
-            m_context.messages.Message(QString::fromStdString(saved.error().message),
-                                       MessageIcon::Exclamation);
+            ShowError(m_context.messages, saved.error());
             return;
         }
         m_save->LastGameTime(m_time->GetGameTime());
@@ -430,60 +447,16 @@ QAction* frmMain::Action(const QString& name) const {
 }
 
 void frmMain::Command(const QString& name) {
-    static const std::map<QString, QString> gameKeys{{QStringLiteral("mnuNew"), QStringLiteral("New")},
-                                                     {QStringLiteral("mnuSelect"), QStringLiteral("Select")},
-                                                     {QStringLiteral("mnuRestart"), QStringLiteral("Restart")},
-                                                     {QStringLiteral("mnuOpen"), QStringLiteral("Open")}};
-    static const std::map<QString, QString> typeKeys{
-        {QStringLiteral("mnuSave"), QStringLiteral("Save")},
-        {QStringLiteral("mnuUndo"), QStringLiteral("Undo")},
-        {QStringLiteral("mnuRedo"), QStringLiteral("Redo")},
-        {QStringLiteral("mnuUndoall"), QStringLiteral("UndoAll")},
-        {QStringLiteral("mnuRedoall"), QStringLiteral("RedoAll")},
-        {QStringLiteral("mnuBack"), QStringLiteral("ReplayBack")},
-        {QStringLiteral("mnuForward"), QStringLiteral("ReplayForward")},
-        {QStringLiteral("mnuAddFav"), QStringLiteral("AddFav")},
-        {QStringLiteral("mnuOrgFav"), QStringLiteral("OrgFav")},
-        {QStringLiteral("mnuScore"), QStringLiteral("Scoreboard")},
-        {QStringLiteral("mnuOptions"), QStringLiteral("Options")},
-        {QStringLiteral("mnuAbout"), QStringLiteral("About")},
-        {QStringLiteral("mnuContents"), QStringLiteral("Help")}};
-    if (const QAction* action = Action(name); action && !action->isEnabled()) {
-        return;
+    if (const auto id = CommandByName(name.toStdString())) {
+        Command(*id);
     }
-    if (auto it = gameKeys.find(name); it != gameKeys.end()) {
-        m_menu->SelectGame(it->second);
-    } else if (auto type = typeKeys.find(name); type != typeKeys.end()) {
-        m_menu->SelectType(type->second);
-    } else if (name == u"mnuClose") {
-        m_menu->CloseGame();
-    } else if (name == u"mnuExit") {
-        ExitAtOnce();
-    } else if (name == u"mnusnap") {
-        m_menu->Snapshot();
-    } else if (name == u"mnuUndosnap") {
-        m_menu->UndoToSnapshot();
-    } else if (name == u"mnuReplayAll") {
-        m_menu->ReplayAll();
-    } else if (name == u"mnuStop") {
-        m_session->Trans().ReplayStop();
-    } else if (name == u"mnuToolbar") {
-        m_opt->ShowToolbar(m_opt->ShowToolbar() != 0 ? 0 : 1);
-        Relayout();
-    } else if (name == u"mnuStatusbar") {
-        m_opt->ShowStatusbar(m_opt->ShowStatusbar() != 0 ? 0 : 1);
-        Relayout();
-    } else if (name == u"mnuTimer") {
-        m_opt->ShowTimer(m_opt->ShowTimer() != 0 ? 0 : 1);
-    } else if (name == u"mnuSource") {
-        ShowSource();
-    }
-    GeneralTick();
 }
 
-void frmMain::ToolbarButton(const QString& key) {
-    m_menu->SelectType(key);
-    m_menu->SelectGame(key);
+void frmMain::Command(CommandId id) {
+    m_menu->Run(id);
+    if (QAction* action = m_commandActions[Index(id)]; action && action->isCheckable()) {
+        action->setChecked(m_menu->Checked(id));
+    }
     GeneralTick();
 }
 
@@ -556,17 +529,17 @@ void frmMain::CardPressed(int card, Qt::MouseButton button) {
         const int possible = state.Game().GetPossibleMoves();
         if (possible == 0) {
             StartFlash(100, 7);
-            m_sound->PlaySound(SoundNoMove);
+            m_sound->PlaySound(SoundZeroPossibleMove);
         } else if (possible == 1) {
             StartFlash(300, 2);
-            m_sound->PlaySound(SoundOneMove);
+            m_sound->PlaySound(SoundOnePossibleMove);
         }
     }
     m_table->setCardCursor(static_cast<CardIndex>(card), TableWidget::CardCursor::Normal);
     const Location loc = state.Game().GetLocation(static_cast<CardIndex>(card));
     if (button == Qt::LeftButton) {
         mPics::PressCard(state, loc);
-    } else if (button == Qt::RightButton && loc >= 0 && loc < 200) {
+    } else if (button == Qt::RightButton && IsColumnArea(loc)) {
         m_table->BringToFront(static_cast<CardIndex>(card));
     }
     GeneralTick();
@@ -575,7 +548,7 @@ void frmMain::CardPressed(int card, Qt::MouseButton button) {
 void frmMain::CardReleased(int card, Qt::MouseButton button) {
     GameState& state = m_session->State();
     const Location loc = state.Game().GetLocation(static_cast<CardIndex>(card));
-    if (button != Qt::RightButton || loc < 0 || loc >= 200) {
+    if (button != Qt::RightButton || !IsColumnArea(loc)) {
         return;
     }
     cCards& cards = state.Cards();
@@ -594,7 +567,7 @@ void frmMain::CardMoved(int card) {
     const int freeSpace = mGame::GetFreeSpace(state);
     const Location loc = state.Game().GetLocation(static_cast<CardIndex>(card));
     auto cursor = TableWidget::CardCursor::Normal;
-    if (loc >= 0 && loc < 200 && state.GameStarted && state.SelectedLocation != NoLocation) {
+    if (IsColumnArea(loc) && state.GameStarted && state.SelectedLocation != NoLocation) {
         const int k = mCheck::CountMovable(state, state.SelectedLocation, loc);
         if (k >= 1 && freeSpace >= k - 1) {
             cursor = TableWidget::CardCursor::Target;
@@ -659,13 +632,10 @@ bool frmMain::ReplayRunning() const {
     return m_tmrForward.isActive() || m_tmrBackward.isActive();
 }
 
-void frmMain::SetEnabled(const std::string& name, bool enabled) {
-    if (QAction* action = Action(QString::fromStdString(name))) {
-        action->setEnabled(enabled);
-    }
-    for (const auto& [position, button] : m_toolButtons) {
-        if (MenuLayout::FollowedMenuItem(position) == name) {
-            button->setEnabled(enabled);
+void frmMain::SetEnabled(CommandId id, bool enabled) {
+    for (QAction* action : {m_commandActions[Index(id)], m_commandButtons[Index(id)]}) {
+        if (action) {
+            action->setEnabled(enabled);
         }
     }
 }
@@ -740,21 +710,21 @@ void frmMain::ShowHelp() {
 
 void frmMain::ShowTimerBox(bool visible) {
     m_table->setTimeVisible(visible);
-    if (QAction* action = Action(QStringLiteral("mnuTimer"))) {
+    if (QAction* action = m_commandActions[Index(CommandId::Timer)]) {
         action->setChecked(visible);
     }
 }
 
 void frmMain::ShowStatusbar(bool visible) {
     statusBar()->setVisible(visible);
-    if (QAction* action = Action(QStringLiteral("mnuStatusbar"))) {
+    if (QAction* action = m_commandActions[Index(CommandId::Statusbar)]) {
         action->setChecked(visible);
     }
 }
 
 void frmMain::ShowToolbar(bool visible) {
     m_toolbar->setVisible(visible);
-    if (QAction* action = Action(QStringLiteral("mnuToolbar"))) {
+    if (QAction* action = m_commandActions[Index(CommandId::Toolbar)]) {
         action->setChecked(visible);
     }
 }
@@ -844,7 +814,7 @@ void frmMain::ShowFinish() {
     dlgFinish dialog(FinishContext{*m_finish, *m_save, *m_recent, m_session->State().GameNumber,
                                    m_player->GetName(m_player->GetCurrentPlayerIndex()),
                                    m_context.fileDialogs, m_context.messages, m_sound.get(),
-                                   *m_menu, !cMenu::Unavailable("Select")},
+                                   *m_menu, m_menu->Enabled(CommandId::Select)},
                      this);
     dialog.exec();
     GeneralTick();
@@ -853,7 +823,9 @@ void frmMain::ShowFinish() {
 // IReplayControl ----------------------------------------------------------------------------
 
 void frmMain::SetStopEnabled(bool enabled) {
-    SetEnabled("mnuStop", enabled);
+    if (m_menu) {
+        m_menu->SetStopEnabled(enabled);
+    }
 }
 
 void frmMain::SetForwardTimer(bool running) {

@@ -4,6 +4,7 @@
 #include "history/HistoryPorts.h"
 #include "library/AppFolders.h"
 #include "library/MainWindowPorts.h"
+#include "mainwindow/CommandTable.h"
 #include "mainwindow/MenuWindow.h"
 #include "scores/PlayerPorts.h"
 
@@ -31,6 +32,7 @@ class IMessages;
 class OptEngineOptions;
 class SettingsStore;
 class TableWidget;
+class LibraryCommands;
 class cFinish;
 class cMenu;
 class cOpt;
@@ -100,7 +102,9 @@ public:
     int TitleInversions() const { return m_inversions; }
     bool Panel3Raised() const;
 
-    /// Runs a command by its menu objectName, as a click on the menu item does.
+    /// Runs a command as a click on its menu item or toolbar button does.
+    void Command(CommandId id);
+    /// The same by the menu item's objectName.
     void Command(const QString& name);
     QAction* Action(const QString& name) const;
 
@@ -111,14 +115,17 @@ public:
     void SetPanelText(int panel, const QString& text) override;
     void SetTimeTimer(bool running) override;
     bool ReplayRunning() const override;
-    void SetEnabled(const std::string& name, bool enabled) override;
+    void SetEnabled(CommandId id, bool enabled) override;
     void SelectPlayerPosition(int position) override;
     QString PlayerAt(int position) const override;
     void FocusTable() override;
-    void ShowOptions() override;
-    void ShowSource() override;
-    void ShowAbout() override;
-    void ShowHelp() override;
+    void Relayout() override;
+
+    /// The windows of the commands frmMain gives cMenu handlers for.
+    void ShowOptions();
+    void ShowSource();
+    void ShowAbout();
+    void ShowHelp();
 
     /// Closes at once with none of the shutdown steps (the Exit command).
     void ExitAtOnce();
@@ -136,7 +143,6 @@ private:
     void ShowStatusbar(bool visible) override;
     void ShowToolbar(bool visible) override;
     void SetReplayInterval(int milliseconds) override;
-    void Relayout() override;
     // IRecentMenus
     void ShowRecentMenus(const RecentMenus& menus) override;
     // IPlayerCombo
@@ -159,6 +165,8 @@ private:
 
     void CreateObjects();
     void BuildMenus();
+    void BuildCommand(QMenu* menu, CommandId id);
+    void BuildRecentMenu(QMenu* menu, CommandId list);
     void BuildToolbar();
     void BuildStatusBar();
     void StartUp();
@@ -175,7 +183,6 @@ private:
     void CardDoubleClicked(int card);
     void FreeCellClicked(int index);
     void TablePressed(int x, int y);
-    void ToolbarButton(const QString& key);
     void ShowFlashState(bool inverted);
 
     MainWindowContext m_context;
@@ -196,13 +203,16 @@ private:
     std::unique_ptr<cSound> m_sound;
     std::unique_ptr<OptEngineOptions> m_engineOptions;
     std::unique_ptr<cMenu> m_menu;
+    std::unique_ptr<LibraryCommands> m_library;
 
     TableWidget* m_table = nullptr;
     QToolBar* m_toolbar = nullptr;
     QComboBox* m_playerCombo = nullptr;
     std::array<QLabel*, 5> m_panels{};
     std::map<QString, QAction*> m_actions;
-    std::map<int, QAction*> m_toolButtons;
+    /// Per command: its menu action and its toolbar button (null where it has none).
+    std::array<QAction*, CommandCount> m_commandActions{};
+    std::array<QAction*, CommandCount> m_commandButtons{};
     std::array<QAction*, 5> m_recentFinished{};
     std::array<QAction*, 5> m_recentIncomplete{};
     QAction* m_recentFinishedNone = nullptr;

@@ -1,5 +1,6 @@
 #include "mainwindow/frmSource.h"
 
+#include "engine/SoundEvents.h"
 #include "history/cTrans.h"
 
 #include <QDir>
@@ -78,7 +79,7 @@ void frmSource::showEvent(QShowEvent* event) {
         return;
     }
     if (m_sound != nullptr) {
-        m_sound->PlaySound(15);
+        m_sound->PlaySound(SoundSource);
     }
     CreateSource();
 }

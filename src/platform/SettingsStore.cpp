@@ -102,6 +102,14 @@ void SettingsStore::Load() {
 }
 
 void SettingsStore::Save() {
+    const bool wasFailing = !m_lastError.isEmpty();
+    Write();
+    if (!wasFailing && !m_lastError.isEmpty() && m_onWriteFailed) {
+        m_onWriteFailed(m_lastError);
+    }
+}
+
+void SettingsStore::Write() {
     QString text;
     for (const Section& s : m_sections) {
         text += QStringLiteral("[") + s.name + QStringLiteral("]\r\n");

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 namespace velmora {
 
 /// The per-user key/value store: sections of keys under one application, every value text.
@@ -49,6 +51,11 @@ public:
 
     /// Last write error, empty when the last write succeeded.
     QString LastError() const { return m_lastError; }
+    /// Called with the reason when a write fails after a good one (or as the first write), so
+    /// a store that cannot be written is reported once, not at every setter.
+    void OnWriteFailed(std::function<void(const QString& reason)> report) {
+        m_onWriteFailed = std::move(report);
+    }
 
 private:
     struct Entry {
@@ -62,12 +69,14 @@ private:
 
     void Load();
     void Save();
+    void Write();
     int FindSection(const QString& section) const;
     static int FindKey(const Section& s, const QString& key);
 
     QString m_path;
     QVector<Section> m_sections;
     QString m_lastError;
+    std::function<void(const QString&)> m_onWriteFailed;
 };
 
 } // namespace velmora

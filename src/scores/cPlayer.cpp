@@ -1,6 +1,6 @@
 #include "scores/cPlayer.h"
 
-#include "library/Rounding.h"
+#include "engine/Rounding.h"
 #include "library/StoreValue.h"
 #include "scores/PlayerPorts.h"
 

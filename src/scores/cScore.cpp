@@ -1,8 +1,8 @@
 #include "scores/cScore.h"
 
+#include "engine/Rounding.h"
 #include "library/Clock.h"
 #include "library/GeneralDate.h"
-#include "library/Rounding.h"
 #include "library/StoreValue.h"
 #include "library/cSave.h"
 #include "scores/cPlayer.h"

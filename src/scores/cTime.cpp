@@ -1,10 +1,10 @@
 #include "scores/cTime.h"
 
 #include "engine/GameState.h"
+#include "engine/Rounding.h"
 #include "engine/cGame.h"
 #include "library/Clock.h"
 #include "library/GeneralDate.h"
-#include "library/Rounding.h"
 #include "library/cSave.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 #include "scores/dlgFinish.h"
 
 #include "engine/Ports.h"
+#include "engine/SoundEvents.h"
 #include "library/AppFolders.h"
 #include "library/FileDialogs.h"
 #include "library/Messages.h"
@@ -27,7 +28,6 @@ namespace velmora {
 
 namespace {
 
-constexpr int SoundFinish = 13;
 constexpr int KeyRole = Qt::UserRole;
 
 int Position(const QListWidget* list) {
@@ -144,7 +144,7 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &dlgFinish::CancelButton_Click);
 
     if (m_context.sound) {
-        m_context.sound->PlaySound(SoundFinish);
+        m_context.sound->PlaySound(SoundWinGame);
     }
 }
 
@@ -189,8 +189,7 @@ void dlgFinish::OKButton_Click() {
 
     auto report = [this](const Result<void>& saved) {
         if (!saved) {
-            m_context.messages.Message(QString::fromStdString(saved.error().message),
-                                       MessageIcon::Exclamation);
+            ShowError(m_context.messages, saved.error());
         }
         return saved.has_value();
     };

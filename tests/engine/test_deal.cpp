@@ -1,3 +1,4 @@
+#include "engine/Rounding.h"
 #include "engine/cArray.h"
 #include "engine/mArray.h"
 
@@ -37,12 +38,16 @@ TEST(PermutationRows, CheckRowsAndBounds) {
     EXPECT_EQ(a.c(1), before);
 }
 
-TEST(Nearest, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(mArray::Nearest(0.5), 0);
-    EXPECT_EQ(mArray::Nearest(1.5), 2);
-    EXPECT_EQ(mArray::Nearest(2.5), 2);
-    EXPECT_EQ(mArray::Nearest(2.51), 3);
-    EXPECT_EQ(mArray::Nearest(3086.25), 3086);
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(RoundHalfEven(0.5), 0);
+    EXPECT_EQ(RoundHalfEven(1.5), 2);
+    EXPECT_EQ(RoundHalfEven(2.5), 2);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2);
+    EXPECT_EQ(RoundHalfEven(-1.5), -2);
+    EXPECT_EQ(RoundHalfEven(2.51), 3);
+    EXPECT_EQ(RoundHalfEven(33.34), 33);
+    EXPECT_EQ(RoundHalfEven(1.92), 2);
+    EXPECT_EQ(RoundHalfEven(3086.25), 3086);
 }
 
 TEST(Deal, WorkedExamples) {

@@ -122,18 +122,18 @@ TEST_F(SaveTest, OpenGameChoosesWhatToShow) {
 TEST_F(SaveTest, FileSaveStoresTheGameAndRemembersTheFolder) {
     save->SaveFolder(games);
     dialogs.answer = "";
-    EXPECT_FALSE(save->File_Save(".vlg", Ports()));
+    EXPECT_EQ(save->File_Save(".vlg", Ports()), Outcome::Cancelled);
     EXPECT_EQ(dialogs.lastName, "12345.vlg");
     EXPECT_EQ(dialogs.lastExtension, ".vlg");
     EXPECT_EQ(dialogs.lastFilter, "Velmora 2003 InComplete Game (*.vlg)|*.vlg");
     EXPECT_EQ(dialogs.lastStart, games);
     dialogs.answer = "12345.vlg"; // a bare name: no folder
-    EXPECT_FALSE(save->File_Save(".vlg", Ports()));
+    EXPECT_EQ(save->File_Save(".vlg", Ports()), Outcome::Cancelled);
     EXPECT_TRUE(game.saved.isEmpty());
 
     QDir().mkpath(Path("elsewhere"));
     dialogs.answer = Path("elsewhere/mine.v2k");
-    EXPECT_TRUE(save->File_Save(".v2k", Ports()));
+    EXPECT_EQ(save->File_Save(".v2k", Ports()), Outcome::Done);
     EXPECT_EQ(dialogs.lastFilter, "Velmora 2003 Finished Game (*.v2k)|*.v2k");
     EXPECT_EQ(game.saved, QStringList{Path("elsewhere/mine.v2k")});
     EXPECT_EQ(recent->GetRecent(1), Path("elsewhere/mine.v2k"));
@@ -143,7 +143,7 @@ TEST_F(SaveTest, FileSaveStoresTheGameAndRemembersTheFolder) {
 TEST_F(SaveTest, FailedSaveIsToldAndListsNothing) {
     game.fail = true;
     dialogs.answer = Game("x.vlg");
-    EXPECT_FALSE(save->File_Save(".vlg", Ports()));
+    EXPECT_EQ(save->File_Save(".vlg", Ports()), Outcome::Failed);
     EXPECT_EQ(messages.Last(), "Cannot save");
     EXPECT_EQ(messages.boxes.back().icon, MessageIcon::Exclamation);
     EXPECT_EQ(recent->GetTotalNumb(6), 0);
@@ -152,7 +152,7 @@ TEST_F(SaveTest, FailedSaveIsToldAndListsNothing) {
 TEST_F(SaveTest, FileOpenOpensExistingFilesOnly) {
     save->SaveFolder(games);
     dialogs.answer = Game("missing.vlg");
-    EXPECT_FALSE(save->File_Open(Ports()));
+    EXPECT_EQ(save->File_Open(Ports()), Outcome::Cancelled);
     EXPECT_EQ(dialogs.lastFilter, "Velmora 2003 InComplete Game (*.vlg)|*.vlg|"
                                   "Velmora 2003 Finished Game (*.v2k)|*.v2k");
     EXPECT_TRUE(game.opened.isEmpty());
@@ -160,7 +160,7 @@ TEST_F(SaveTest, FileOpenOpensExistingFilesOnly) {
     QDir().mkpath(Path("other"));
     Touch(Path("other/9.vlg"));
     dialogs.answer = Path("other/9.vlg");
-    EXPECT_TRUE(save->File_Open(Ports()));
+    EXPECT_EQ(save->File_Open(Ports()), Outcome::Done);
     EXPECT_EQ(game.opened, QStringList{Path("other/9.vlg")});
     EXPECT_EQ(recent->GetRecent(6), Path("other/9.vlg"));
     EXPECT_EQ(save->SaveFolder(), Path("other"));
@@ -168,7 +168,7 @@ TEST_F(SaveTest, FileOpenOpensExistingFilesOnly) {
     game.fail = true;
     Touch(Game("bad.vlg"));
     dialogs.answer = Game("bad.vlg");
-    EXPECT_FALSE(save->File_Open(Ports()));
+    EXPECT_EQ(save->File_Open(Ports()), Outcome::Failed);
     EXPECT_EQ(messages.Last(), "Bad file");
     EXPECT_EQ(recent->GetRecent(6), Path("other/9.vlg"));
     EXPECT_EQ(save->SaveFolder(), Path("other"));

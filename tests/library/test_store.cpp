@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 
 #include "library/GeneralDate.h"
-#include "library/Rounding.h"
 #include "library/cOpt.h"
 #include "library/cRecent.h"
 #include "library/cSave.h"
@@ -153,16 +152,6 @@ TEST_F(StoreTest, SaveGeneralKeepsAnOutOfRangeIndexWhenNoButtonIsOn) {
     EXPECT_EQ(opt.EnableUnfinished(), 1);
     opt.SaveGeneral(1, 1, 1, 1, false, true, false);
     EXPECT_EQ(opt.RandomIndex(), 2);
-}
-
-TEST(Helpers, RoundHalfEven) {
-    EXPECT_EQ(RoundHalfEven(0.5), 0);
-    EXPECT_EQ(RoundHalfEven(1.5), 2);
-    EXPECT_EQ(RoundHalfEven(2.5), 2);
-    EXPECT_EQ(RoundHalfEven(-2.5), -2);
-    EXPECT_EQ(RoundHalfEven(-1.5), -2);
-    EXPECT_EQ(RoundHalfEven(33.34), 33);
-    EXPECT_EQ(RoundHalfEven(1.92), 2);
 }
 
 TEST(Helpers, GeneralDateIsFixedAndReadsBack) {

@@ -5,15 +5,19 @@
 #include "engine/mGame.h"
 #include "history/GameFile.h"
 #include "library/cOpt.h"
+#include "mainwindow/CommandTable.h"
+#include "mainwindow/MenuLayout.h"
 #include "scores/dlgFinish.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QToolBar>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -73,6 +77,50 @@ TEST_F(FrmMainMenus, WithoutAGameOnlyNewAndOpenAreOffered) {
     ASSERT_EQ(messages.boxes.size(), 1U);
     EXPECT_EQ(messages.boxes[0].text, QStringLiteral("Are you sure you want to close this Game ?"));
     expectNoGame("after Close Game");
+}
+
+TEST_F(FrmMainMenus, EveryCommandRowHasOneActionAndItsButton) {
+    frmMain& w = Start();
+    auto* toolbar = w.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+    ASSERT_NE(toolbar, nullptr);
+    const QList<QAction*> positions = toolbar->actions();
+    ASSERT_EQ(positions.size(), MenuLayout::ToolbarPositions);
+    for (const CommandRow& row : Commands()) {
+        const QString name = QString::fromUtf8(row.name.data(), qsizetype(row.name.size()));
+        // The recent-games submenus carry their name on the menu.
+        QList<QAction*> actions = w.findChildren<QAction*>(name);
+        for (QMenu* menu : w.findChildren<QMenu*>(name)) {
+            actions.push_back(menu->menuAction());
+        }
+        ASSERT_EQ(actions.size(), 1) << row.name;
+        QAction* action = actions.front();
+        EXPECT_EQ(action->text().toStdString(), row.caption) << row.name;
+        EXPECT_EQ(action->shortcut().toString().toStdString(), row.shortcut) << row.name;
+        EXPECT_EQ(action->isCheckable(), row.checkable) << row.name;
+        if (row.toolbarPosition == 0) {
+            continue;
+        }
+        QAction* button = positions[row.toolbarPosition - 1];
+        EXPECT_EQ(button->objectName().toStdString(), "tb" + std::string(row.toolbarKey));
+        EXPECT_EQ(button->toolTip().toStdString(), row.toolTip) << row.name;
+    }
+}
+
+TEST_F(FrmMainMenus, AFailedSettingsWriteIsToldOnceWithTheFileAndTheReason) {
+    frmMain& w = Start();
+    // The store's file replaced by a folder: every later write fails.
+    ASSERT_TRUE(QFile::remove(StorePath()));
+    ASSERT_TRUE(QDir().mkpath(StorePath()));
+    w.Command(CommandId::Timer);
+    w.Command(CommandId::Timer);
+    EXPECT_TRUE(messages.boxes.empty()) << "told after the command, not inside it";
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages.boxes.size(), 1U);
+    EXPECT_TRUE(messages.Last().startsWith(QStringLiteral("The settings could not be saved in ") +
+                                           StorePath() + QStringLiteral(":\r\n")));
+    EXPECT_GT(messages.Last().size(), StorePath().size() + 40) << "the reason is given";
+    EXPECT_EQ(messages.boxes[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(w.isVisible()) << "the game goes on";
 }
 
 TEST_F(FrmMainMenus, ReplayStopButtonFollowsTheStopMenuItem) {
