@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl1-mesa-dev
   xvfb xauth fonts-dejavu-core
+  librsvg2-bin
+  desktop-file-utils appstream libxml2-utils shared-mime-info
 )
 
 missing=()

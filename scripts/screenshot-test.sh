@@ -7,11 +7,10 @@ game=$1
 cli=$2
 out=$3
 
+source "$(dirname "$0")/temp-home.sh"
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
-export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data"
-export XDG_RUNTIME_DIR="$home/runtime"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+temp_home "$home"
 unset QT_QPA_PLATFORM
 
 "$cli" play 1 dA --save "$home/game.vlg" > /dev/null

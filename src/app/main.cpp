@@ -5,10 +5,13 @@
 #include "library/Clock.h"
 #include "library/dlgFileDialogs.h"
 #include "library/dlgMessages.h"
+#include "library/mSave.h"
+#include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/frmMain.h"
 #include "platform/SettingsStore.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QPixmap>
 #include <QStringList>
 #include <QTimer>
@@ -17,7 +20,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora 2003"));
     QApplication::setOrganizationName(QStringLiteral("Velmora 2003"));
-    QApplication::setDesktopFileName(QStringLiteral("velmora2003"));
+    // The desktop entry's name: Wayland compositors and task bars find the name and icon by it.
+    QApplication::setDesktopFileName(QString::fromLatin1(velmora::mSave::ApplicationId));
+    QApplication::setWindowIcon(velmora::ApplicationIcon());
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
@@ -26,14 +31,11 @@ int main(int argc, char** argv) {
     const velmora::SystemClock clock;
     velmora::dlgMessages messages;
     velmora::dlgFileDialogs fileDialogs;
-    velmora::MainWindowContext context{store,
-                                       velmora::AppFolders::ForUser(velmora::DataFolder()),
-                                       clock,
-                                       messages,
-                                       fileDialogs,
-                                       arguments.join(QLatin1Char(' ')),
-                                       true,
-                                       true};
+    velmora::MainWindowContext context{
+        store,       velmora::AppFolders::ForUser(velmora::DataFolder()),
+        clock,       messages,
+        fileDialogs, arguments.join(QLatin1Char(' ')),
+        true,        true};
     velmora::frmMain window(context);
     if (window.QuitRequested()) {
         return 0;

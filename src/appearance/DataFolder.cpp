@@ -11,7 +11,7 @@ namespace velmora {
 QString DataFolder() {
     if (QCoreApplication::instance() != nullptr) {
         const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                                  QStringLiteral("/../share/velmora2003"));
+                                                  QStringLiteral("/" VELMORA_BIN_TO_DATA));
         if (QFileInfo(installed).isDir()) {
             return installed;
         }

@@ -95,6 +95,8 @@ frmOptions::frmOptions(const OptionsContext& context, QWidget* parent)
     layout->addWidget(m_tabStrip);
     layout->addLayout(pages);
     layout->addLayout(buttons);
+    // Room for a folder path on the Autosave page.
+    setMinimumWidth(460);
 
     connect(m_tabStrip, &QTabBar::currentChanged, this, &frmOptions::TabStrip1_Click);
     connect(okButton, &QPushButton::clicked, this, &frmOptions::OKButton_Click);
@@ -178,16 +180,20 @@ QWidget* frmOptions::BuildAutosave() {
     m_chkDate = CheckBox(page, "chkDate", "Include Date in AutoSave File Name");
     m_chkTime = CheckBox(page, "chkTime", "Include Time in AutoSave File Name");
 
+    // The two folders and the naming switches in three groups, as on the other pages; a check
+    // box is only as wide as its caption, so a click beside it does not tick it.
     auto* layout = new QGridLayout(page);
-    layout->addWidget(m_chkIncomp, 0, 0, 1, 2);
+    layout->addWidget(m_chkIncomp, 0, 0, 1, 2, Qt::AlignLeft);
     layout->addWidget(m_txtIncomplete, 1, 0);
     layout->addWidget(m_cmdIncomplete, 1, 1);
-    layout->addWidget(m_chkFinish, 2, 0, 1, 2);
-    layout->addWidget(m_txtFinished, 3, 0);
-    layout->addWidget(m_cmdFinished, 3, 1);
-    layout->addWidget(m_chkDate, 4, 0, 1, 2);
-    layout->addWidget(m_chkTime, 5, 0, 1, 2);
-    layout->setRowStretch(6, 1);
+    layout->setRowMinimumHeight(2, 12);
+    layout->addWidget(m_chkFinish, 3, 0, 1, 2, Qt::AlignLeft);
+    layout->addWidget(m_txtFinished, 4, 0);
+    layout->addWidget(m_cmdFinished, 4, 1);
+    layout->setRowMinimumHeight(5, 12);
+    layout->addWidget(m_chkDate, 6, 0, 1, 2, Qt::AlignLeft);
+    layout->addWidget(m_chkTime, 7, 0, 1, 2, Qt::AlignLeft);
+    layout->setRowStretch(8, 1);
 
     connect(m_chkIncomp, &QCheckBox::clicked, this, &frmOptions::AutoSave_Change);
     connect(m_chkFinish, &QCheckBox::clicked, this, &frmOptions::AutoSave_Change);
@@ -207,6 +213,8 @@ QWidget* frmOptions::BuildPlayers() {
     m_listView1->setHeaderLabels(
         {QStringLiteral("Player Name"), QStringLiteral("Player Full Name")});
     m_listView1->header()->setStretchLastSection(true);
+    // Short names: the first column is as wide as its header, never cut to "Play...".
+    m_listView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     auto* cmdAdd = Button(page, "cmdAdd", "Add");
     auto* cmdRemove = Button(page, "cmdRemove", "Remove");
     auto* buttons = new QHBoxLayout;
@@ -249,8 +257,7 @@ void frmOptions::GeneralInit() {
     SetCheck(m_chkMessages, m_context.opt.ShowMessages());
     SetCheck(m_chkFlash, m_context.opt.EnableFlash());
     SetCheck(m_chkUnfinished, m_context.opt.EnableUnfinished());
-    m_cmdFlash->setEnabled(m_context.recent.EnableFinish() ||
-                           m_context.recent.EnableInComplete());
+    m_cmdFlash->setEnabled(m_context.recent.EnableFinish() || m_context.recent.EnableInComplete());
 }
 
 void frmOptions::SliderInit() {
@@ -331,8 +338,8 @@ void frmOptions::cmdRemove_Click() {
         return;
     }
     const QString key = item->data(0, Qt::UserRole).toString();
-    if (!m_context.messages.Ask(QStringLiteral("Are you sure you want to remove ") +
-                                    item->text(0) + QStringLiteral(" ?"),
+    if (!m_context.messages.Ask(QStringLiteral("Are you sure you want to remove ") + item->text(0) +
+                                    QStringLiteral(" ?"),
                                 MessageIcon::Critical)) {
         return;
     }

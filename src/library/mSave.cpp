@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <array>
 
 namespace velmora::mSave {
@@ -33,18 +34,19 @@ constexpr std::array<ColourScheme, 3> ColourSchemes{{
     {"Default Color Scheme3", 10047434, 8227032},
 }};
 
-Result<void> WriteFile(const QString& path, const QString& text) {
+Result<void> WriteFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return Fail("Cannot write " + path.toStdString() + ": " +
-                    file.errorString().toStdString());
+        return Fail("Cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
     }
-    file.write(text.toUtf8());
-    if (!file.commit()) {
-        return Fail("Cannot write " + path.toStdString() + ": " +
-                    file.errorString().toStdString());
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        return Fail("Cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
     }
     return {};
+}
+
+Result<void> WriteFile(const QString& path, const QString& text) {
+    return WriteFile(path, text.toUtf8());
 }
 
 Result<void> MakeFolder(const QString& path) {
@@ -91,6 +93,41 @@ void RunTool(const QString& tool, const QString& folder) {
     }
 }
 
+QString AppId() {
+    return QString::fromLatin1(ApplicationId);
+}
+
+/// One of the program's own desktop files, built into the program from the data folder.
+QByteArray Resource(const QString& name) {
+    QFile file(QStringLiteral(":/") + name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return file.readAll();
+}
+
+/// The icons of the two saved-game kinds, named after their MIME types.
+constexpr std::array<const char*, 2> FileKindIcons{
+    "application-vnd.velmora2003.incomplete",
+    "application-vnd.velmora2003.finished",
+};
+
+/// Writes the built-in file `name` to `path`.
+Result<void> CopyResource(const QString& name, const QString& path) {
+    const QByteArray bytes = Resource(name);
+    if (bytes.isEmpty()) {
+        return Fail("The file " + name.toStdString() + " is missing from the program");
+    }
+    return WriteFile(path, bytes);
+}
+
+/// What an older version registered for the user: a desktop entry and a MIME package under
+/// other names, the package declaring application/x-velmora2003-finished and -incomplete.
+QStringList OlderRegistration(const AppFolders& folders) {
+    return {JoinPath(folders.userDataFolder, QStringLiteral("applications/velmora2003.desktop")),
+            JoinPath(folders.userDataFolder, QStringLiteral("mime/packages/velmora2003.xml"))};
+}
+
 QString SoundKey(int event) {
     return QStringLiteral("Sound") + QString::number(event);
 }
@@ -114,35 +151,22 @@ QString UserFilesFolder(const AppFolders& folders) {
     return JoinPath(folders.userDataFolder, QStringLiteral("Velmora 2003 Files"));
 }
 
-QString MimePackage() {
-    return QStringLiteral(
-               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-               "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-               "  <mime-type type=\"%1\">\n"
-               "    <comment>Velmora 2003 Finished Game</comment>\n"
-               "    <icon name=\"velmora2003-finished\"/>\n"
-               "    <glob pattern=\"*.v2k\"/>\n"
-               "  </mime-type>\n"
-               "  <mime-type type=\"%2\">\n"
-               "    <comment>Velmora 2003 Incomplete Game</comment>\n"
-               "    <icon name=\"velmora2003-incomplete\"/>\n"
-               "    <glob pattern=\"*.vlg\"/>\n"
-               "  </mime-type>\n"
-               "</mime-info>\n")
-        .arg(QString::fromLatin1(FinishedMimeType), QString::fromLatin1(IncompleteMimeType));
-}
-
 QString DesktopEntry(const QString& programFile) {
-    return QStringLiteral("[Desktop Entry]\n"
-                          "Type=Application\n"
-                          "Name=Velmora 2003\n"
-                          "Exec=%1 %f\n"
-                          "Icon=velmora2003\n"
-                          "Terminal=false\n"
-                          "Categories=Game;CardGame;\n"
-                          "MimeType=%2;%3;\n")
-        .arg(ExecArgument(programFile), QString::fromLatin1(FinishedMimeType),
-             QString::fromLatin1(IncompleteMimeType));
+    const QString entry = QString::fromUtf8(Resource("desktop/" + AppId() + ".desktop"));
+    if (entry.isEmpty()) {
+        return {};
+    }
+    QStringList lines = entry.split(u'\n');
+    for (QString& line : lines) {
+        if (!line.startsWith(QLatin1String("Exec="))) {
+            continue;
+        }
+        // Keep the field codes after the program.
+        const qsizetype space = line.indexOf(u' ');
+        const QString codes = space < 0 ? QString() : line.mid(space);
+        line = QStringLiteral("Exec=") + ExecArgument(programFile) + codes;
+    }
+    return lines.join(u'\n');
 }
 
 QString DefaultSoundScheme(const QString& installFolder) {
@@ -158,21 +182,48 @@ QString DefaultSoundScheme(const QString& installFolder) {
 }
 
 Result<void> RegisterFileTypes(const AppFolders& folders) {
-    const QString mimeFolder = JoinPath(folders.userDataFolder, QStringLiteral("mime"));
+    const QString data = folders.userDataFolder;
+    const QString mimeFolder = JoinPath(data, QStringLiteral("mime"));
     const QString packages = JoinPath(mimeFolder, QStringLiteral("packages"));
-    const QString applications =
-        JoinPath(folders.userDataFolder, QStringLiteral("applications"));
+    const QString applications = JoinPath(data, QStringLiteral("applications"));
+    const QString icons = JoinPath(data, QStringLiteral("icons/hicolor/scalable"));
+    const QString apps = JoinPath(icons, QStringLiteral("apps"));
+    const QString mimetypes = JoinPath(icons, QStringLiteral("mimetypes"));
+    const QString id = AppId();
+
     Result<void> result;
-    Note(result, MakeFolder(packages));
-    Note(result, WriteFile(JoinPath(packages, QStringLiteral("velmora2003.xml")), MimePackage()));
-    Note(result, MakeFolder(applications));
-    Note(result, WriteFile(JoinPath(applications, QStringLiteral("velmora2003.desktop")),
-                           DesktopEntry(folders.programFile)));
+    for (const QString& folder : {packages, applications, apps, mimetypes}) {
+        Note(result, MakeFolder(folder));
+    }
+    const QString entry = DesktopEntry(folders.programFile);
+    Note(result, entry.isEmpty() ? Fail("The desktop entry is missing from the program")
+                                 : WriteFile(JoinPath(applications, id + ".desktop"), entry));
+    Note(result, CopyResource("desktop/" + id + ".mime.xml", JoinPath(packages, id + ".xml")));
+    Note(result, CopyResource("icons/" + id + ".svg", JoinPath(apps, id + ".svg")));
+    for (const char* kind : FileKindIcons) {
+        const QString icon = QString::fromLatin1(kind) + ".svg";
+        Note(result, CopyResource("icons/" + icon, JoinPath(mimetypes, icon)));
+    }
+    // The older registration goes only once the new one is complete, so the files keep
+    // opening with the game whatever fails.
+    if (result) {
+        for (const QString& file : OlderRegistration(folders)) {
+            if (QFileInfo::exists(file) && !QFile::remove(file)) {
+                Note(result, Fail("Cannot remove " + file.toStdString()));
+            }
+        }
+    }
     if (folders.updateDesktopDatabases) {
         RunTool(QStringLiteral("update-mime-database"), mimeFolder);
         RunTool(QStringLiteral("update-desktop-database"), applications);
     }
     return result;
+}
+
+bool OlderRegistrationPresent(const AppFolders& folders) {
+    const QStringList files = OlderRegistration(folders);
+    return std::any_of(files.begin(), files.end(),
+                       [](const QString& file) { return QFileInfo::exists(file); });
 }
 
 Result<void> FirstRunSetup(SettingsStore& store, const AppFolders& folders, const IClock& clock,
@@ -196,9 +247,9 @@ Result<void> FirstRunSetup(SettingsStore& store, const AppFolders& folders, cons
     save.ExportFolder(JoinPath(user, QStringLiteral("Exported Files")));
     save.FavDefFolder(JoinPath(save.FavFolder(), QStringLiteral("Easy Games")));
 
-    for (const QString& folder : {save.UserFolder(), save.FavFolder(), save.FavDefFolder(),
-                                  save.IncompleteDir(), save.FinishedDir(), save.SaveFolder(),
-                                  save.ExportFolder()}) {
+    for (const QString& folder :
+         {save.UserFolder(), save.FavFolder(), save.FavDefFolder(), save.IncompleteDir(),
+          save.FinishedDir(), save.SaveFolder(), save.ExportFolder()}) {
         Note(result, MakeFolder(folder));
     }
 

@@ -31,21 +31,25 @@ bool FirstRunRequested(const SettingsStore& store);
 Result<void> FirstRunSetup(SettingsStore& store, const AppFolders& folders, const IClock& clock,
                            const AddUserFunction& addUser);
 
-/// Writes the MIME package for ".vlg" and ".v2k" and the desktop entry that opens them with
-/// the program under the user's data folder, then refreshes the desktop's databases when
-/// their tools are present (their failures are ignored).
+/// Registers the program and its two saved-game kinds for the user: writes the installed MIME
+/// package, desktop entry (its Exec naming `folders.programFile`) and icons under the user's
+/// data folder, removes an older version's registration once the new one is complete, and
+/// refreshes the desktop's databases when their tools are present (their failures are
+/// ignored). The first failure is returned and the older registration is then kept.
 Result<void> RegisterFileTypes(const AppFolders& folders);
+
+/// True when an older version's per-user registration (under other names) is still present.
+bool OlderRegistrationPresent(const AppFolders& folders);
 
 /// The user files folder: "Velmora 2003 Files" in the user's data folder.
 QString UserFilesFolder(const AppFolders& folders);
-/// The MIME package text (LF line ends, as the desktop tools expect).
-QString MimePackage();
-/// The desktop entry text for `programFile` (LF line ends).
+/// The installed desktop entry with its Exec program replaced by `programFile` (LF line ends);
+/// empty when the entry is missing from the program.
 QString DesktopEntry(const QString& programFile);
 /// The default sound scheme file text: 17 quoted paths, CR LF after each.
 QString DefaultSoundScheme(const QString& installFolder);
 
-inline constexpr const char* FinishedMimeType = "application/x-velmora2003-finished";
-inline constexpr const char* IncompleteMimeType = "application/x-velmora2003-incomplete";
+/// The one id of the program on the desktop: desktop entry, icon, AppStream component.
+inline constexpr const char* ApplicationId = "org.velmora.Velmora2003";
 
 } // namespace velmora::mSave

@@ -533,8 +533,10 @@ QIcon ToolbarIcon(const QString& key) {
 }
 
 QIcon LibraryIcon(const QString& key) {
-    static const std::array<KeyImage, 6> images{{
-        {"Program", ImageNew},
+    if (key == u"Program") {
+        return ApplicationIcon();
+    }
+    static const std::array<KeyImage, 5> images{{
         {"Favourites", ImageFavourites},
         {"CloseFold", ImageClosedFolder},
         {"OpenFold", ImageOpen},
@@ -547,6 +549,10 @@ QIcon LibraryIcon(const QString& key) {
         }
     }
     return {};
+}
+
+QIcon ApplicationIcon() {
+    return QIcon(QStringLiteral(":/icons/org.velmora.Velmora2003.svg"));
 }
 
 QIcon ToolbarIcon(int position) {

@@ -58,4 +58,7 @@ QPixmap ToolbarImage(int index, int size, qreal dpr);
 /// The target pointer shown over a column that takes the selected card or run.
 QCursor TargetCursor(qreal dpr);
 
+/// The program's own icon, the one installed for the desktop; sharp at every scale.
+QIcon ApplicationIcon();
+
 } // namespace velmora

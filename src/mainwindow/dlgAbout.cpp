@@ -1,33 +1,41 @@
 #include "mainwindow/dlgAbout.h"
 
-#include "appearance/ui/CardPainter.h"
+#include "mainwindow/ToolbarIcons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QtGlobal>
 
 namespace velmora {
 
-namespace {
-
-/// The emblem, drawn at the screen's pixel ratio.
-class Emblem final : public QWidget {
-public:
-    explicit Emblem(QWidget* parent) : QWidget(parent) { setFixedSize(96, 90); }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        CardPainter::PaintLogo(painter, QRectF(rect()));
-    }
-};
-
-} // namespace
-
 QString dlgAbout::Version() {
     return QStringLiteral(VELMORA_VERSION);
+}
+
+QString dlgAbout::LibrariesText() {
+    // The libraries the installed game runs on; build and test tools are not shipped.
+    const struct {
+        QString name;
+        const char* use;
+        const char* licence;
+    } libraries[] = {
+        {QStringLiteral("Qt ") + QString::fromLatin1(qVersion()),
+         "windows, pictures, sound and icons (Core, GUI, Widgets, Multimedia, SVG)",
+         "GNU Lesser General Public License, version 3"},
+        {QStringLiteral("GNU C++ Library"), "the C++ standard library",
+         "GNU General Public License, version 3, with the GCC Runtime Library Exception"},
+    };
+    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
+    for (const auto& library : libraries) {
+        html += QStringLiteral("<tr><td valign=\"top\"><b>%1</b>&nbsp;&nbsp;</td><td>%2<br>"
+                               "<i>%3</i>"
+                               "</td></tr>")
+                    .arg(library.name.toHtmlEscaped(), QString::fromLatin1(library.use),
+                         QString::fromLatin1(library.licence));
+    }
+    return html + QStringLiteral("</table>");
 }
 
 dlgAbout::dlgAbout(QWidget* parent) : QDialog(parent) {
@@ -35,8 +43,10 @@ dlgAbout::dlgAbout(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Velmora 2003"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    auto* emblem = new Emblem(this);
+    auto* emblem = new QLabel(this);
     emblem->setObjectName(QStringLiteral("picLogo"));
+    emblem->setPixmap(ApplicationIcon().pixmap(QSize(96, 96), devicePixelRatioF()));
+    emblem->setFixedSize(96, 96);
 
     auto* name = new QLabel(QStringLiteral("Velmora 2003"), this);
     name->setObjectName(QStringLiteral("lblName"));
@@ -56,7 +66,16 @@ dlgAbout::dlgAbout(QWidget* parent) : QDialog(parent) {
         this);
     description->setObjectName(QStringLiteral("lblDescription"));
     description->setWordWrap(true);
-    description->setMinimumWidth(360);
+
+    auto* heading = new QLabel(QStringLiteral("<b>Built with</b>"), this);
+    auto* libraries = new QLabel(LibrariesText(), this);
+    libraries->setObjectName(QStringLiteral("lblLibraries"));
+    libraries->setWordWrap(true);
+    libraries->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* own =
+        new QLabel(QStringLiteral("The card faces, icons and sounds are the game's own."), this);
+    own->setObjectName(QStringLiteral("lblOwn"));
+    own->setWordWrap(true);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
@@ -64,15 +83,20 @@ dlgAbout::dlgAbout(QWidget* parent) : QDialog(parent) {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* text = new QVBoxLayout;
+    text->setSpacing(4);
     text->addWidget(name);
     text->addWidget(version);
-    text->addSpacing(8);
+    text->addSpacing(10);
     text->addWidget(description);
-    text->addStretch(1);
+    text->addSpacing(12);
+    text->addWidget(heading);
+    text->addWidget(libraries);
+    text->addSpacing(6);
+    text->addWidget(own);
 
     auto* top = new QHBoxLayout;
     top->addWidget(emblem, 0, Qt::AlignTop);
-    top->addSpacing(12);
+    top->addSpacing(16);
     top->addLayout(text, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -80,10 +104,12 @@ dlgAbout::dlgAbout(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(ok);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 18, 18, 14);
+    layout->setContentsMargins(20, 20, 20, 14);
     layout->addLayout(top);
-    layout->addSpacing(10);
+    layout->addSpacing(14);
     layout->addLayout(buttons);
+    // Wide enough for the libraries' lines, so the box does not grow tall and narrow.
+    description->setMinimumWidth(420);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -26,6 +26,7 @@
 #include "mainwindow/cMenu.h"
 #include "mainwindow/dlgAbout.h"
 #include "mainwindow/dlgMove.h"
+#include "mainwindow/frmHelp.h"
 #include "mainwindow/frmSource.h"
 #include "platform/SettingsStore.h"
 #include "scores/cFinish.h"
@@ -39,17 +40,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTextBrowser>
 #include <QToolBar>
-#include <QUrl>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <limits>
@@ -84,7 +81,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     : QMainWindow(parent), m_context(context) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velmora 2003"));
-    setWindowIcon(ToolbarIcon(QStringLiteral("New")));
+    setWindowIcon(ApplicationIcon());
     setMinimumSize(NarrowestTwips / TwipsPerPixel, MinimumHeightTwips / TwipsPerPixel);
 
     m_table = new TableWidget(this);
@@ -305,6 +302,10 @@ void frmMain::StartUp() {
         if (!done) {
             ShowError(m_context.messages, done.error());
         }
+    } else if (mSave::OlderRegistrationPresent(m_context.folders)) {
+        // An earlier version registered the file types under other names. On failure that
+        // registration stays and still works, so the player is not troubled at every start.
+        static_cast<void>(mSave::RegisterFileTypes(m_context.folders));
     }
     m_user->ListUserCombo();
     const QDateTime now = m_context.clock.Now();
@@ -688,18 +689,9 @@ void frmMain::ShowAbout() {
 }
 
 void frmMain::ShowHelp() {
-    auto* help = findChild<QDialog*>(QStringLiteral("frmHelp"));
+    auto* help = findChild<frmHelp*>(QStringLiteral("frmHelp"));
     if (!help) {
-        help = new QDialog(this);
-        help->setObjectName(QStringLiteral("frmHelp"));
-        help->setWindowTitle(QStringLiteral("Velmora 2003 Help"));
-        auto* layout = new QVBoxLayout(help);
-        auto* browser = new QTextBrowser(help);
-        browser->setObjectName(QStringLiteral("txtHelp"));
-        browser->setOpenExternalLinks(true);
-        browser->setSource(QUrl::fromLocalFile(DataFolder() + QStringLiteral("/help.html")));
-        layout->addWidget(browser);
-        help->resize(640, 560);
+        help = new frmHelp(DataFolder() + QStringLiteral("/help.html"), this);
     }
     help->show();
     help->raise();

@@ -71,6 +71,8 @@ frmSource::frmSource(const cTrans& trans, ISoundPort* sound, Context context, QW
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(save, &QPushButton::clicked, this, &frmSource::Save);
+    // The list has the keys first, to scroll it; Tab goes on to the buttons.
+    m_text->setFocus();
 }
 
 void frmSource::showEvent(QShowEvent* event) {

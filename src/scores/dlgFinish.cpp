@@ -102,11 +102,12 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(frame1, 2);
-    columns->addWidget(frame2, 3);
+    columns->addWidget(frame2, 4);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addLayout(buttons);
-    resize(560, 320);
+    // Room for the usual saved-games path in txtSave.
+    resize(720, 340);
 
     // Opening, in order: the favourites folders, the next actions, the remembered values.
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);

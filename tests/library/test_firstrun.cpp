@@ -59,9 +59,9 @@ TEST_F(FirstRunTest, BuildsKeysFoldersPlayersAndFiles) {
     EXPECT_EQ(save.SaveFolder(), User("Saved Games"));
     EXPECT_EQ(save.ExportFolder(), User("Exported Files"));
     EXPECT_EQ(save.ScoreFile(), User("Velmora2003.sre"));
-    for (const QString& folder : {save.UserFolder(), save.FavFolder(), save.FavDefFolder(),
-                                  save.IncompleteDir(), save.FinishedDir(), save.SaveFolder(),
-                                  save.ExportFolder()}) {
+    for (const QString& folder :
+         {save.UserFolder(), save.FavFolder(), save.FavDefFolder(), save.IncompleteDir(),
+          save.FinishedDir(), save.SaveFolder(), save.ExportFolder()}) {
         EXPECT_TRUE(QFileInfo(folder).isDir()) << folder.toStdString();
     }
     EXPECT_TRUE(QFileInfo(save.ScoreFile()).isFile());
@@ -101,27 +101,78 @@ TEST_F(FirstRunTest, BuildsKeysFoldersPlayersAndFiles) {
               "\"Default Color Scheme3\"\r\n10047434\r\n8227032\r\n");
 }
 
-TEST_F(FirstRunTest, RegistersBothFileKindsForTheUser) {
+/// The installed desktop files, as the source tree holds them.
+QByteArray DataFile(const QString& relative) {
+    QFile file(QStringLiteral(VELMORA_DATA_DIR "/") + relative);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(FirstRunTest, RegistersTheInstalledFilesForTheUser) {
     folders.programFile = Path("bin dir/velmora2003");
     ASSERT_TRUE(RunFirstRun());
-    const QString mime = QString::fromUtf8(
-        ReadAll(folders.userDataFolder + "/mime/packages/velmora2003.xml"));
-    EXPECT_TRUE(mime.contains("<glob pattern=\"*.v2k\"/>"));
-    EXPECT_TRUE(mime.contains("<glob pattern=\"*.vlg\"/>"));
-    EXPECT_TRUE(mime.contains("<comment>Velmora 2003 Finished Game</comment>"));
-    EXPECT_TRUE(mime.contains("<comment>Velmora 2003 Incomplete Game</comment>"));
+    const QString data = folders.userDataFolder;
+    const QString id = "org.velmora.Velmora2003";
 
-    const QString entry = QString::fromUtf8(
-        ReadAll(folders.userDataFolder + "/applications/velmora2003.desktop"));
-    EXPECT_TRUE(entry.startsWith("[Desktop Entry]\n"));
-    EXPECT_TRUE(entry.contains("Exec=\"" + folders.programFile + "\" %f\n"));
-    EXPECT_TRUE(entry.contains("MimeType=application/x-velmora2003-finished;"
-                               "application/x-velmora2003-incomplete;\n"));
+    const QByteArray package = ReadAll(data + "/mime/packages/" + id + ".xml");
+    EXPECT_FALSE(package.isEmpty());
+    EXPECT_EQ(package, DataFile("desktop/" + id + ".mime.xml"));
+    for (const QString& icon :
+         {"apps/" + id, QStringLiteral("mimetypes/application-vnd.velmora2003.incomplete"),
+          QStringLiteral("mimetypes/application-vnd.velmora2003.finished")}) {
+        const QByteArray svg = ReadAll(data + "/icons/hicolor/scalable/" + icon + ".svg");
+        EXPECT_FALSE(svg.isEmpty()) << icon.toStdString();
+        EXPECT_EQ(svg, DataFile("icons/" + icon.section('/', 1) + ".svg")) << icon.toStdString();
+    }
+
+    // The installed entry, line for line, except that Exec names the running binary.
+    const QStringList entry =
+        QString::fromUtf8(ReadAll(data + "/applications/" + id + ".desktop")).split('\n');
+    const QStringList installed =
+        QString::fromUtf8(DataFile("desktop/" + id + ".desktop")).split('\n');
+    ASSERT_EQ(entry.size(), installed.size());
+    int execLines = 0;
+    for (qsizetype i = 0; i < entry.size(); ++i) {
+        if (installed[i].startsWith("Exec=")) {
+            ++execLines;
+            EXPECT_EQ(installed[i], "Exec=velmora2003 %f");
+            EXPECT_EQ(entry[i], "Exec=\"" + folders.programFile + "\" %f");
+        } else {
+            EXPECT_EQ(entry[i], installed[i]);
+        }
+    }
+    EXPECT_EQ(execLines, 1);
 }
 
 TEST(DesktopEntry, QuotesAndEscapesTheProgramPath) {
     EXPECT_TRUE(mSave::DesktopEntry("/opt/a \"b\"/$x%")
-                    .contains(R"(Exec="/opt/a \\"b\\"/\\$x%%" %f)"));
+                    .contains("\nExec=\"/opt/a \\\\\"b\\\\\"/\\\\$x%%\" %f\n"));
+}
+
+TEST_F(FirstRunTest, TheOlderRegistrationGoesOnlyOnceTheNewOneIsWritten) {
+    const QString oldEntry = folders.userDataFolder + "/applications/velmora2003.desktop";
+    const QString oldPackage = folders.userDataFolder + "/mime/packages/velmora2003.xml";
+    const QString newEntry =
+        folders.userDataFolder + "/applications/org.velmora.Velmora2003.desktop";
+    QDir().mkpath(folders.userDataFolder + "/applications");
+    QDir().mkpath(folders.userDataFolder + "/mime/packages");
+    EXPECT_FALSE(mSave::OlderRegistrationPresent(folders));
+    Touch(oldPackage);
+    EXPECT_TRUE(mSave::OlderRegistrationPresent(folders));
+    Touch(oldEntry);
+
+    // The icon folder cannot be made: the new registration is incomplete, the old one stays.
+    Touch(folders.userDataFolder + "/icons");
+    EXPECT_FALSE(mSave::RegisterFileTypes(folders));
+    EXPECT_TRUE(QFile::exists(oldEntry));
+    EXPECT_TRUE(QFile::exists(oldPackage));
+    EXPECT_TRUE(mSave::OlderRegistrationPresent(folders));
+
+    QFile::remove(folders.userDataFolder + "/icons");
+    ASSERT_TRUE(mSave::RegisterFileTypes(folders));
+    EXPECT_TRUE(QFile::exists(newEntry));
+    EXPECT_FALSE(QFile::exists(oldEntry));
+    EXPECT_FALSE(QFile::exists(oldPackage));
+    EXPECT_FALSE(mSave::OlderRegistrationPresent(folders));
 }
 
 TEST_F(FirstRunTest, ASecondFirstRunKeepsSavedGamesAndScores) {

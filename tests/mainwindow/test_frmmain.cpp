@@ -760,6 +760,24 @@ TEST_F(FrmMainStartUp, UnreadableUnfinishedGameIsReportedAndKept) {
     EXPECT_TRUE(Scores(w).empty());
 }
 
+TEST_F(FrmMainStartUp, AnOlderRegistrationIsReplacedAtTheNextStart) {
+    frmMain& first = Start();
+    first.ExitAtOnce();
+    const QString applications = folders.userDataFolder + QStringLiteral("/applications/");
+    const QString entry = applications + QStringLiteral("org.velmora.Velmora2003.desktop");
+    ASSERT_TRUE(QFile::remove(entry));
+
+    // Without an older registration a later start leaves the desktop files alone.
+    Start().ExitAtOnce();
+    EXPECT_FALSE(QFileInfo::exists(entry));
+
+    Touch(applications + QStringLiteral("velmora2003.desktop"));
+    Start();
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_TRUE(QFileInfo::exists(entry));
+    EXPECT_FALSE(QFileInfo::exists(applications + QStringLiteral("velmora2003.desktop")));
+}
+
 TEST_F(FrmMainStartUp, CommandLineFileWithAPendingUnfinishedGameAsksFirst) {
     frmMain& first = Start();
     first.Command(QStringLiteral("mnuNew"));
