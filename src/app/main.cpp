@@ -9,6 +9,7 @@
 #include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/frmMain.h"
 #include "platform/SettingsStore.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -26,15 +27,23 @@ int main(int argc, char** argv) {
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
+    const QString commandLine = arguments.join(QLatin1Char(' '));
 
-    velmora::SettingsStore store(velmora::SettingsStore::DefaultFilePath());
+    // A game already running takes the command line; this copy then has nothing to do.
+    const QString storePath = velmora::SettingsStore::DefaultFilePath();
+    velmora::SingleInstance instance(velmora::SingleInstance::UserServerName(storePath));
+    if (instance.HandOver(commandLine)) {
+        return 0;
+    }
+
+    velmora::SettingsStore store(storePath);
     const velmora::SystemClock clock;
     velmora::dlgMessages messages;
     velmora::dlgFileDialogs fileDialogs;
     velmora::MainWindowContext context{
         store,       velmora::AppFolders::ForUser(velmora::DataFolder()),
         clock,       messages,
-        fileDialogs, arguments.join(QLatin1Char(' ')),
+        fileDialogs, commandLine,
         true,        true};
     velmora::frmMain window(context);
     if (window.QuitRequested()) {
@@ -43,6 +52,10 @@ int main(int argc, char** argv) {
     messages.SetOwner(&window);
     fileDialogs.SetOwner(&window);
     window.show();
+    QObject::connect(&instance, &velmora::SingleInstance::commandLineReceived, &window,
+                     &velmora::frmMain::SecondStart);
+    // Without the socket this copy still runs; the settings store keeps copies apart.
+    instance.Listen();
 
     // VELMORA_SCREENSHOT=file.png: save a picture of the window once it has settled, then quit
     // (used by the screenshot check under a virtual display).

@@ -1,6 +1,7 @@
 #include "library/AppFolders.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStandardPaths>
 
 namespace velmora {
@@ -22,6 +23,13 @@ QString JoinPath(const QString& folder, const QString& name) {
         return folder + name;
     }
     return folder + u'/' + name;
+}
+
+Result<void> MakeFolder(const QString& folder) {
+    if (QDir().mkpath(folder)) {
+        return {};
+    }
+    return Fail("Cannot create the folder " + folder.toStdString());
 }
 
 } // namespace velmora

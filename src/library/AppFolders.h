@@ -1,5 +1,7 @@
 #pragma once
 
+#include "history/Error.h"
+
 #include <QString>
 
 namespace velmora {
@@ -23,5 +25,8 @@ struct AppFolders {
 
 /// `folder` and `name` joined by one separator; `name` alone when `folder` is empty.
 QString JoinPath(const QString& folder, const QString& name);
+
+/// Creates `folder` and its missing parents; an existing folder is left as it is.
+Result<void> MakeFolder(const QString& folder);
 
 } // namespace velmora

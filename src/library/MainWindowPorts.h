@@ -28,7 +28,7 @@ public:
 /// One entry of a recent-games submenu.
 struct RecentMenuEntry {
     bool visible = false;
-    /// "&" + position + " " + path.
+    /// "&" + position + " " + path, each "&" of the path doubled.
     QString caption;
 };
 
@@ -56,6 +56,9 @@ public:
     virtual std::int32_t GameNumber() const = 0;
     /// Writes the game (`cTrans.SaveToFile`).
     virtual Result<void> SaveGame(const QString& path) = 0;
+    /// May the game on the table make way for an opened one? Asks while a game is in play and
+    /// counts it as lost on Yes.
+    virtual bool AllowNewGame() = 0;
     /// Replaces the move history by a new one, opens the file (`cTrans.OpenFromFile`) and
     /// starts the forward replay (`cTrans.Replay` with 1). A rejected file changes nothing.
     virtual Result<void> OpenAndReplay(const QString& path) = 0;

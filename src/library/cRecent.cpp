@@ -10,6 +10,11 @@ QString Key(int slot) {
 }
 } // namespace
 
+QString MenuText(const QString& text) {
+    QString escaped = text;
+    return escaped.replace(u'&', QStringLiteral("&&"));
+}
+
 cRecent::cRecent(SettingsStore& store, IRecentMenus* menus) : m_store(store), m_menus(menus) {}
 
 void cRecent::AddtoRecent(const QString& path) {
@@ -85,10 +90,11 @@ RecentMenus cRecent::Menus() const {
         const QString number = QStringLiteral("&") + QString::number(i) + u' ';
         const QString finished = GetRecent(static_cast<std::int16_t>(i));
         const QString incomplete = GetRecent(static_cast<std::int16_t>(i + ListSize));
-        menus.finished[i - 1] = {!finished.isEmpty(), finished.isEmpty() ? QString()
-                                                                           : number + finished};
-        menus.incomplete[i - 1] = {!incomplete.isEmpty(),
-                                   incomplete.isEmpty() ? QString() : number + incomplete};
+        menus.finished[i - 1] = {!finished.isEmpty(),
+                                 finished.isEmpty() ? QString() : number + MenuText(finished)};
+        menus.incomplete[i - 1] = {!incomplete.isEmpty(), incomplete.isEmpty()
+                                                              ? QString()
+                                                              : number + MenuText(incomplete)};
         if (!finished.isEmpty()) {
             menus.finishedNoneVisible = false;
         }

@@ -7,6 +7,9 @@
 
 namespace velmora {
 
+/// `text` (a file name) as a menu caption: every "&" doubled, so none becomes an access key.
+QString MenuText(const QString& text);
+
 /// The recent games (store section "Recent"): slots 1 to 5 hold finished games, 6 to 10
 /// incomplete games, the most recent first; a path appears at most once per list (compared
 /// exactly, letter case included).

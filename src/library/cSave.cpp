@@ -56,31 +56,40 @@ QString cSave::Moment(const char* key) const {
     return GeneralDate::Format(m_clock.Now());
 }
 
-QString cSave::ProgramPath(const QString& name) const {
-    return JoinPath(m_folders.programFolder, name);
+QString cSave::Folder(const char* key, const QString& defaultValue) const {
+    // A relative path would follow the working folder of the moment.
+    const QString stored = Text(key, QString());
+    return QDir::isAbsolutePath(stored) ? stored : defaultValue;
 }
 
-QString cSave::ScoreFile() const { return Text("ScoreFile", ProgramPath("Velmora2003.sre")); }
+QString cSave::UserPath(const char* name) const {
+    return JoinPath(UserFolder(), QString::fromLatin1(name));
+}
+
+QString cSave::ScoreFile() const { return Folder("ScoreFile", UserPath("Velmora2003.sre")); }
 void cSave::ScoreFile(const QString& value) { SetText("ScoreFile", value); }
-QString cSave::InStallFolder() const { return Text("InstallFolder", m_folders.programFolder); }
+QString cSave::InStallFolder() const { return Folder("InstallFolder", m_folders.programFolder); }
 void cSave::InStallFolder(const QString& value) { SetText("InstallFolder", value); }
-QString cSave::UserFolder() const { return Text("UserFolder", ProgramPath("User Files")); }
+QString cSave::UserFolder() const {
+    return Folder("UserFolder",
+                  JoinPath(m_folders.userDataFolder, QString::fromLatin1(UserFilesFolderName)));
+}
 void cSave::UserFolder(const QString& value) { SetText("UserFolder", value); }
-QString cSave::FavFolder() const { return Text("FavFolder", ProgramPath("Favorites")); }
+QString cSave::FavFolder() const { return Folder("FavFolder", UserPath("Favorites")); }
 void cSave::FavFolder(const QString& value) { SetText("FavFolder", value); }
 QString cSave::FavDefFolder() const {
-    return Text("FavDefFolder", ProgramPath("Favorites/Easy Games"));
+    return Folder("FavDefFolder", JoinPath(FavFolder(), QStringLiteral("Easy Games")));
 }
 void cSave::FavDefFolder(const QString& value) { SetText("FavDefFolder", value); }
-QString cSave::SaveFolder() const { return Text("SaveFolder", ProgramPath("Saved Games")); }
+QString cSave::SaveFolder() const { return Folder("SaveFolder", UserPath("Saved Games")); }
 void cSave::SaveFolder(const QString& value) { SetText("SaveFolder", value); }
-QString cSave::ExportFolder() const {
-    return Text("ExportFolder", ProgramPath("Exported Files"));
-}
+QString cSave::ExportFolder() const { return Folder("ExportFolder", UserPath("Exported Files")); }
 void cSave::ExportFolder(const QString& value) { SetText("ExportFolder", value); }
-QString cSave::IncompleteDir() const { return Text("IncompleteDir", m_folders.programFolder); }
+QString cSave::IncompleteDir() const {
+    return Folder("IncompleteDir", UserPath("Incomplete Games"));
+}
 void cSave::IncompleteDir(const QString& value) { SetText("IncompleteDir", value); }
-QString cSave::FinishedDir() const { return Text("FinishedDir", m_folders.programFolder); }
+QString cSave::FinishedDir() const { return Folder("FinishedDir", UserPath("Finished Games")); }
 void cSave::FinishedDir(const QString& value) { SetText("FinishedDir", value); }
 std::int16_t cSave::InCompleteSave() const { return Int16("InCompleteSave", 0); }
 void cSave::InCompleteSave(std::int16_t value) { SetInt16("InCompleteSave", value); }
@@ -198,17 +207,21 @@ OpenGameDecision cSave::Open_Game(const QString& commandLine, IMessages& message
         decision.action = OpenGameDecision::Action::OpenFile;
         return decision;
     }
-    const bool yes =
-        messages.Ask(QStringLiteral("Are you sure you want to exit the previously\r\n"
-                                    "unfinished game and start this game ?"),
-                     MessageIcon::Question);
-    decision.action = yes ? OpenGameDecision::Action::GiveUpUnfinishedThenOpen
+    decision.action = AskExitUnfinished(messages)
+                          ? OpenGameDecision::Action::GiveUpUnfinishedThenOpen
                           : OpenGameDecision::Action::Quit;
     return decision;
 }
 
+bool cSave::AskExitUnfinished(IMessages& messages) {
+    return messages.Ask(QStringLiteral("Are you sure you want to exit the previously\r\n"
+                                       "unfinished game and start this game ?"),
+                        MessageIcon::Question);
+}
+
 Outcome cSave::File_Save(const QString& extension, const FileCommandPorts& ports) {
     const bool incomplete = extension == QStringLiteral(".vlg");
+    static_cast<void>(MakeFolder(SaveFolder()));
     const QString name = ports.dialogs.SaveFileName(
         SaveFolder(), QString::number(ports.game.GameNumber()) + extension, extension,
         QString::fromLatin1(incomplete ? IncompleteFilter : FinishedFilter));
@@ -228,9 +241,14 @@ Outcome cSave::File_Save(const QString& extension, const FileCommandPorts& ports
 Outcome cSave::File_Open(const FileCommandPorts& ports) {
     const QString filter = QString::fromLatin1(IncompleteFilter) + u'|' +
                            QString::fromLatin1(FinishedFilter);
+    static_cast<void>(MakeFolder(SaveFolder()));
     const QString file = ports.dialogs.OpenFileName(SaveFolder(), filter);
     const QFileInfo info(file);
     if (file.isEmpty() || !info.isFile()) {
+        return Outcome::Cancelled;
+    }
+    // Asked only now, so a cancelled chooser leaves the game in play.
+    if (!ports.game.AllowNewGame()) {
         return Outcome::Cancelled;
     }
     if (auto opened = ports.game.OpenAndReplay(file); !opened) {
@@ -250,9 +268,13 @@ std::optional<QString> cSave::OnGameStarting(std::int32_t gameNumber, bool keepH
     if (InCompleteSave() == 1) {
         gameFile = GetFileName(gameNumber, false);
     }
+    StartGameClock();
+    return gameFile;
+}
+
+void cSave::StartGameClock() {
     GameStartTime(m_clock.Now());
     Unfinished(false);
-    return gameFile;
 }
 
 QString cSave::SizeCheck(QString& path, std::int16_t& limit) {

@@ -69,10 +69,13 @@ public:
     /// The store every value of this class lives in.
     SettingsStore& Store() const { return m_store; }
 
-    /// Default: "Velmora2003.sre" in the program folder.
+    // The folder keys. A key that is missing, empty or not an absolute path reads as its place
+    // in the user files folder tree ("Velmora 2003 Files" in the user's data folder).
+
+    /// Default: "Velmora2003.sre" in the user files folder.
     QString ScoreFile() const;
     void ScoreFile(const QString& value);
-    /// Key "InstallFolder"; default: the program folder.
+    /// Key "InstallFolder"; default: the program folder (its help and sounds).
     QString InStallFolder() const;
     void InStallFolder(const QString& value);
     QString UserFolder() const;
@@ -159,15 +162,23 @@ public:
     /// Cancelled when the dialog gave no usable path; Failed when the save failed (the player
     /// is told why).
     Outcome File_Save(const QString& extension, const FileCommandPorts& ports);
-    /// The Open command: asks for a ".vlg" or ".v2k" file in SaveFolder and opens it with a
-    /// forward replay; on success lists it as recent and remembers its folder. Cancelled when
-    /// the dialog gave no existing file; Failed when the file was rejected (the player is told).
+    /// The Open command: asks for a ".vlg" or ".v2k" file in SaveFolder, then whether a game in
+    /// play may be given up, and opens it with a forward replay; on success lists it as recent
+    /// and remembers its folder. Cancelled when the dialog gave no existing file or the game in
+    /// play is kept; Failed when the file was rejected (the player is told).
     Outcome File_Open(const FileCommandPorts& ports);
 
     /// The settings bookkeeping of dealing a game: with `keepHistory` false stores the present
     /// moment as GameStartTime and Unfinished = false and returns the incomplete auto-save
     /// name for the game when InCompleteSave is 1 (the current game file); nullopt otherwise.
     std::optional<QString> OnGameStarting(std::int32_t gameNumber, bool keepHistory);
+    /// The game clock of a new game in play or on view: GameStartTime = now, nothing carried
+    /// over from an unfinished game (Unfinished = false).
+    void StartGameClock();
+
+    /// The question before a game named on a command line replaces the game left unfinished
+    /// or in play; true for Yes.
+    static bool AskExitUnfinished(IMessages& messages);
 
     /// The path shortened for display: the first 7 characters, "...", then the last
     /// `limit` − 7, when longer than `limit` (so limit + 3 characters). A limit below 1
@@ -176,6 +187,8 @@ public:
 
     static constexpr const char* IncompleteFilter = "Velmora 2003 InComplete Game (*.vlg)|*.vlg";
     static constexpr const char* FinishedFilter = "Velmora 2003 Finished Game (*.v2k)|*.v2k";
+    /// The user files folder's name inside the user's data folder.
+    static constexpr const char* UserFilesFolderName = "Velmora 2003 Files";
 
 private:
     QString Text(const char* key, const QString& defaultValue) const;
@@ -185,7 +198,9 @@ private:
     bool Bool(const char* key) const;
     void SetBool(const char* key, bool value);
     QString Moment(const char* key) const;
-    QString ProgramPath(const QString& name) const;
+    QString Folder(const char* key, const QString& defaultValue) const;
+    /// `name` in UserFolder.
+    QString UserPath(const char* name) const;
 
     SettingsStore& m_store;
     AppFolders m_folders;

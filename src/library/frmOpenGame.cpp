@@ -88,6 +88,10 @@ void frmOpenGame::cmdSelect_Click() {
                                    MessageIcon::Exclamation);
         return;
     }
+    // Asked only once a game is chosen, so a cancelled dialog leaves the game in play.
+    if (!m_context.game.AllowNewGame()) {
+        return;
+    }
     if (auto opened = m_context.game.OpenGame(path); !opened) {
         ShowError(m_context.messages, opened.error());
         return;

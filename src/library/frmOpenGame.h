@@ -38,9 +38,9 @@ public:
 
     /// Lists the games of `node`, selects the first and enables Select.
     void TreeView1_NodeClick(const QTreeWidgetItem* node);
-    /// Opens the selected game and closes; nothing without a selected row. A file that
-    /// vanished gives "Sorry File Doesn't Exists", one that cannot be read its reason, and the
-    /// dialog stays open.
+    /// Opens the selected game, once the game on the table may be given up, and closes; nothing
+    /// without a selected row. A file that vanished gives "Sorry File Doesn't Exists", one that
+    /// cannot be read its reason, and the dialog stays open.
     void cmdSelect_Click();
     /// The Open command's file dialog; closes when it opened a game.
     void cmdBrowse_Click();

@@ -49,13 +49,6 @@ Result<void> WriteFile(const QString& path, const QString& text) {
     return WriteFile(path, text.toUtf8());
 }
 
-Result<void> MakeFolder(const QString& path) {
-    if (QDir().mkpath(path)) {
-        return {};
-    }
-    return Fail("Cannot create the folder " + path.toStdString());
-}
-
 /// Keeps the first failure of a sequence of steps.
 void Note(Result<void>& first, Result<void> step) {
     if (first && !step) {
@@ -147,10 +140,6 @@ bool FirstRunRequested(const SettingsStore& store) {
     return ok && fresh == 1.0;
 }
 
-QString UserFilesFolder(const AppFolders& folders) {
-    return JoinPath(folders.userDataFolder, QStringLiteral("Velmora 2003 Files"));
-}
-
 QString DesktopEntry(const QString& programFile) {
     const QString entry = QString::fromUtf8(Resource("desktop/" + AppId() + ".desktop"));
     if (entry.isEmpty()) {
@@ -226,30 +215,66 @@ bool OlderRegistrationPresent(const AppFolders& folders) {
                        [](const QString& file) { return QFileInfo::exists(file); });
 }
 
-Result<void> FirstRunSetup(SettingsStore& store, const AppFolders& folders, const IClock& clock,
-                           const AddUserFunction& addUser) {
-    store.DeleteSetting();
+namespace {
+
+/// The folder keys of section "Save" in the order the first run stores them: each default is
+/// built from the keys stored before it.
+struct FolderKey {
+    const char* key;
+    QString (cSave::*get)() const;
+};
+const std::array<FolderKey, 9> FolderKeys{{
+    {"InstallFolder", &cSave::InStallFolder},
+    {"UserFolder", &cSave::UserFolder},
+    {"FavFolder", &cSave::FavFolder},
+    {"ScoreFile", &cSave::ScoreFile},
+    {"IncompleteDir", &cSave::IncompleteDir},
+    {"FinishedDir", &cSave::FinishedDir},
+    {"SaveFolder", &cSave::SaveFolder},
+    {"ExportFolder", &cSave::ExportFolder},
+    {"FavDefFolder", &cSave::FavDefFolder},
+}};
+
+bool HasValue(const SettingsStore& store, const QString& section, const QString& key) {
+    return !store.GetSetting(section, key).isEmpty();
+}
+
+/// Some slot "Player1" to "Player5" holds a player's name.
+bool AnyPlayer(const SettingsStore& store) {
+    for (int slot = 1; slot <= 5; ++slot) {
+        if (HasValue(store, QStringLiteral("Player") + QString::number(slot),
+                     QStringLiteral("Name"))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+/// The first-run steps on a store that may hold values already: every value it holds is kept,
+/// and the scheme files are rewritten only when `replaceSchemes` is set.
+Result<void> SetUp(SettingsStore& store, const AppFolders& folders, const IClock& clock,
+                   const AddUserFunction& addUser, bool replaceSchemes) {
     Result<void> result = RegisterFileTypes(folders);
 
-    const QString created = GeneralDate::Format(clock.Now());
-    addUser(QStringLiteral("Guest"), QStringLiteral("Guest Player"), created);
-    addUser(QStringLiteral("Player1"), QStringLiteral("Player1"), created);
+    if (!AnyPlayer(store)) {
+        const QString created = GeneralDate::Format(clock.Now());
+        addUser(QStringLiteral("Guest"), QStringLiteral("Guest Player"), created);
+        addUser(QStringLiteral("Player1"), QStringLiteral("Player1"), created);
+    }
 
+    // A key left empty reads as its default; storing that default makes it the one in use.
     cSave save(store, folders, clock);
-    save.InStallFolder(folders.programFolder);
-    save.UserFolder(UserFilesFolder(folders));
-    const QString user = save.UserFolder();
-    save.FavFolder(JoinPath(user, QStringLiteral("Favorites")));
-    save.ScoreFile(JoinPath(user, QStringLiteral("Velmora2003.sre")));
-    save.IncompleteDir(JoinPath(user, QStringLiteral("Incomplete Games")));
-    save.FinishedDir(JoinPath(user, QStringLiteral("Finished Games")));
-    save.SaveFolder(JoinPath(user, QStringLiteral("Saved Games")));
-    save.ExportFolder(JoinPath(user, QStringLiteral("Exported Files")));
-    save.FavDefFolder(JoinPath(save.FavFolder(), QStringLiteral("Easy Games")));
+    const QString section = QStringLiteral("Save");
+    for (const FolderKey& folder : FolderKeys) {
+        const QString key = QString::fromLatin1(folder.key);
+        if (!HasValue(store, section, key)) {
+            store.SaveSetting(section, key, (save.*folder.get)());
+        }
+    }
 
-    for (const QString& folder :
-         {save.UserFolder(), save.FavFolder(), save.FavDefFolder(), save.IncompleteDir(),
-          save.FinishedDir(), save.SaveFolder(), save.ExportFolder()}) {
+    for (const QString& folder : {save.UserFolder(), save.FavFolder(), save.FavDefFolder(),
+                                  save.IncompleteDir(), save.FinishedDir(), save.SaveFolder(),
+                                  save.ExportFolder()}) {
         Note(result, MakeFolder(folder));
     }
 
@@ -258,21 +283,68 @@ Result<void> FirstRunSetup(SettingsStore& store, const AppFolders& folders, cons
         Note(result, WriteFile(save.ScoreFile(), QString()));
     }
 
+    const QString user = save.UserFolder();
     const QString install = save.InStallFolder();
-    Note(result, WriteFile(JoinPath(user, QStringLiteral("Default Sound Scheme.sd")),
-                           DefaultSoundScheme(install)));
+    auto writeScheme = [&](const QString& name, const QString& text) {
+        const QString path = JoinPath(user, name);
+        if (replaceSchemes || !QFileInfo::exists(path)) {
+            Note(result, WriteFile(path, text));
+        }
+    };
+    writeScheme(QStringLiteral("Default Sound Scheme.sd"), DefaultSoundScheme(install));
     for (const DefaultSound& sound : DefaultSounds) {
-        store.SaveSetting(QStringLiteral("Settings"), SoundKey(sound.event),
-                          JoinPath(install, Latin1(sound.file)));
+        const QString settings = QStringLiteral("Settings");
+        if (!store.HasKey(settings, SoundKey(sound.event))) {
+            store.SaveSetting(settings, SoundKey(sound.event),
+                              JoinPath(install, Latin1(sound.file)));
+        }
     }
     for (const ColourScheme& scheme : ColourSchemes) {
         const QString name = QString::fromLatin1(scheme.name);
-        const QString text = u'"' + name + QStringLiteral("\"\r\n") +
-                             QString::number(scheme.first) + QStringLiteral("\r\n") +
-                             QString::number(scheme.second) + QStringLiteral("\r\n");
-        Note(result, WriteFile(JoinPath(user, name + QStringLiteral(".col")), text));
+        writeScheme(name + QStringLiteral(".col"),
+                    u'"' + name + QStringLiteral("\"\r\n") + QString::number(scheme.first) +
+                        QStringLiteral("\r\n") + QString::number(scheme.second) +
+                        QStringLiteral("\r\n"));
     }
     return result;
+}
+
+} // namespace
+
+Result<void> FirstRunSetup(SettingsStore& store, const AppFolders& folders, const IClock& clock,
+                           const AddUserFunction& addUser) {
+    store.DeleteSetting();
+    return SetUp(store, folders, clock, addUser, true);
+}
+
+bool NeverSetUp(const SettingsStore& store) {
+    if (AnyPlayer(store)) {
+        return false;
+    }
+    return std::none_of(FolderKeys.begin(), FolderKeys.end(), [&store](const FolderKey& folder) {
+        return HasValue(store, QStringLiteral("Save"), QString::fromLatin1(folder.key));
+    });
+}
+
+Result<void> CompleteSetup(SettingsStore& store, const AppFolders& folders, const IClock& clock,
+                           const AddUserFunction& addUser) {
+    return SetUp(store, folders, clock, addUser, false);
+}
+
+Result<void> SetUpAtStartUp(SettingsStore& store, const AppFolders& folders, const IClock& clock,
+                            const AddUserFunction& addUser) {
+    if (FirstRunRequested(store)) {
+        return FirstRunSetup(store, folders, clock, addUser);
+    }
+    if (NeverSetUp(store)) {
+        return CompleteSetup(store, folders, clock, addUser);
+    }
+    if (OlderRegistrationPresent(folders)) {
+        // An earlier version registered the file types under other names. On failure that
+        // registration stays and still works, so the player is not troubled at every start.
+        static_cast<void>(RegisterFileTypes(folders));
+    }
+    return {};
 }
 
 } // namespace velmora::mSave

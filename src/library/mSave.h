@@ -31,6 +31,20 @@ bool FirstRunRequested(const SettingsStore& store);
 Result<void> FirstRunSetup(SettingsStore& store, const AppFolders& folders, const IClock& clock,
                            const AddUserFunction& addUser);
 
+/// True when the store holds neither a player nor a folder key of section "Save": settings
+/// written by hand, or left by something else, that the first run never saw.
+bool NeverSetUp(const SettingsStore& store);
+/// The parts of the first-run set-up a store lacks, keeping every value it holds: the file
+/// types, the two players when there is none, the folder keys that are missing or empty, the
+/// folder tree, and the score, scheme files and sound keys that do not exist yet.
+Result<void> CompleteSetup(SettingsStore& store, const AppFolders& folders, const IClock& clock,
+                           const AddUserFunction& addUser);
+/// Start-up: FirstRunSetup when asked for, CompleteSetup for a store never set up; otherwise
+/// only an older version's registration is replaced (its failure is not reported: the older
+/// one still works).
+Result<void> SetUpAtStartUp(SettingsStore& store, const AppFolders& folders, const IClock& clock,
+                            const AddUserFunction& addUser);
+
 /// Registers the program and its two saved-game kinds for the user: writes the installed MIME
 /// package, desktop entry (its Exec naming `folders.programFile`) and icons under the user's
 /// data folder, removes an older version's registration once the new one is complete, and
@@ -41,8 +55,6 @@ Result<void> RegisterFileTypes(const AppFolders& folders);
 /// True when an older version's per-user registration (under other names) is still present.
 bool OlderRegistrationPresent(const AppFolders& folders);
 
-/// The user files folder: "Velmora 2003 Files" in the user's data folder.
-QString UserFilesFolder(const AppFolders& folders);
 /// The installed desktop entry with its Exec program replaced by `programFile` (LF line ends);
 /// empty when the entry is missing from the program.
 QString DesktopEntry(const QString& programFile);

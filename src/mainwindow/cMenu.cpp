@@ -182,6 +182,46 @@ Result<void> cMenu::SaveGame(const QString& path) {
 }
 
 Result<void> cMenu::OpenGame(const QString& path) {
+    auto opened = Open(path);
+    if (opened) {
+        // Timed from the moment it is opened, as a dealt game is.
+        m_p.save.StartGameClock();
+    }
+    return opened;
+}
+
+Result<void> cMenu::ResumeGame(const QString& path) {
+    auto opened = Open(path);
+    if (!opened) {
+        // Told once: the file stays for the player to look at, but is not offered again.
+        m_p.save.Unfinished(false);
+        m_p.save.LastGameTime(0);
+    }
+    return opened;
+}
+
+void cMenu::OpenCommandLine(const QString& commandLine) {
+    const QString path = commandLine.trimmed();
+    if (path.isEmpty()) {
+        return;
+    }
+    const GameState& state = m_p.session.State();
+    if (state.GameStarted && !state.Finished) {
+        if (!cSave::AskExitUnfinished(m_p.messages)) {
+            return;
+        }
+        GameLost();
+    }
+    Report(OpenGame(path));
+}
+
+void cMenu::Report(const Result<void>& result) {
+    if (!result) {
+        ShowError(m_p.messages, result.error());
+    }
+}
+
+Result<void> cMenu::Open(const QString& path) {
     std::string name = path.toStdString();
     auto kind = m_p.session.Open(name);
     if (!kind) {
@@ -228,6 +268,13 @@ void cMenu::SelectGame(CommandId id) {
     if (!gameCommand || !Available(id)) {
         return;
     }
+    if (id == CommandId::Open) {
+        // Asked about the game in play once a file has been chosen (File_Open).
+        if (!OpenWindow(id)) {
+            m_p.save.File_Open(FileCommandPorts{*this, m_p.fileDialogs, m_p.messages, m_p.recent});
+        }
+        return;
+    }
     if (!AllowNewGame()) {
         return;
     }
@@ -248,11 +295,6 @@ void cMenu::SelectGame(CommandId id) {
         m_p.session.StartGame(m_p.session.State().GameNumber);
         Game_Started(false);
         m_p.sound.PlaySound(SoundRestartGame);
-        return;
-    case CommandId::Open:
-        if (!OpenWindow(id)) {
-            m_p.save.File_Open(FileCommandPorts{*this, m_p.fileDialogs, m_p.messages, m_p.recent});
-        }
         return;
     default:
         return;
@@ -335,26 +377,29 @@ void cMenu::Game_Started(bool finished) {
 
 void cMenu::EndGame(bool won) {
     const GameState& state = m_p.session.State();
+    // Only a game in play is recorded; a finished game on view is put away.
+    if (!state.GameStarted || state.Finished) {
+        NoGame();
+        return;
+    }
     const bool autoSave = won ? m_p.save.FinishedSave() == 1 : m_p.save.InCompleteSave() == 1;
     if (autoSave) {
+        auto saved = MakeFolder(won ? m_p.save.FinishedDir() : m_p.save.IncompleteDir());
         const QString path = m_p.save.GetFileName(state.GameNumber, won);
-        if (auto saved = SaveGame(path); saved) {
-            m_p.recent.AddtoRecent(path);
-        } else {
-            ShowError(m_p.messages, saved.error());
+        if (saved) {
+            saved = SaveGame(path);
         }
+        if (saved) {
+            m_p.recent.AddtoRecent(path);
+        }
+        Report(saved);
     }
-    // A clock that jumped (the restart rule of the game clock) must not record a negative or
-    // day-long time: the last good game time stands in.
-    std::int32_t seconds = m_p.time.GetGameTime();
-    if (seconds < 0 || seconds > 86400) {
-        seconds = m_p.time.LastGoodGameTime();
-    }
-    auto recorded = m_p.score.SaveScore(state.GameNumber, m_p.session.Trans().MoveID(), seconds,
-                                        m_p.time.GetGamePercentage());
-    if (!recorded) {
-        ShowError(m_p.messages, recorded.error());
-    }
+    const std::int32_t seconds = m_p.time.GameTimeToStore();
+    Report(m_p.score.SaveScore(state.GameNumber, m_p.session.Trans().MoveID(), seconds,
+                               m_p.time.GetGamePercentage()));
+    // However the game ended, a game kept at the last shutdown must not come back.
+    m_p.save.Unfinished(false);
+    m_p.save.LastGameTime(0);
     NoGame();
 }
 
@@ -433,7 +478,7 @@ void cMenu::ApplyPlayerChange() {
         return;
     }
     m_p.player.ChangePlayer(false);
-    m_p.player.CurrentComboIndex(m_p.player.NewPlayerComboIndex());
+    m_p.player.CurrentComboIndex(m_p.player.ValidComboIndex(m_p.player.NewPlayerComboIndex()));
     m_p.window.SelectPlayerPosition(m_p.player.CurrentComboIndex());
 }
 

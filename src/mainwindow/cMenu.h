@@ -68,7 +68,7 @@ public:
     void Run(CommandId id);
 
     /// May the current game be given up? Asks while a game is in play; Yes counts it as lost.
-    bool AllowNewGame();
+    bool AllowNewGame() override;
     /// New, Select, Restart and Open; other commands are ignored.
     void SelectGame(CommandId id);
     /// The same by toolbar key ("New", "Select", "Restart", "Open"), for the end-of-game dialog.
@@ -87,9 +87,15 @@ public:
     /// One tick of `tmrTime`.
     void TimeTick();
 
-    /// Opens a saved game and enters the state its extension asks; a rejected file changes
-    /// nothing.
+    /// Opens a saved game and enters the state its extension asks, its clock starting now; a
+    /// rejected file changes nothing.
     Result<void> OpenGame(const QString& path);
+    /// Opens the game kept at the last shutdown; its clock goes on from LastGameTime. A
+    /// rejected file is not offered again (Unfinished = false) but stays on disk.
+    Result<void> ResumeGame(const QString& path);
+    /// A saved game handed over by a second start of the program: opened as a command-line file
+    /// is at start-up, asking first when a game is in play (No keeps it). Empty opens nothing.
+    void OpenCommandLine(const QString& commandLine);
 
     /// "Close Game": asks, then counts the game as lost.
     void CloseGame();
@@ -116,8 +122,13 @@ private:
     /// Runs the handler of `id`; false when it has none.
     bool OpenWindow(CommandId id);
     void ToggleView(CommandId id);
-    /// Auto-save (when `enabled`), the score record, then the no-game state.
+    /// Auto-save (when switched on), the score record, then the no-game state; a game that is
+    /// not in play is only put away.
     void EndGame(bool won);
+    /// Session().Open and the state the file's kind asks for.
+    Result<void> Open(const QString& path);
+    /// A failed result in an exclamation box.
+    void Report(const Result<void>& result);
 
     Parts m_p;
     std::function<double()> m_random;

@@ -50,6 +50,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace velmora {
 
@@ -227,7 +228,10 @@ void frmMain::BuildRecentMenu(QMenu* menu, CommandId list) {
         (finished ? m_recentFinished : m_recentIncomplete)[static_cast<std::size_t>(i - 1)] =
             action;
         const int slot = i + (finished ? 0 : MenuLayout::RecentEntries);
-        connect(action, &QAction::triggered, this, [this, slot] { m_menu->OpenRecent(slot); });
+        connect(action, &QAction::triggered, this, [this, slot] {
+            m_table->finishAnimations();
+            m_menu->OpenRecent(slot);
+        });
     }
     QAction* none = sub->addAction(QStringLiteral("None"));
     none->setObjectName(QString::fromStdString(MenuLayout::RecentEntryName(list, 0)));
@@ -293,19 +297,13 @@ void frmMain::BuildStatusBar() {
 
 void frmMain::StartUp() {
     SettingsStore& store = m_context.store;
-    if (mSave::FirstRunRequested(store)) {
-        auto done = mSave::FirstRunSetup(
-            store, m_context.folders, m_context.clock,
-            [this](const QString& name, const QString& fullName, const QString& date) {
-                m_user->AddUser(name, fullName, date);
-            });
-        if (!done) {
-            ShowError(m_context.messages, done.error());
-        }
-    } else if (mSave::OlderRegistrationPresent(m_context.folders)) {
-        // An earlier version registered the file types under other names. On failure that
-        // registration stays and still works, so the player is not troubled at every start.
-        static_cast<void>(mSave::RegisterFileTypes(m_context.folders));
+    auto done = mSave::SetUpAtStartUp(
+        store, m_context.folders, m_context.clock,
+        [this](const QString& name, const QString& fullName, const QString& date) {
+            m_user->AddUser(name, fullName, date);
+        });
+    if (!done) {
+        ShowError(m_context.messages, done.error());
     }
     m_user->ListUserCombo();
     const QDateTime now = m_context.clock.Now();
@@ -340,7 +338,7 @@ void frmMain::RunOpenGame() {
         m_menu->NoGame();
         return;
     case OpenGameDecision::Action::ResumeUnfinished:
-        if (auto opened = m_menu->OpenGame(decision.unfinishedFile); !opened) {
+        if (auto opened = m_menu->ResumeGame(decision.unfinishedFile); !opened) {
             ShowError(m_context.messages, opened.error());
             m_menu->NoGame();
             return;
@@ -351,14 +349,11 @@ void frmMain::RunOpenGame() {
         OpenAtStartUp(decision.file);
         return;
     case OpenGameDecision::Action::GiveUpUnfinishedThenOpen:
-        if (auto opened = m_menu->OpenGame(decision.unfinishedFile); opened) {
+        if (auto opened = m_menu->ResumeGame(decision.unfinishedFile); opened) {
             m_menu->GameLost();
         } else {
             ShowError(m_context.messages, opened.error());
         }
-        // The given-up game is recorded now; it must not be resumed again.
-        m_save->Unfinished(false);
-        m_save->LastGameTime(0);
         OpenAtStartUp(decision.file);
         return;
     case OpenGameDecision::Action::Quit:
@@ -426,12 +421,15 @@ void frmMain::Shutdown() {
     const bool inPlay = state.GameStarted && !state.Finished;
     if (m_opt->EnableUnfinished() == 1 && inPlay) {
         mGame::ClearSelection(state);
-        if (auto saved = m_session->Trans().SaveToFile(m_save->UnfinishedFile().toStdString());
-            !saved) {
+        auto saved = MakeFolder(m_save->UserFolder());
+        if (saved) {
+            saved = m_session->Trans().SaveToFile(m_save->UnfinishedFile().toStdString());
+        }
+        if (!saved) {
             ShowError(m_context.messages, saved.error());
             return;
         }
-        m_save->LastGameTime(m_time->GetGameTime());
+        m_save->LastGameTime(m_time->GameTimeToStore());
         m_save->Unfinished(true);
         return;
     }
@@ -454,6 +452,8 @@ void frmMain::Command(const QString& name) {
 }
 
 void frmMain::Command(CommandId id) {
+    // A command acts on the board as it is: cards still sliding are put in place first.
+    m_table->finishAnimations();
     m_menu->Run(id);
     if (QAction* action = m_commandActions[Index(id)]; action && action->isCheckable()) {
         action->setChecked(m_menu->Checked(id));
@@ -464,6 +464,30 @@ void frmMain::Command(CommandId id) {
 // Timers ------------------------------------------------------------------------------------
 
 void frmMain::GeneralTick() {
+    OpenHandedOver();
+    m_menu->Update_Menu();
+}
+
+void frmMain::SecondStart(const QString& commandLine) {
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+    if (!commandLine.trimmed().isEmpty()) {
+        m_handedOver = commandLine;
+        OpenHandedOver();
+    }
+}
+
+void frmMain::OpenHandedOver() {
+    // While a dialog is open the file waits: the next tick of tmGeneral asks again.
+    if (!m_handedOver || QApplication::activeModalWidget() != nullptr) {
+        return;
+    }
+    const QString commandLine = *std::exchange(m_handedOver, std::nullopt);
+    m_table->finishAnimations();
+    m_menu->OpenCommandLine(commandLine);
     m_menu->Update_Menu();
 }
 
@@ -772,6 +796,7 @@ QString frmMain::SelectedText() const {
 // IGameEvents -------------------------------------------------------------------------------
 
 void frmMain::GameStarting(std::int32_t gameNumber, bool keepHistory) {
+    m_time->RunGameClock();
     SetTimeTimer(true);
     SetStopEnabled(false);
     if (!keepHistory) {
@@ -788,6 +813,9 @@ void frmMain::StatusChanged() {
 }
 
 void frmMain::GameWon() {
+    // The points shown and recorded are those of the winning move, however long the player
+    // takes over the dialog.
+    m_time->StopGameClock();
     // The won test runs deep inside a move; the dialog may start another game, so it opens
     // once the move has finished.
     if (m_finishPending) {

@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -130,6 +131,10 @@ public:
     /// Closes at once with none of the shutdown steps (the Exit command).
     void ExitAtOnce();
 
+    /// A second start of the program handed over its command line: raises the window and opens
+    /// the file as a command-line file is opened at start-up, once no dialog is open.
+    void SecondStart(const QString& commandLine);
+
 signals:
     /// The end-of-game dialog is about to open (tests answer it).
     void finishDialogOpening();
@@ -176,6 +181,8 @@ private:
     void Shutdown();
     void ShowFinish();
     void OpenAtStartUp(const QString& path);
+    /// Opens the command line a second start handed over, unless a modal dialog is open.
+    void OpenHandedOver();
 
     void CardPressed(int card, Qt::MouseButton button);
     void CardReleased(int card, Qt::MouseButton button);
@@ -229,6 +236,7 @@ private:
     bool m_inverted = false;
     QString m_caption;
     bool m_fillingCombo = false;
+    std::optional<QString> m_handedOver;
 
     std::function<EmptyColumnChoice(int)> m_answerEmptyColumn;
 };

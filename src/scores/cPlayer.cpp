@@ -178,4 +178,21 @@ std::int16_t cPlayer::TotalPlayers() const {
     return count;
 }
 
+std::int16_t cPlayer::ValidComboIndex(std::int16_t position) const {
+    return position >= 1 && position <= TotalPlayers() ? position : std::int16_t{1};
+}
+
+std::int16_t cPlayer::ComboPosition(std::int16_t slot) const {
+    if (slot < 1 || slot > MaxPlayers || GetName(slot).isEmpty()) {
+        return 0;
+    }
+    std::int16_t position = 0;
+    for (std::int16_t k = 1; k <= slot; ++k) {
+        if (!GetName(k).isEmpty()) {
+            ++position;
+        }
+    }
+    return position;
+}
+
 } // namespace velmora

@@ -63,6 +63,10 @@ public:
     std::int16_t GetNum(const QString& name) const;
     /// Occupied slots among 1 to 5.
     std::int16_t TotalPlayers() const;
+    /// `position` when it names a player of the list (1 to TotalPlayers), otherwise 1.
+    std::int16_t ValidComboIndex(std::int16_t position) const;
+    /// The list position of the player in `slot`; 0 when the slot is empty.
+    std::int16_t ComboPosition(std::int16_t slot) const;
 
     /// "Player" followed by the slot number.
     static QString Section(int slot);

@@ -8,6 +8,7 @@
 #include "scores/cPlayer.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cstdlib>
@@ -172,7 +173,9 @@ Result<void> cScore::SaveScore(std::int32_t gameNumber, std::int32_t moves,
     Result<void> written;
     const QString path = m_save.ScoreFile();
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    if (auto folder = MakeFolder(QFileInfo(path).absolutePath()); !folder) {
+        written = folder;
+    } else if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         written = Fail(FileError(path, file.errorString()));
     } else {
         const QByteArray line = (FormatRecord(r) + QStringLiteral("\r\n")).toUtf8();

@@ -50,6 +50,9 @@ std::int16_t cTime::GetGamePercentage() const {
 }
 
 std::int32_t cTime::GetGameTime() {
+    if (m_stopped) {
+        return *m_stopped;
+    }
     const QDateTime now = m_clock.Now();
     std::int64_t t = SecondsSince(m_save.GameStartTime(), now);
     if (m_save.Unfinished()) {
@@ -64,6 +67,16 @@ std::int32_t cTime::GetGameTime() {
     m_save.GameStartTime(now);
     m_save.LastGameTime(m_lastGood);
     return time;
+}
+
+std::int32_t cTime::GameTimeToStore() {
+    const std::int32_t time = GetGameTime();
+    return time >= 0 && time < DayLimit ? time : m_lastGood;
+}
+
+void cTime::StopGameClock() {
+    m_stopped.reset();
+    m_stopped = GameTimeToStore();
 }
 
 std::int32_t cTime::GetSessionTime() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace velmora {
 
@@ -28,6 +29,15 @@ public:
 
     /// The last game time that was within one day.
     std::int32_t LastGoodGameTime() const { return m_lastGood; }
+    /// The game time fit to be written down (score record, LastGameTime): GetGameTime, or the
+    /// last good time when the clock jumped, so never negative and at most one day.
+    std::int32_t GameTimeToStore();
+
+    /// Holds the game time at its present value (the winning move): GetGameTime returns it
+    /// until RunGameClock.
+    void StopGameClock();
+    /// Lets the game time run from GameStartTime again (a game was dealt or opened).
+    void RunGameClock() { m_stopped.reset(); }
 
     static constexpr std::int32_t DayLimit = 86401;
 
@@ -36,6 +46,7 @@ private:
     cSave& m_save;
     const IClock& m_clock;
     std::int32_t m_lastGood = 0;
+    std::optional<std::int32_t> m_stopped;
 };
 
 } // namespace velmora

@@ -48,7 +48,19 @@ bool cUser::RemoveUser(const QString& key) {
         return false;
     }
     if (key.size() == 2 && key[0] == u'x' && key[1] >= u'1' && key[1] <= u'5') {
-        m_player.RemovePlayer(static_cast<std::int16_t>(key[1].digitValue()));
+        const auto slot = static_cast<std::int16_t>(key[1].digitValue());
+        const std::int16_t removed = m_player.ComboPosition(slot);
+        m_player.RemovePlayer(slot);
+        // A change waiting for the end of the game follows its player down the list, or goes
+        // with the removed one.
+        const std::int16_t pending = m_player.NewPlayerComboIndex();
+        if (removed >= 1 && m_player.ChangePlayer() && pending >= removed) {
+            if (pending == removed) {
+                m_player.ChangePlayer(false);
+            } else {
+                m_player.NewPlayerComboIndex(static_cast<std::int16_t>(pending - 1));
+            }
+        }
     }
     ListUsers();
     m_player.CurrentComboIndex(1);
@@ -90,9 +102,16 @@ void cUser::ListUserCombo() {
         m_combo->AddItem(name);
         any = true;
     }
-    if (any) {
-        m_combo->SelectPosition(m_player.CurrentComboIndex());
+    if (!any) {
+        return;
     }
+    // A stored position past the end of the list would leave no current player.
+    const std::int16_t current = m_player.CurrentComboIndex();
+    const std::int16_t valid = m_player.ValidComboIndex(current);
+    if (valid != current) {
+        m_player.CurrentComboIndex(valid);
+    }
+    m_combo->SelectPosition(valid);
 }
 
 } // namespace velmora

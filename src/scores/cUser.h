@@ -32,11 +32,13 @@ public:
     /// told in an exclamation box; "Player exists!" refreshes nothing.
     AddUserResult AddUser(const QString& name, const QString& fullName, const QString& date);
     /// Removes the player of list key "x1" to "x5" unless it is the last one, refreshes the
-    /// options list and makes the first listed player current. False when refused.
+    /// options list and makes the first listed player current. A pending player change keeps
+    /// pointing at its player, or is dropped with the removed one. False when refused.
     bool RemoveUser(const QString& key);
     /// Refills the options dialog's player list in slot order and selects the last row.
     void ListUsers();
-    /// Refills the main window's player list and selects position CurrentComboIndex.
+    /// Refills the main window's player list and selects position CurrentComboIndex; a
+    /// position past the end of the list is stored and selected as 1.
     void ListUserCombo();
 
     static QString QuoteRefusal();

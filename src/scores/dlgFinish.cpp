@@ -119,6 +119,8 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
         item->setData(KeyRole, folder.absoluteFilePath());
     }
     const QString number = QString::number(m_context.gameNumber);
+    // The proposed folder is saved into only when it exists.
+    static_cast<void>(MakeFolder(m_context.save.SaveFolder()));
     m_txtSave->setText(JoinPath(m_context.save.SaveFolder(), number));
     m_txtFav->setText(number + QStringLiteral(" Played by ") + m_context.playerName);
     m_chkFav->setChecked(m_context.finish.FavEnable() == 1);

@@ -147,9 +147,16 @@ class FakeGameFiles final : public IGameFiles {
 public:
     std::int32_t number = 12345;
     bool fail = false;
+    /// The answer to AllowNewGame and how often it was asked.
+    bool allow = true;
+    int allowQuestions = 0;
     QStringList saved, opened;
 
     std::int32_t GameNumber() const override { return number; }
+    bool AllowNewGame() override {
+        ++allowQuestions;
+        return allow;
+    }
     Result<void> SaveGame(const QString& path) override {
         if (fail) {
             return Fail("Cannot save");

@@ -196,6 +196,17 @@ TEST_F(FirstRunTest, ASecondFirstRunKeepsSavedGamesAndScores) {
     EXPECT_FALSE(store->HasKey("Player3", "Name"));
 }
 
+TEST_F(FirstRunTest, OnlyAStoreWithNeitherPlayersNorFolderKeysWasNeverSetUp) {
+    store->SaveSetting("Options", "CardSpeed", "1");
+    store->SaveSetting("Save", "UserFolder", "");
+    EXPECT_TRUE(mSave::NeverSetUp(*store));
+    store->SaveSetting("Save", "SaveFolder", Path("games"));
+    EXPECT_FALSE(mSave::NeverSetUp(*store));
+    store->DeleteSetting("Save");
+    store->SaveSetting("Player3", "Name", "Ann");
+    EXPECT_FALSE(mSave::NeverSetUp(*store));
+}
+
 TEST_F(FirstRunTest, AFolderThatCannotBeMadeIsReported) {
     // A file where the user data folder should be.
     QDir(folders.userDataFolder).removeRecursively();

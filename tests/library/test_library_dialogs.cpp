@@ -347,6 +347,10 @@ TEST_F(OpenDialog, ANodeListsItsGamesAndSelectOpensTheFirst) {
     ClickNode(tree, Node(tree, QStringLiteral("Saved Games"), QStringLiteral("Others")));
     EXPECT_EQ(Rows(list), QStringList{"12345"});
     EXPECT_TRUE(Shows(list->topLevelItem(0)->icon(0), "Incomp"));
+    game.allow = false;
+    Click(*dialog, "cmdSelect");
+    EXPECT_TRUE(game.opened.isEmpty());
+    game.allow = true;
     game.fail = true;
     Click(*dialog, "cmdSelect");
     EXPECT_EQ(messages.Last(), "Bad file");

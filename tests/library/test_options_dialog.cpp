@@ -103,7 +103,7 @@ TEST_F(OptionsDialogTest, AFreshStoreShowsTheDefaultsOnEveryPage) {
     EXPECT_TRUE(Find<QPushButton>(*dialog, "cmdFinished")->isEnabled());
     EXPECT_FALSE(Find<QLineEdit>(*dialog, "txtIncomplete")->isEnabled());
     EXPECT_FALSE(Find<QPushButton>(*dialog, "cmdIncomplete")->isEnabled());
-    EXPECT_EQ(Find<QLineEdit>(*dialog, "txtFinished")->text(), folders.programFolder);
+    EXPECT_EQ(Find<QLineEdit>(*dialog, "txtFinished")->text(), save->FinishedDir());
 
     auto* list = Find<QTreeWidget>(*dialog, "ListView1");
     EXPECT_EQ(list->headerItem()->text(0), "Player Name");
@@ -144,7 +144,7 @@ TEST_F(OptionsDialogTest, OkStoresThePagesAndUpdatesTheWindow) {
     EXPECT_EQ(disk.GetSetting("Save", "InCompleteSave"), "1");
     EXPECT_EQ(disk.GetSetting("Save", "FinishedSave"), "0");
     EXPECT_EQ(disk.GetSetting("Save", "IncompleteDir"), "/typed/folder");
-    EXPECT_EQ(disk.GetSetting("Save", "FinishedDir"), folders.programFolder);
+    EXPECT_EQ(disk.GetSetting("Save", "FinishedDir"), save->FinishedDir());
     EXPECT_EQ(disk.GetSetting("Save", "IncludeDate"), "1");
 
     EXPECT_EQ(view.calls, QStringList({"interval 1000", "toolbar 1", "statusbar 1", "relayout"}));

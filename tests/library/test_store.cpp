@@ -31,16 +31,16 @@ TEST_F(StoreTest, FreshStoreReadsEveryDefaultAndCreatesNothing) {
     EXPECT_EQ(opt.UndoRedoSpeed(), 10);
     EXPECT_EQ(opt.CardSpeed(), 20);
 
-    const QString program = folders.programFolder;
-    EXPECT_EQ(save.ScoreFile(), program + "/Velmora2003.sre");
-    EXPECT_EQ(save.InStallFolder(), program);
-    EXPECT_EQ(save.UserFolder(), program + "/User Files");
-    EXPECT_EQ(save.FavFolder(), program + "/Favorites");
-    EXPECT_EQ(save.FavDefFolder(), program + "/Favorites/Easy Games");
-    EXPECT_EQ(save.SaveFolder(), program + "/Saved Games");
-    EXPECT_EQ(save.ExportFolder(), program + "/Exported Files");
-    EXPECT_EQ(save.IncompleteDir(), program);
-    EXPECT_EQ(save.FinishedDir(), program);
+    const QString user = folders.userDataFolder + "/Velmora 2003 Files";
+    EXPECT_EQ(save.ScoreFile(), user + "/Velmora2003.sre");
+    EXPECT_EQ(save.InStallFolder(), folders.programFolder);
+    EXPECT_EQ(save.UserFolder(), user);
+    EXPECT_EQ(save.FavFolder(), user + "/Favorites");
+    EXPECT_EQ(save.FavDefFolder(), user + "/Favorites/Easy Games");
+    EXPECT_EQ(save.SaveFolder(), user + "/Saved Games");
+    EXPECT_EQ(save.ExportFolder(), user + "/Exported Files");
+    EXPECT_EQ(save.IncompleteDir(), user + "/Incomplete Games");
+    EXPECT_EQ(save.FinishedDir(), user + "/Finished Games");
     EXPECT_EQ(save.InCompleteSave(), 0);
     EXPECT_EQ(save.FinishedSave(), 1);
     EXPECT_EQ(save.IncludeDate(), 1);
@@ -65,6 +65,25 @@ TEST_F(StoreTest, FreshStoreReadsEveryDefaultAndCreatesNothing) {
 
     EXPECT_TRUE(store->IsEmpty());
     EXPECT_FALSE(QFile::exists(StorePath()));
+}
+
+TEST_F(StoreTest, FolderKeysThatAreEmptyOrRelativeReadAsTheirPlaceInTheUserTree) {
+    cSave save(*store, folders, clock);
+    store->SaveSetting("Save", "UserFolder", Path("mine"));
+    store->SaveSetting("Save", "IncompleteDir", "");
+    store->SaveSetting("Save", "FinishedDir", "Finished Games");
+    store->SaveSetting("Save", "ScoreFile", "scores.sre");
+    store->SaveSetting("Save", "SaveFolder", Path("elsewhere"));
+    EXPECT_EQ(save.UserFolder(), Path("mine"));
+    EXPECT_EQ(save.IncompleteDir(), Path("mine/Incomplete Games"));
+    EXPECT_EQ(save.FinishedDir(), Path("mine/Finished Games"));
+    EXPECT_EQ(save.ScoreFile(), Path("mine/Velmora2003.sre"));
+    EXPECT_EQ(save.FavDefFolder(), Path("mine/Favorites/Easy Games"));
+    EXPECT_EQ(save.SaveFolder(), Path("elsewhere"));
+    EXPECT_TRUE(QFileInfo(save.GetFileName(7, false)).isAbsolute());
+
+    store->SaveSetting("Save", "UserFolder", "./here");
+    EXPECT_EQ(save.UserFolder(), folders.userDataFolder + "/Velmora 2003 Files");
 }
 
 TEST_F(StoreTest, SectionsAndKeysMatchWithoutRegardToCase) {

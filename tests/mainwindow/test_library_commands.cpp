@@ -11,9 +11,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
-
-#include <functional>
+#include <QTreeWidget>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -21,30 +19,6 @@ using namespace velmora::test;
 namespace {
 
 using LibraryCommandsTest = MainWindowTest;
-
-/// Runs `command` and, once its modal dialog of type T is up, `act` on it (the dialog is closed
-/// afterwards if `act` left it open). False when no such dialog showed.
-template <typename T>
-bool WithDialog(frmMain& w, const char* command, const std::function<void(T&)>& act) {
-    bool shown = false;
-    // A timer of this call: when no dialog runs it, it dies with the call instead of firing later.
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &w, [&] {
-        auto* dialog = w.findChild<T*>();
-        if (!dialog || !dialog->isVisible()) {
-            return;
-        }
-        shown = true;
-        act(*dialog);
-        if (dialog->isVisible()) {
-            dialog->reject();
-        }
-    });
-    timer.start(0);
-    w.Command(QString::fromLatin1(command));
-    return shown;
-}
 
 void ClickButton(QWidget& dialog, const char* name) {
     QTest::mouseClick(dialog.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
@@ -103,6 +77,33 @@ TEST_F(LibraryCommandsTest, AFavouriteAddedIsPlayedBackUnderItsName) {
     EXPECT_TRUE(w.Session().Trans().UndoPossible()) << "the saved move is put back";
     EXPECT_TRUE(w.windowTitle().endsWith(" [" + added[0].chopped(4) + "]"))
         << w.windowTitle().toStdString();
+}
+
+TEST_F(LibraryCommandsTest, OpenAsksAboutTheGameInPlayOnlyOnceAGameIsChosen) {
+    frmMain& w = Start();
+    w.Command(QStringLiteral("mnuNew"));
+    ASSERT_TRUE(StackMove(w));
+    const QString saved = w.Save().SaveFolder() + QStringLiteral("/7.vlg");
+    QDir().mkpath(w.Save().SaveFolder());
+    ASSERT_TRUE(w.Menu().SaveGame(saved));
+
+    messages.answers = {false, true};
+    int askedBeforeChoosing = -1;
+    auto choose = [&](frmOpenGame& dialog) {
+        askedBeforeChoosing = messages.Questions();
+        auto* tree = dialog.findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+        tree->setCurrentItem(
+            tree->findItems(QStringLiteral("Saved Games"), Qt::MatchExactly | Qt::MatchRecursive)
+                .front());
+        ClickButton(dialog, "cmdSelect");
+    };
+    ASSERT_TRUE(WithDialog<frmOpenGame>(w, "mnuOpen", choose));
+    EXPECT_EQ(askedBeforeChoosing, 0);
+    EXPECT_TRUE(Scores(w).empty()) << "No keeps the game in play";
+    ASSERT_TRUE(WithDialog<frmOpenGame>(w, "mnuOpen", choose));
+    EXPECT_EQ(messages.Questions(), 2);
+    EXPECT_EQ(Scores(w).size(), 1U);
+    EXPECT_TRUE(w.Session().Trans().UndoPossible()) << "the saved game is on the table";
 }
 
 } // namespace

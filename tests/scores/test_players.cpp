@@ -114,6 +114,44 @@ TEST_F(PlayersTest, AnUnknownKeyRemovesNothingButStillRefreshes) {
     EXPECT_EQ(combo.SelectedText(), "A");
 }
 
+TEST_F(PlayersTest, APendingChangeFollowsItsPlayerWhenAnotherIsRemoved) {
+    struct Case {
+        QStringList names; ///< of slots 1..5, "" for an empty slot
+        int pending;       ///< list position picked during the game
+        const char* removed;
+        bool stillPending;
+        int newPosition;
+    };
+    const std::vector<Case> cases{
+        {{"A", "B", "C"}, 3, "x2", true, 2},
+        {{"A", "B", "C"}, 2, "x2", false, 2},
+        {{"A", "B", "C"}, 1, "x2", true, 1},
+        {{"A", "", "C", "D"}, 3, "x3", true, 2}, // positions, not slots
+        {{"A", "", "C", "D"}, 2, "x3", false, 2},
+    };
+    for (const Case& c : cases) {
+        store->DeleteSetting();
+        for (int slot = 0; slot < c.names.size(); ++slot) {
+            if (!c.names[slot].isEmpty()) {
+                player->AddPlayer(c.names[slot], static_cast<std::int16_t>(slot + 1), "", "");
+            }
+        }
+        player->ChangePlayer(true);
+        player->NewPlayerComboIndex(static_cast<std::int16_t>(c.pending));
+        ASSERT_TRUE(user->RemoveUser(c.removed));
+        const std::string label = c.names.join(',').toStdString() + " pending " +
+                                  std::to_string(c.pending) + " remove " + c.removed;
+        EXPECT_EQ(player->ChangePlayer(), c.stillPending) << label;
+        EXPECT_EQ(player->NewPlayerComboIndex(), c.newPosition) << label;
+    }
+
+    // A stored position past the end of the list selects, and stores, the first player.
+    player->CurrentComboIndex(5);
+    user->ListUserCombo();
+    EXPECT_EQ(combo.SelectedText(), "A");
+    EXPECT_EQ(player->CurrentComboIndex(), 1);
+}
+
 TEST_F(PlayersTest, TotalsAccumulateAndTheTotalsRowFollows) {
     Add("A");
     Add("B");

@@ -103,7 +103,8 @@ TEST_F(ScoreTest, SaveScoreAppendsALineAndCreditsThePlayer) {
 }
 
 TEST_F(ScoreTest, AnUnwritableFileIsReportedButTheGameStillCounts) {
-    save->ScoreFile(Path("no such folder/scores.sre"));
+    Touch(Path("a file"));
+    save->ScoreFile(Path("a file/scores.sre"));
     EXPECT_FALSE(score->SaveScore(1, 10, 10, 100));
     EXPECT_EQ(player->GetTotal(1), 1);
 }
