@@ -11,6 +11,7 @@ AppFolders AppFolders::ForUser(const QString& programFolder) {
     folders.programFolder = programFolder;
     folders.userDataFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    folders.picturesFolder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     folders.programFile = QCoreApplication::applicationFilePath();
     return folders;
 }

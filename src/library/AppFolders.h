@@ -13,13 +13,16 @@ struct AppFolders {
     /// The user's data folder (XDG data home): holds "Velmora 2003 Files" and the per-user
     /// file-type registration.
     QString userDataFolder;
+    /// Where the settings dialog looks for background pictures while none is chosen: the
+    /// user's pictures folder; empty means the user files folder.
+    QString picturesFolder;
     /// The program binary, started by the desktop for a saved-game file.
     QString programFile;
     /// Run update-mime-database and update-desktop-database after registering the file types.
     bool updateDesktopDatabases = true;
 
-    /// The folders of the running program: `programFolder` as given, the user's data folder
-    /// from QStandardPaths and the running binary.
+    /// The folders of the running program: `programFolder` as given, the user's data and
+    /// pictures folders from QStandardPaths and the running binary.
     static AppFolders ForUser(const QString& programFolder);
 };
 

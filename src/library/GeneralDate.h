@@ -17,4 +17,12 @@ std::optional<QDateTime> Parse(const QString& text);
 /// Whole seconds from `from` to `to`, negative when `to` is earlier.
 qint64 SecondsBetween(const QDateTime& from, const QDateTime& to);
 
+/// Reads a text written by Format as the clock reading it shows, with no time zone attached
+/// (a UTC date and time): differences in seconds and calendar dates need no zone lookups and
+/// ignore daylight-saving shifts, so thousands of dates compare quickly. Accepts what Parse
+/// accepts.
+std::optional<QDateTime> ParseWallClock(const QString& text);
+/// The clock reading of `moment` in the form ParseWallClock returns.
+QDateTime WallClock(const QDateTime& moment);
+
 } // namespace velmora::GeneralDate

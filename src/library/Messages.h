@@ -9,7 +9,8 @@ namespace velmora {
 /// The icon of a message box.
 enum class MessageIcon { Information, Exclamation, Question, Critical };
 
-/// Message boxes and Yes/No questions shown to the player. Tests answer them with a fake.
+/// Message boxes, Yes/No questions and the one-line input box shown to the player. Tests answer
+/// them with a fake.
 class IMessages {
 public:
     virtual ~IMessages() = default;
@@ -17,9 +18,8 @@ public:
     virtual void Message(const QString& text, MessageIcon icon, const QString& title = {}) = 0;
     /// A modal Yes/No question; true when the player answers Yes.
     virtual bool Ask(const QString& text, MessageIcon icon, const QString& title = {}) = 0;
-    /// A modal one-line input box with OK and Cancel; the text typed, empty when cancelled.
-    virtual QString InputBox(const QString& prompt, const QString& title = {},
-                             const QString& defaultText = {}) = 0;
+    /// A modal one-line input box under `prompt`; the text entered, empty when cancelled.
+    virtual QString InputBox(const QString& prompt, const QString& title = {}) = 0;
 };
 
 /// Tells the player about a failure: its text in a box with the exclamation icon.

@@ -26,8 +26,9 @@ QStringList dlgFileDialogs::NameFilters(const QString& filter) {
 }
 
 QString dlgFileDialogs::SaveFileName(const QString& startFolder, const QString& fileName,
-                                     const QString& defaultExtension, const QString& filter) {
-    QFileDialog dialog(Owner(), QString(), startFolder);
+                                     const QString& defaultExtension, const QString& filter,
+                                     const QString& title) {
+    QFileDialog dialog(Owner(), title, startFolder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(NameFilters(filter));

@@ -16,7 +16,8 @@ public:
     void SetOwner(QWidget* owner) { m_owner = owner; }
 
     QString SaveFileName(const QString& startFolder, const QString& fileName,
-                         const QString& defaultExtension, const QString& filter) override;
+                         const QString& defaultExtension, const QString& filter,
+                         const QString& title = {}) override;
     QString OpenFileName(const QString& startFolder, const QString& filter) override;
     QString BrowseForFolder(const QString& title, const QString& startFolder) override;
 

@@ -54,16 +54,12 @@ bool dlgMessages::Ask(const QString& text, MessageIcon icon, const QString& titl
     return box.exec() == QMessageBox::Yes;
 }
 
-QString dlgMessages::InputBox(const QString& prompt, const QString& title,
-                              const QString& defaultText) {
+QString dlgMessages::InputBox(const QString& prompt, const QString& title) {
     QInputDialog box(Owner());
     box.setWindowTitle(Title(title));
     box.setLabelText(BoxText(prompt));
-    box.setTextValue(defaultText);
-    if (box.exec() != QDialog::Accepted) {
-        return {};
-    }
-    return box.textValue();
+    box.setInputMode(QInputDialog::TextInput);
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 } // namespace velmora

@@ -16,8 +16,7 @@ public:
 
     void Message(const QString& text, MessageIcon icon, const QString& title = {}) override;
     bool Ask(const QString& text, MessageIcon icon, const QString& title = {}) override;
-    QString InputBox(const QString& prompt, const QString& title = {},
-                     const QString& defaultText = {}) override;
+    QString InputBox(const QString& prompt, const QString& title = {}) override;
 
 private:
     QWidget* Owner() const;

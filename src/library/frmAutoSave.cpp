@@ -5,13 +5,12 @@
 #include "library/AutoSaveList.h"
 #include "library/Messages.h"
 #include "library/cSave.h"
+#include "library/ui/TabPages.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -23,12 +22,6 @@ frmAutoSave::frmAutoSave(const AutoSaveContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("AutoSave"));
     setModal(true);
 
-    m_tabStrip = new QTabBar(this);
-    m_tabStrip->setObjectName(QStringLiteral("TabStrip1"));
-    m_tabStrip->addTab(QStringLiteral("Incomplete Folder"));
-    m_tabStrip->addTab(QStringLiteral("Finished Folder"));
-
-    auto* pages = new QGridLayout;
     const std::array<const char*, 2> listNames{"ListView1", "ListView2"};
     const std::array<const char*, 2> firstColumns{"Incomplete Games", "Finished Games"};
     for (std::size_t i = 0; i < m_frames.size(); ++i) {
@@ -42,8 +35,9 @@ frmAutoSave::frmAutoSave(const AutoSaveContext& context, QWidget* parent)
         m_lists[i]->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
         auto* frameLayout = new QVBoxLayout(m_frames[i]);
         frameLayout->addWidget(m_lists[i]);
-        pages->addWidget(m_frames[i], 0, 0);
     }
+    m_pages = new TabPages({QStringLiteral("Incomplete Folder"), QStringLiteral("Finished Folder")},
+                           {m_frames[0], m_frames[1]}, this);
 
     m_cmdDelete = Button(this, "cmdDelete", "Delete");
     m_cmdDeleteAll = Button(this, "cmdDeleteAll", "Delete All");
@@ -56,12 +50,10 @@ frmAutoSave::frmAutoSave(const AutoSaveContext& context, QWidget* parent)
     buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_tabStrip);
-    layout->addLayout(pages);
+    layout->addWidget(m_pages);
     layout->addLayout(buttons);
     resize(520, 380);
 
-    connect(m_tabStrip, &QTabBar::currentChanged, this, &frmAutoSave::TabStrip1_Click);
     connect(m_cmdDelete, &QPushButton::clicked, this, &frmAutoSave::cmdDelete_Click);
     connect(m_cmdDeleteAll, &QPushButton::clicked, this, &frmAutoSave::cmdDeleteAll_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -69,8 +61,7 @@ frmAutoSave::frmAutoSave(const AutoSaveContext& context, QWidget* parent)
     if (m_context.sound) {
         m_context.sound->PlaySound(SoundAutoSave);
     }
-    m_tabStrip->setCurrentIndex(0);
-    TabStrip1_Click();
+    m_pages->Select(1);
     FillIncompleteList();
     FillFinishedList();
     Timer1_Timer();
@@ -94,18 +85,8 @@ void frmAutoSave::FillFinishedList() {
     SelectFirst(m_lists[1]);
 }
 
-void frmAutoSave::TabStrip1_Click() {
-    for (QGroupBox* frame : m_frames) {
-        frame->hide();
-    }
-    const int shown = m_tabStrip->currentIndex();
-    if (shown >= 0 && shown < static_cast<int>(m_frames.size())) {
-        m_frames[static_cast<std::size_t>(shown)]->show();
-    }
-}
-
 QTreeWidget* frmAutoSave::ShownList() const {
-    return m_tabStrip->currentIndex() == 1 ? m_lists[1] : m_lists[0];
+    return m_pages->Current() == 2 ? m_lists[1] : m_lists[0];
 }
 
 void frmAutoSave::Timer1_Timer() {

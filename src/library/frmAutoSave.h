@@ -9,13 +9,13 @@
 
 class QGroupBox;
 class QPushButton;
-class QTabBar;
 class QTreeWidget;
 
 namespace velmora {
 
 class IMessages;
 class ISoundPort;
+class TabPages;
 class cSave;
 
 /// What the auto-save manager works with.
@@ -34,8 +34,6 @@ public:
 
     void FillIncompleteList();
     void FillFinishedList();
-    /// Shows the frame of the selected tab.
-    void TabStrip1_Click();
     /// One tick of `Timer1` (100 ms): enables Delete and Delete All for the shown list.
     void Timer1_Timer();
     /// Deletes the files of the selected rows of the shown list, after asking.
@@ -50,7 +48,7 @@ private:
     void Remove(const QStringList& paths);
 
     AutoSaveContext m_context;
-    QTabBar* m_tabStrip = nullptr;
+    TabPages* m_pages = nullptr;
     std::array<QGroupBox*, 2> m_frames{};
     std::array<QTreeWidget*, 2> m_lists{};
     QPushButton* m_cmdDelete = nullptr;

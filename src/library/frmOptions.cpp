@@ -9,11 +9,11 @@
 #include "library/cSave.h"
 #include "scores/cPlayer.h"
 #include "scores/cUser.h"
+#include "library/ui/TabPages.h"
 #include "scores/frmAddPlayer.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTabBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -65,40 +64,20 @@ frmOptions::frmOptions(const OptionsContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Velmora 2003 Options"));
     setModal(true);
 
-    m_tabStrip = new QTabBar(this);
-    m_tabStrip->setObjectName(QStringLiteral("TabStrip1"));
-    for (const char* caption : {"General", "Animation", "Autosave", "Players"}) {
-        m_tabStrip->addTab(QString::fromLatin1(caption));
-    }
-
-    auto* pages = new QGridLayout;
-    const std::array<QWidget*, 4> contents{BuildGeneral(), BuildAnimation(), BuildAutosave(),
-                                           BuildPlayers()};
-    for (std::size_t i = 0; i < m_frames.size(); ++i) {
-        m_frames[i] = new QFrame(this);
-        m_frames[i]->setObjectName(QStringLiteral("frame") + QString::number(i + 1));
-        auto* frameLayout = new QVBoxLayout(m_frames[i]);
-        frameLayout->setContentsMargins(0, 0, 0, 0);
-        frameLayout->addWidget(contents[i]);
-        pages->addWidget(m_frames[i], 0, 0);
-    }
-
+    m_pages = new TabPages({QStringLiteral("General"), QStringLiteral("Animation"),
+                            QStringLiteral("Autosave"), QStringLiteral("Players")},
+                           {BuildGeneral(), BuildAnimation(), BuildAutosave(), BuildPlayers()},
+                           this);
     auto* okButton = Button(this, "OKButton", "OK");
     okButton->setDefault(true);
     auto* cancelButton = Button(this, "CancelButton", "Cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_tabStrip);
-    layout->addLayout(pages);
-    layout->addLayout(buttons);
+    layout->addWidget(m_pages);
+    layout->addLayout(ButtonRow({okButton, cancelButton}));
     // Room for a folder path on the Autosave page.
     setMinimumWidth(460);
 
-    connect(m_tabStrip, &QTabBar::currentChanged, this, &frmOptions::TabStrip1_Click);
     connect(okButton, &QPushButton::clicked, this, &frmOptions::OKButton_Click);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -230,16 +209,7 @@ QWidget* frmOptions::BuildPlayers() {
 }
 
 void frmOptions::Form_Load() {
-    for (QFrame* frame : m_frames) {
-        frame->hide();
-    }
-    int tab = m_context.opt.TabIndex();
-    if (tab < 1 || tab > static_cast<int>(m_frames.size())) {
-        tab = 1;
-    }
-    const QSignalBlocker blocker(m_tabStrip);
-    m_tabStrip->setCurrentIndex(tab - 1);
-    TabStrip1_Click(tab - 1);
+    m_pages->Select(m_context.opt.TabIndex());
     GetSave();
     SliderInit();
     m_context.user.ListUsers();
@@ -289,15 +259,6 @@ void frmOptions::AutoSave_Change() {
     m_cmdIncomplete->setEnabled(enabling.incompleteFolder);
 }
 
-void frmOptions::TabStrip1_Click(int index) {
-    for (QFrame* frame : m_frames) {
-        frame->hide();
-    }
-    if (index >= 0 && index < static_cast<int>(m_frames.size())) {
-        m_frames[static_cast<std::size_t>(index)]->show();
-    }
-}
-
 void frmOptions::OKButton_Click() {
     hide();
     m_context.opt.SaveSlider(Position(m_sdrCardSpeed), Position(m_sdrURSpeed),
@@ -313,7 +274,7 @@ void frmOptions::OKButton_Click() {
         m_context.view->ShowStatusbar(m_context.opt.ShowStatusbar() != 0);
         m_context.view->Relayout();
     }
-    m_context.opt.TabIndex(static_cast<std::int16_t>(m_tabStrip->currentIndex() + 1));
+    m_context.opt.TabIndex(static_cast<std::int16_t>(m_pages->Current()));
     accept();
 }
 

@@ -7,12 +7,10 @@
 #include <array>
 
 class QCheckBox;
-class QFrame;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSlider;
-class QTabBar;
 class QTreeWidget;
 
 namespace velmora {
@@ -21,6 +19,7 @@ class IClock;
 class IFileDialogs;
 class IMessages;
 class IViewOptions;
+class TabPages;
 class cOpt;
 class cPlayer;
 class cRecent;
@@ -62,7 +61,6 @@ private:
     void SliderInit();
     void GetSave();
     void AutoSave_Change();
-    void TabStrip1_Click(int index);
     void OKButton_Click();
     void cmdFlash_Click();
     void cmdAdd_Click();
@@ -74,8 +72,7 @@ private:
     void SelectLast() override;
 
     OptionsContext m_context;
-    QTabBar* m_tabStrip = nullptr;
-    std::array<QFrame*, 4> m_frames{};
+    TabPages* m_pages = nullptr;
     QCheckBox* m_chkFlash = nullptr;
     QCheckBox* m_chkMessages = nullptr;
     QCheckBox* m_chkDoubleClick = nullptr;

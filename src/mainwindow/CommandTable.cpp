@@ -8,14 +8,20 @@ using enum CommandId;
 
 constexpr CommandRow Menu(CommandId id, std::string_view name, std::string_view caption,
                           std::string_view shortcut = {}) {
-    return CommandRow{id, name, caption, shortcut, false, true, 0, {}, {}};
+    return CommandRow{id, name, caption, shortcut, false, true, 0, {}, {}, {}, true};
 }
 
 constexpr CommandRow Button(CommandRow row, int position, std::string_view key,
-                            std::string_view toolTip) {
+                            std::string_view toolTip, std::string_view customCaption) {
     row.toolbarPosition = position;
     row.toolbarKey = key;
     row.toolTip = toolTip;
+    row.customCaption = customCaption;
+    return row;
+}
+
+constexpr CommandRow HiddenAtFirst(CommandRow row) {
+    row.shownAtFirst = false;
     return row;
 }
 
@@ -30,39 +36,49 @@ constexpr CommandRow DisabledAtStart(CommandRow row) {
 }
 
 constexpr std::array<CommandRow, CommandCount> Rows{{
-    Button(Menu(New, "mnuNew", "&New Game", "F2"), 2, "New", "New Game"),
-    Button(Menu(Select, "mnuSelect", "&Select Game..", "F3"), 3, "Select", "Select Game"),
-    Button(Menu(Restart, "mnuRestart", "&Restart Game"), 4, "Restart", "Restart Game"),
-    Button(Menu(Open, "mnuOpen", "&Open Game", "Ctrl+O"), 6, "Open", "Open Game"),
-    Button(Menu(Save, "mnuSave", "&Save Game", "Ctrl+S"), 7, "Save", "Save Game"),
+    Button(Menu(New, "mnuNew", "&New Game", "F2"), 2, "New", "New Game", "New Game"),
+    Button(Menu(Select, "mnuSelect", "&Select Game..", "F3"), 3, "Select", "Select Game",
+           "Select Game"),
+    Button(Menu(Restart, "mnuRestart", "&Restart Game"), 4, "Restart", "Restart Game",
+           "Restart Game "),
+    Button(Menu(Open, "mnuOpen", "&Open Game", "Ctrl+O"), 6, "Open", "Open Game", "Open Game"),
+    Button(Menu(Save, "mnuSave", "&Save Game", "Ctrl+S"), 7, "Save", "Save Game", "Save Game"),
     Menu(Close, "mnuClose", "&Close Game"),
     Menu(RecentFinished, "mnuComp", "Recent &Finished"),
     Menu(RecentIncomplete, "mnuIncomp", "Recent &InComplete"),
     Menu(Exit, "mnuExit", "E&xit", "Ctrl+Q"),
-    Button(Menu(Undo, "mnuUndo", "&Undo", "Ctrl+Z"), 10, "Undo", "Undo"),
-    Button(Menu(Redo, "mnuRedo", "&Redo", "Ctrl+X"), 11, "Redo", "Redo"),
+    Button(Menu(Undo, "mnuUndo", "&Undo", "Ctrl+Z"), 10, "Undo", "Undo", "Undo"),
+    Button(Menu(Redo, "mnuRedo", "&Redo", "Ctrl+X"), 11, "Redo", "Redo", "Redo"),
     Menu(Snapshot, "mnusnap", "Snapshot &Position", "Ctrl+P"),
     DisabledAtStart(Menu(UndoSnapshot, "mnuUndosnap", "Und&o to Snapshot")),
-    Button(Menu(UndoAll, "mnuUndoall", "U&ndo All", "Ctrl+C"), 9, "UndoAll", "Undo All"),
-    Button(Menu(RedoAll, "mnuRedoall", "R&edo All", "Ctrl+V"), 12, "RedoAll", "Redo All"),
+    HiddenAtFirst(Button(Menu(UndoAll, "mnuUndoall", "U&ndo All", "Ctrl+C"), 9, "UndoAll",
+                         "Undo All", "Undo All")),
+    HiddenAtFirst(Button(Menu(RedoAll, "mnuRedoall", "R&edo All", "Ctrl+V"), 12, "RedoAll",
+                         "Redo All", "Redo All")),
     Checkable(Menu(Toolbar, "mnuToolbar", "&Toolbar")),
     Checkable(Menu(Statusbar, "mnuStatusbar", "Status &Bar")),
     Checkable(Menu(Timer, "mnuTimer", "T&imer")),
     Menu(Source, "mnuSource", "S&ource", "F4"),
-    Button(Menu(Forward, "mnuForward", "&Forward"), 16, "ReplayForward", "ReplayForward"),
-    Button(Menu(Back, "mnuBack", "&Back"), 14, "ReplayBack", "Replay Back"),
+    Button(Menu(Forward, "mnuForward", "&Forward"), 16, "ReplayForward", "ReplayForward",
+           "Replay Forward"),
+    Button(Menu(Back, "mnuBack", "&Back"), 14, "ReplayBack", "Replay Back", "Replay Back"),
     Menu(ReplayAll, "mnuReplayAll", "Replay &All"),
     Button(DisabledAtStart(Menu(Stop, "mnuStop", "Sto&p", "Ctrl+T")), 15, "ReplayStop",
-           "Replay Stop"),
-    Button(Menu(AddFav, "mnuAddFav", "&Add to Favorites..."), 18, "AddFav", "Add to Favorites"),
-    Button(Menu(FavOpen, "mnuFavOpen", "O&pen from Favorites..."), 20, "OpenFav", "Open Favorites"),
-    Button(Menu(OrgFav, "mnuOrgFav", "&Organize Favorites..."), 19, "OrgFav", "Organize Favorites"),
+           "Replay Stop", "Stop"),
+    HiddenAtFirst(Button(Menu(AddFav, "mnuAddFav", "&Add to Favorites..."), 18, "AddFav",
+                         "Add to Favorites", "Add to Favorites")),
+    HiddenAtFirst(Button(Menu(FavOpen, "mnuFavOpen", "O&pen from Favorites..."), 20, "OpenFav",
+                         "Open Favorites", "Play from Favorites")),
+    Button(Menu(OrgFav, "mnuOrgFav", "&Organize Favorites..."), 19, "OrgFav", "Organize Favorites",
+           "Organize Favorites"),
     Menu(Customize, "mnuCustom", "C&ustomize"),
-    Button(Menu(Options, "mnuOptions", "&Options", "F5"), 22, "Options", "Options"),
+    Button(Menu(Options, "mnuOptions", "&Options", "F5"), 22, "Options", "Options", "Options"),
     Menu(Settings, "mnuSettings", "Se&ttings", "F6"),
     Menu(AutoSave, "mnuautosave", "&AutoSave"),
-    Button(Menu(ScoreBoard, "mnuScore", "Score &Board", "F8"), 23, "Scoreboard", "ScoreBoard"),
-    Button(Menu(Contents, "mnuContents", "H&elp Topics", "F1"), 25, "Help", "Help Topics"),
+    Button(Menu(ScoreBoard, "mnuScore", "Score &Board", "F8"), 23, "Scoreboard", "ScoreBoard",
+           "Score Board"),
+    HiddenAtFirst(Button(Menu(Contents, "mnuContents", "H&elp Topics", "F1"), 25, "Help",
+                         "Help Topics", "Help Contents")),
     Menu(About, "mnuAbout", "&About Velmora 2003"),
 }};
 

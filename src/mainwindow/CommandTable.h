@@ -58,6 +58,10 @@ struct CommandRow {
     int toolbarPosition = 0;     ///< 2..25 on the toolbar, 0 when the command has no button
     std::string_view toolbarKey; ///< the button's key; the button's objectName is "tb" + key
     std::string_view toolTip;
+    /// The button's caption in the customise list.
+    std::string_view customCaption;
+    /// Whether the button shows until the player customises the toolbar.
+    bool shownAtFirst = true;
 };
 
 /// The rows in the order of CommandId.

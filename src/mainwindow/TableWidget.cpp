@@ -1,5 +1,6 @@
 #include "mainwindow/TableWidget.h"
 
+#include "appearance/ui/Background.h"
 #include "engine/cCards.h"
 #include "mainwindow/ToolbarIcons.h"
 
@@ -23,27 +24,7 @@ constexpr int TablePixelWidth = TableWidth / TwipsPerPixel;
 /// Lowest edge a column of 21 cards reaches, in pixels.
 constexpr int TablePixelHeight = (ColumnTop + 20 * RowStep + CardHeight) / TwipsPerPixel;
 
-QColor ToColor(BackgroundColours::Rgb rgb) {
-    return QColor(BackgroundColours::GetRGB(rgb, 1), BackgroundColours::GetRGB(rgb, 2),
-                  BackgroundColours::GetRGB(rgb, 3));
-}
-
 } // namespace
-
-void Drawobj(QPainter& painter, const QRect& area, BackgroundColours::Rgb bottom,
-             BackgroundColours::Rgb top) {
-    const auto bands = BackgroundColours::GradientBands(bottom, top);
-    const int height = area.height();
-    for (int i = 0; i < BackgroundColours::BandCount; ++i) {
-        // Whole-pixel band edges so neighbouring bands never leave a seam.
-        const int y0 = area.top() + i * height / BackgroundColours::BandCount;
-        const int y1 = area.top() + (i + 1) * height / BackgroundColours::BandCount;
-        if (y1 > y0) {
-            painter.fillRect(QRect(area.left(), y0, area.width(), y1 - y0),
-                             ToColor(bands[static_cast<std::size_t>(i)]));
-        }
-    }
-}
 
 TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picBack"));
@@ -425,6 +406,7 @@ void TableWidget::PaintBackground(QPainter& painter) {
         m_background.setDevicePixelRatio(dpr);
         if (!m_picture.isNull()) {
             QPainter over(&m_background);
+            over.setRenderHint(QPainter::SmoothPixmapTransform);
             over.drawImage(QPoint(tableLeft(), 0), m_picture);
         }
     }

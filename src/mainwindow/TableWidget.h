@@ -23,11 +23,6 @@ class QPainter;
 
 namespace velmora {
 
-/// Paints the background gradient on `area`: 256 horizontal bands from `top` down to `bottom`
-/// (colours as red + 256 * green + 65536 * blue).
-void Drawobj(QPainter& painter, const QRect& area, BackgroundColours::Rgb bottom,
-             BackgroundColours::Rgb top);
-
 /// The table surface ("picBack"): the gradient background, the free-cell and home-cell frames,
 /// the 52 card pictures in stacking order with the selection frame, the logo and the game-time
 /// box. Card pictures are data (position in twips, visibility, stacking order); the widget
@@ -71,6 +66,7 @@ public:
     /// A picture painted over the gradient at the table's top-left corner; a null image
     /// removes it.
     void setBackgroundPicture(const QImage& picture);
+    const QImage& backgroundPicture() const { return m_picture; }
 
     // Game-time box ("Text1")
     void setTimeText(const QString& text);

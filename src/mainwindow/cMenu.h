@@ -28,8 +28,8 @@ class cTime;
 /// and ends games (recording lost and won ones), enables the commands and fills the status bar.
 ///
 /// A command that opens a window gets it through a handler; until it has one it stays disabled
-/// (Select, Favourites, Customize, Settings, AutoSave and Score Board today). To make one
-/// available, register its handler where frmMain registers the others (CreateObjects):
+/// (Select, Favourites, Customize, Settings and AutoSave today). To make one available,
+/// register its handler where frmMain registers the others (CreateObjects):
 ///     m_menu->SetHandler(CommandId::ScoreBoard, [this] { ShowScoreBoard(); });
 /// cMenu keeps what surrounds the window: the enabling rule, the question before a game in
 /// play is given up and the sound of Select. A handler given to Open replaces its file dialog.

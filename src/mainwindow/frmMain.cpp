@@ -2,6 +2,9 @@
 
 #include "appearance/DataFolder.h"
 #include "appearance/cSound.h"
+#include "appearance/frmCustomize.h"
+#include "appearance/frmSetting.h"
+#include "appearance/ui/Background.h"
 #include "engine/cCards.h"
 #include "engine/cGame.h"
 #include "engine/mCheck.h"
@@ -35,6 +38,7 @@
 #include "scores/cTime.h"
 #include "scores/cUser.h"
 #include "scores/dlgFinish.h"
+#include "scores/frmScore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -70,11 +74,36 @@ std::int16_t ToTwips16(int pixels) {
     return static_cast<std::int16_t>(std::clamp(twips, 0, 32767));
 }
 
-/// The stored wave file of a sound event; empty plays nothing.
-QString SoundFile(const SettingsStore& store, int event) {
-    return store.GetSetting(QStringLiteral("Settings"),
-                            QStringLiteral("Sound") + QString::number(event));
+/// The customise list's toolbar rows, read from the command table in position order.
+std::vector<CustomItem> CustomToolbarItems() {
+    std::vector<CustomItem> items;
+    for (const MenuLayout::ToolbarButton& button : MenuLayout::Toolbar()) {
+        if (!button.command) {
+            continue;
+        }
+        const CommandRow& row = RowOf(*button.command);
+        items.push_back(
+            {button.position, Text(row.customCaption), Text(row.toolbarKey), row.shownAtFirst});
+    }
+    return items;
 }
+
+/// The game on the table as the score board reads it.
+class TableFigures final : public IGameFigures {
+public:
+    TableFigures(const GameSession& session, cTime& time) : m_session(session), m_time(time) {}
+    bool GameInProgress() const override {
+        return m_session.State().GameStarted && !m_session.State().Finished;
+    }
+    std::int32_t MoveNumber() const override { return m_session.Trans().MoveID(); }
+    std::int32_t CardsLeft() const override { return m_time.GetCardLeft(); }
+    std::int32_t GameTime() override { return m_time.GetGameTime(); }
+    std::int32_t SessionTime() override { return m_time.GetSessionTime(); }
+
+private:
+    const GameSession& m_session;
+    cTime& m_time;
+};
 
 } // namespace
 
@@ -107,6 +136,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     m_tmrForward.setObjectName(QStringLiteral("tmrForward"));
     m_tmrBackward.setObjectName(QStringLiteral("tmrBackward"));
     m_tmrFlash.setObjectName(QStringLiteral("tmrFlash"));
+    m_tmrWallpaper.setObjectName(QStringLiteral("tmrWallpaper"));
     m_tmGeneral.setInterval(300);
     m_tmrTime.setInterval(100);
     m_tmrForward.setInterval(500);
@@ -117,6 +147,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     connect(&m_tmrForward, &QTimer::timeout, this, &frmMain::ForwardTick);
     connect(&m_tmrBackward, &QTimer::timeout, this, &frmMain::BackwardTick);
     connect(&m_tmrFlash, &QTimer::timeout, this, &frmMain::FlashTick);
+    connect(&m_tmrWallpaper, &QTimer::timeout, this, &frmMain::WallpaperTick);
 
     connect(m_table, &TableWidget::cardPressed, this,
             [this](int card, Qt::MouseButton button, int, int) { CardPressed(card, button); });
@@ -138,6 +169,7 @@ frmMain::~frmMain() {
     m_tmrForward.stop();
     m_tmrBackward.stop();
     m_tmrFlash.stop();
+    m_tmrWallpaper.stop();
 }
 
 void frmMain::CreateObjects() {
@@ -147,7 +179,10 @@ void frmMain::CreateObjects() {
     m_player = std::make_unique<cPlayer>(store, this);
     m_user = std::make_unique<cUser>(*m_player, m_context.messages, this);
     m_engineOptions = std::make_unique<OptEngineOptions>(*m_opt);
-    m_sound = std::make_unique<cSound>([&store](int event) { return SoundFile(store, event); });
+    m_custom = std::make_unique<cCustom>(store, CustomToolbarItems(), this);
+    // The stored sound is read when it plays; m_setting exists by then.
+    m_sound = std::make_unique<cSound>([this](int event) { return m_setting->Sound(event); });
+    m_setting = std::make_unique<cSetting>(store, this);
 
     EnginePorts ports;
     ports.view = m_table;
@@ -169,13 +204,15 @@ void frmMain::CreateObjects() {
     m_menu->SetHandler(CommandId::Options, [this] { ShowOptions(); });
     m_menu->SetHandler(CommandId::Contents, [this] { ShowHelp(); });
     m_menu->SetHandler(CommandId::About, [this] { ShowAbout(); });
+    m_menu->SetHandler(CommandId::Customize, [this] { ShowCustomize(); });
+    m_menu->SetHandler(CommandId::Settings, [this] { ShowSettings(); });
+    m_menu->SetHandler(CommandId::ScoreBoard, [this] { ShowScoreBoard(); });
     m_library = std::make_unique<LibraryCommands>(LibraryCommands::Parts{
         *m_menu, *m_session, *m_opt, *m_save, *m_recent, *m_player, *m_sound, m_context.messages,
         m_context.fileDialogs, [this](const QString& text) { SetCaption(m_caption + text); },
         this});
     m_library->Register(*m_menu);
-    m_table->setColorIndex(store.GetInt(QStringLiteral("Settings"), QStringLiteral("ColorIndex"),
-                                        BackgroundColours::DefaultColorIndex));
+    m_setting->Update_BackGround();
 }
 
 void frmMain::BuildMenus() {
@@ -251,7 +288,7 @@ void frmMain::BuildToolbar() {
             m_playerCombo->setObjectName(QStringLiteral("ImageCombo1"));
             m_playerCombo->setMinimumWidth(1600 / TwipsPerPixel);
             m_playerCombo->setFocusPolicy(Qt::ClickFocus);
-            m_toolbar->addWidget(m_playerCombo);
+            m_toolbarPositions[1] = m_toolbar->addWidget(m_playerCombo);
             connect(m_playerCombo, &QComboBox::activated, this, [this](int index) {
                 if (!m_fillingCombo) {
                     m_menu->PlayerChosen(index + 1);
@@ -260,7 +297,8 @@ void frmMain::BuildToolbar() {
             continue;
         }
         if (!button.command) {
-            m_toolbar->addSeparator();
+            m_toolbarPositions[static_cast<std::size_t>(button.position)] =
+                m_toolbar->addSeparator();
             continue;
         }
         const CommandId id = *button.command;
@@ -271,6 +309,7 @@ void frmMain::BuildToolbar() {
         action->setToolTip(Text(row.toolTip));
         action->setEnabled(m_menu->Enabled(id));
         m_commandButtons[Index(id)] = action;
+        m_toolbarPositions[static_cast<std::size_t>(button.position)] = action;
         connect(action, &QAction::triggered, this, [this, id] { Command(id); });
     }
 }
@@ -317,9 +356,11 @@ void frmMain::StartUp() {
     }
     RestorePlacement();
     ApplyViewOptions();
+    m_custom->RestoreAll();
     if (m_context.sound) {
         m_sound->init();
     }
+    m_setting->StartRotation();
     m_sound->PlaySound(SoundStartSession);
     m_menu->Update_Menu();
 }
@@ -707,6 +748,14 @@ void frmMain::ShowSource() {
     dialog.exec();
 }
 
+void frmMain::ShowScoreBoard() {
+    TableFigures game(*m_session, *m_time);
+    frmScore dialog(ScoreContext{*m_score, *m_save, game, m_context.messages, m_context.fileDialogs,
+                                 m_sound.get()},
+                    this);
+    dialog.exec();
+}
+
 void frmMain::ShowAbout() {
     dlgAbout dialog(this);
     dialog.exec();
@@ -720,6 +769,72 @@ void frmMain::ShowHelp() {
     help->show();
     help->raise();
     help->activateWindow();
+}
+
+void frmMain::ShowCustomize() {
+    frmCustomize dialog(
+        *m_custom, [](const QString& key) { return ToolbarIcon(key); }, this);
+    dialog.exec();
+}
+
+void frmMain::ShowSettings() {
+    const QString pictures = m_context.folders.picturesFolder;
+    frmSetting dialog(SettingContext{*m_setting, *m_sound, m_save->UserFolder(),
+                                     QFileInfo(pictures).isDir() ? pictures : m_save->UserFolder(),
+                                     m_save->InStallFolder(), m_context.messages,
+                                     m_context.fileDialogs},
+                      this);
+    dialog.exec();
+}
+
+// ICustomWindow -----------------------------------------------------------------------------
+
+void frmMain::SetButtonVisible(int position, bool visible) {
+    if (position >= 1 && position <= MenuLayout::ToolbarPositions) {
+        if (QAction* action = m_toolbarPositions[static_cast<std::size_t>(position)]) {
+            action->setVisible(visible);
+        }
+    }
+}
+
+bool frmMain::ButtonVisible(int position) const {
+    if (position < 1 || position > MenuLayout::ToolbarPositions) {
+        return false;
+    }
+    const QAction* action = m_toolbarPositions[static_cast<std::size_t>(position)];
+    return action && action->isVisible();
+}
+
+void frmMain::SetPanelVisible(int panel, bool visible) {
+    if (panel >= 1 && panel <= static_cast<int>(m_panels.size())) {
+        m_panels[static_cast<std::size_t>(panel - 1)]->setVisible(visible);
+    }
+}
+
+void frmMain::SetMenuVisible(const QString& name, bool visible) {
+    if (QAction* menu = Action(name)) {
+        menu->setVisible(visible);
+    }
+}
+
+// IBackgroundWindow -------------------------------------------------------------------------
+
+void frmMain::ShowBackground(int colorIndex, const QString& picture) {
+    m_table->setColorIndex(colorIndex);
+    m_table->setBackgroundPicture(picture.isEmpty() ? QImage()
+                                                    : ReadPicture(picture, PictureLimit()));
+}
+
+void frmMain::SetWallpaperTimer(bool running, int milliseconds) {
+    if (!running) {
+        m_tmrWallpaper.stop();
+        return;
+    }
+    m_tmrWallpaper.start(milliseconds);
+}
+
+void frmMain::WallpaperTick() {
+    m_setting->WallpaperTick();
 }
 
 // IViewOptions ------------------------------------------------------------------------------

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "appearance/cCustom.h"
+#include "appearance/cSetting.h"
 #include "engine/Ports.h"
 #include "history/HistoryPorts.h"
 #include "library/AppFolders.h"
 #include "library/MainWindowPorts.h"
 #include "mainwindow/CommandTable.h"
+#include "mainwindow/MenuLayout.h"
 #include "mainwindow/MenuWindow.h"
 #include "scores/PlayerPorts.h"
 
@@ -68,7 +71,9 @@ class frmMain final : public QMainWindow,
                       public IPlayerCombo,
                       public IGameEvents,
                       public IReplayControl,
-                      public IPlayerDialogs {
+                      public IPlayerDialogs,
+                      public IBackgroundWindow,
+                      public ICustomWindow {
     Q_OBJECT
 public:
     explicit frmMain(const MainWindowContext& context, QWidget* parent = nullptr);
@@ -82,6 +87,7 @@ public:
     TableWidget& Table() { return *m_table; }
     cOpt& Opt() { return *m_opt; }
     cSave& Save() { return *m_save; }
+    cSetting& Setting() { return *m_setting; }
 
     /// How the empty-column question is answered (by dlgMove unless a test replaces it).
     void SetEmptyColumnAnswer(std::function<EmptyColumnChoice(int column)> answer) {
@@ -94,6 +100,10 @@ public:
     void ForwardTick();
     void BackwardTick();
     void FlashTick();
+    /// One step of the background picture rotation (`tmrWallpaper`).
+    void WallpaperTick();
+    bool WallpaperRunning() const { return m_tmrWallpaper.isActive(); }
+    int WallpaperInterval() const { return m_tmrWallpaper.interval(); }
 
     /// The warning flash: `ticks` inversions at `interval` ms, panel 3 raised meanwhile.
     void StartFlash(int interval, int ticks);
@@ -127,6 +137,16 @@ public:
     void ShowSource();
     void ShowAbout();
     void ShowHelp();
+    void ShowCustomize();
+    void ShowSettings();
+
+    // ICustomWindow
+    void SetButtonVisible(int position, bool visible) override;
+    bool ButtonVisible(int position) const override;
+    void SetPanelVisible(int panel, bool visible) override;
+    void SetMenuVisible(const QString& name, bool visible) override;
+    /// A new score board, modal.
+    void ShowScoreBoard();
 
     /// Closes at once with none of the shutdown steps (the Exit command).
     void ExitAtOnce();
@@ -167,6 +187,9 @@ private:
     // IPlayerDialogs
     void ShowMessage(const std::string& text) override;
     EmptyColumnChoice AskEmptyColumn(int targetColumn) override;
+    // IBackgroundWindow
+    void ShowBackground(int colorIndex, const QString& picture) override;
+    void SetWallpaperTimer(bool running, int milliseconds) override;
 
     void CreateObjects();
     void BuildMenus();
@@ -207,7 +230,9 @@ private:
     std::unique_ptr<cScore> m_score;
     std::unique_ptr<cFinish> m_finish;
     std::unique_ptr<cRecent> m_recent;
+    std::unique_ptr<cCustom> m_custom;
     std::unique_ptr<cSound> m_sound;
+    std::unique_ptr<cSetting> m_setting;
     std::unique_ptr<OptEngineOptions> m_engineOptions;
     std::unique_ptr<cMenu> m_menu;
     std::unique_ptr<LibraryCommands> m_library;
@@ -220,6 +245,8 @@ private:
     /// Per command: its menu action and its toolbar button (null where it has none).
     std::array<QAction*, CommandCount> m_commandActions{};
     std::array<QAction*, CommandCount> m_commandButtons{};
+    /// Toolbar positions 1..25 (the player list, buttons and separators), index 0 unused.
+    std::array<QAction*, MenuLayout::ToolbarPositions + 1> m_toolbarPositions{};
     std::array<QAction*, 5> m_recentFinished{};
     std::array<QAction*, 5> m_recentIncomplete{};
     QAction* m_recentFinishedNone = nullptr;
@@ -230,6 +257,7 @@ private:
     QTimer m_tmrForward;
     QTimer m_tmrBackward;
     QTimer m_tmrFlash;
+    QTimer m_tmrWallpaper;
     int m_flashCount = 0;
     int m_flashTicks = 0;
     int m_inversions = 0;

@@ -6,9 +6,12 @@
 #include "library/StoreValue.h"
 #include "library/cSave.h"
 #include "scores/cPlayer.h"
+#include "scores/mScoreBoard.h"
+#include "scores/mScoreReport.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
 
 #include <cstdlib>
@@ -43,6 +46,34 @@ bool Fits32(std::int64_t value) {
 
 std::string FileError(const QString& path, const QString& reason) {
     return "Cannot write the score file " + path.toStdString() + ": " + reason.toStdString();
+}
+
+const QString All = QStringLiteral("All");
+
+/// Longer lines hold no record: seven short fields fit many times over.
+constexpr qint64 MaxLineBytes = 4096;
+
+/// The five slots with their creation moments, read once per build.
+mScoreBoard::Players ReadPlayers(const cPlayer& player) {
+    mScoreBoard::Players players;
+    for (std::int16_t slot = 1; slot <= cPlayer::MaxPlayers; ++slot) {
+        mScoreBoard::Player& p = players[static_cast<std::size_t>(slot - 1)];
+        p.name = player.GetName(slot);
+        if (!p.name.isEmpty()) {
+            p.created = GeneralDate::ParseWallClock(player.GetDate(slot));
+        }
+    }
+    return players;
+}
+
+/// The slot holding `name`; the first one, as names are unique.
+const mScoreBoard::Player* Find(const mScoreBoard::Players& players, const QString& name) {
+    for (const mScoreBoard::Player& p : players) {
+        if (!p.name.isEmpty() && p.name == name) {
+            return &p;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -81,8 +112,10 @@ std::int32_t cScore::GetScore(std::int32_t moves, std::int32_t time, std::int16_
     return static_cast<std::int32_t>(std::llabs(points));
 }
 
-QString cScore::ConvertTimeS(std::int32_t seconds) {
-    const std::int64_t t = std::llabs(static_cast<std::int64_t>(seconds));
+QString cScore::ConvertTimeS(std::int64_t seconds) {
+    // The most negative count has no positive counterpart; no sum of game times comes near it.
+    const std::int64_t t =
+        seconds == std::numeric_limits<std::int64_t>::min() ? 0 : std::llabs(seconds);
     const QString text = QStringLiteral("%1:%2:%3")
                              .arg(t / 3600)
                              .arg((t / 60) % 60, 2, 10, QLatin1Char('0'))
@@ -158,8 +191,8 @@ std::optional<ScoreRecord> cScore::ParseRecord(const QString& line) {
     return r;
 }
 
-Result<void> cScore::SaveScore(std::int32_t gameNumber, std::int32_t moves,
-                               std::int32_t seconds, std::int16_t perc) {
+Result<void> cScore::SaveScore(std::int32_t gameNumber, std::int32_t moves, std::int32_t seconds,
+                               std::int16_t perc) {
     const std::int16_t slot = m_player.GetCurrentPlayerIndex();
     ScoreRecord r;
     r.Name = m_player.GetName(slot);
@@ -193,44 +226,48 @@ Result<void> cScore::SaveScore(std::int32_t gameNumber, std::int32_t moves,
     return written;
 }
 
-bool cScore::Keep(const ScoreRecord& record) const {
-    if (!m_player.PlayerExists(record.Name)) {
-        return false;
-    }
-    const auto created = GeneralDate::Parse(m_player.GetDate(m_player.GetNum(record.Name)));
-    const auto recorded = GeneralDate::Parse(record.Date);
-    if (!created || !recorded) {
-        return false;
-    }
-    return GeneralDate::SecondsBetween(*created, *recorded) > 0;
-}
-
 void cScore::LoadScores() {
     m_records.clear();
+    m_moments.clear();
     m_capacity = 100;
     QFile file(m_save.ScoreFile());
     if (!file.open(QIODevice::ReadOnly)) {
         return;
     }
-    const QString text = QString::fromUtf8(file.readAll());
-    file.close();
-    for (QString line : text.split(u'\n')) {
-        if (line.endsWith(u'\r')) {
-            line.chop(1);
-        }
-        if (line.trimmed().isEmpty()) {
+    // A record is kept when its player exists and was created strictly before it (whole
+    // seconds): the records of removed players and of an earlier holder of a name drop out.
+    // The file is read a line at a time up to the table's limit, so a huge file costs no more
+    // memory than a full table.
+    const mScoreBoard::Players players = ReadPlayers(m_player);
+    while (!file.atEnd() && Count() < MaxRecords) {
+        const QByteArray bytes = file.readLine(MaxLineBytes + 1);
+        if (!bytes.endsWith('\n') && !file.atEnd()) {
+            // Far longer than any record: skipped with the rest of its line.
+            while (!file.atEnd() && !file.readLine(MaxLineBytes + 1).endsWith('\n')) {
+            }
             continue;
         }
-        if (Count() >= MaxRecords) {
-            break;
+        const QString line = QString::fromUtf8(bytes).trimmed();
+        if (line.isEmpty()) {
+            continue;
         }
         if (Count() + 1 > m_capacity) {
             m_capacity += 100;
         }
-        const auto record = ParseRecord(line);
-        if (record && Keep(*record)) {
-            m_records.push_back(*record);
+        auto record = ParseRecord(line);
+        if (!record) {
+            continue;
         }
+        const mScoreBoard::Player* owner = Find(players, record->Name);
+        if (!owner || !owner->created) {
+            continue;
+        }
+        const auto recorded = GeneralDate::ParseWallClock(record->Date);
+        if (!recorded || GeneralDate::SecondsBetween(*owner->created, *recorded) <= 0) {
+            continue;
+        }
+        m_records.push_back(std::move(*record));
+        m_moments.push_back(*recorded);
     }
 }
 
@@ -251,6 +288,166 @@ Result<void> cScore::Clear_General() {
 void cScore::Clear_Global() {
     m_player.ClearGlobal();
     m_save.GlobalClearedDate(GeneralDate::Format(m_clock.Now()));
+}
+
+void cScore::Create_All(IGameFigures& game, bool finishedOnly) {
+    LoadScores();
+    m_filters = {};
+    m_scoreList = {};
+    QStringList names;
+    for (std::int16_t slot = 1; slot <= cPlayer::MaxPlayers; ++slot) {
+        if (const QString name = m_player.GetName(slot); !name.isEmpty()) {
+            names << name;
+        }
+    }
+    if (!names.isEmpty()) {
+        m_filters.players = names;
+        m_filters.players << All;
+        m_filters.selectedPlayer = m_player.ValidComboIndex(m_player.CurrentComboIndex()) - 1;
+        m_filters.days = mScoreBoard::DayFilters();
+        const int day = DayComboIndex();
+        m_filters.selectedDay = day >= 1 && day <= m_filters.days.size() ? day - 1 : 0;
+        ListScore(m_filters.players[m_filters.selectedPlayer], finishedOnly);
+    }
+    Create_Statistics();
+    Create_TopScore();
+    Create_General(game);
+    Create_Global();
+}
+
+void cScore::ListScore(const QString& player, bool finishedOnly) {
+    m_scoreList =
+        mScoreBoard::ScoreList(m_records, m_moments, player, mScoreBoard::DayLimit(DayComboIndex()),
+                               finishedOnly, GeneralDate::WallClock(m_clock.Now()));
+}
+
+void cScore::Create_Statistics() {
+    m_statistics = mScoreBoard::Statistics(m_records, ReadPlayers(m_player),
+                                           GeneralDate::WallClock(m_clock.Now()));
+    m_statisticsList = mScoreBoard::StatisticsList(m_statistics);
+}
+
+void cScore::Create_TopScore() {
+    QStringList existing;
+    for (const mScoreBoard::Player& p : ReadPlayers(m_player)) {
+        if (!p.name.isEmpty()) {
+            existing << p.name;
+        }
+    }
+    m_topScoreList = mScoreBoard::TopScoreList(mScoreBoard::TopScores(m_records), existing);
+}
+
+void cScore::Create_General(IGameFigures& game) {
+    m_generalList = mScoreBoard::GeneralList(m_records);
+    const QString start = m_save.SessionStart();
+    mScoreBoard::SessionFigures session;
+    if (const auto started = GeneralDate::ParseWallClock(start)) {
+        session = mScoreBoard::Session(m_records, m_moments, *started);
+    }
+    const std::int64_t percentage =
+        session.played > 0
+            ? RoundHalfEven(static_cast<double>(session.won) / session.played * 100.0)
+            : 0;
+    m_labels.lblStart = QStringLiteral("Session Started : ") + start;
+    m_labels.lblTotal = QStringLiteral("Games Played : ") + QString::number(session.played);
+    m_labels.lblWon = QStringLiteral("Games Won : ") + QString::number(session.won);
+    m_labels.lblLost =
+        QStringLiteral("Games Lost : ") + QString::number(session.played - session.won);
+    m_labels.lblPerc =
+        QStringLiteral("Percentage : ") + QString::number(percentage) + QStringLiteral(" %");
+    m_labels.lgmCards = QStringLiteral("Cards Left : ") + QString::number(game.CardsLeft());
+    m_labels.lgmMove = QStringLiteral("Moves : ") + QString::number(game.MoveNumber());
+    m_labels.lgmPlayer =
+        QStringLiteral("Player : ") + m_player.GetName(m_player.GetCurrentPlayerIndex());
+}
+
+void cScore::Create_Global() {
+    ReportList list;
+    list.columns = {{QStringLiteral("Player"), 1500}, {QStringLiteral("Total"), 1100},
+                    {QStringLiteral("Won"), 1100},    {QStringLiteral("Lost"), 1100},
+                    {QStringLiteral("Time"), 1400},   {QStringLiteral("Points"), 1100},
+                    {QStringLiteral("Perc"), 1100}};
+    for (std::int16_t j = 1; j <= cPlayer::TotalsSlot; ++j) {
+        const bool totals = j == cPlayer::TotalsSlot;
+        const QString name = totals ? QStringLiteral("Total") : m_player.GetName(j);
+        if (name.isEmpty()) {
+            continue;
+        }
+        while (totals && list.rows.size() < cPlayer::MaxPlayers) {
+            list.rows.push_back({{}, RowIcon::User, {QStringLiteral("None")}, false});
+        }
+        list.rows.push_back(
+            {{},
+             totals ? RowIcon::Totals : RowIcon::User,
+             {name, QString::number(m_player.GetTotal(j)), QString::number(m_player.GetWon(j)),
+              QString::number(m_player.GetLost(j)), ConvertTimeS(m_player.GetTime(j)),
+              QString::number(m_player.GetAvgScore(j)),
+              QString::number(m_player.GetPerc(j)) + QStringLiteral(" %")},
+             totals});
+    }
+    m_globalList = std::move(list);
+
+    QString file = m_save.LastExportedFile();
+    std::int16_t limit = 30;
+    m_labels.lblFile = QStringLiteral("Last Exported File : ") + cSave::SizeCheck(file, limit);
+    m_labels.lblDate = QStringLiteral("Last Exported Date : ") + m_save.LastExportedDate();
+    m_labels.lblGlobal = QStringLiteral("Last Global Cleared : ") + m_save.GlobalClearedDate();
+    m_labels.lblGeneral = QStringLiteral("Last General Cleared : ") + m_save.GeneralClearedDate();
+}
+
+ProgressData cScore::Progress(const QString& player) const {
+    return mScoreBoard::Progress(m_records, m_moments, player,
+                                 GeneralDate::WallClock(m_clock.Now()));
+}
+
+QString cScore::ExportFileName() const {
+    // A long date never names a folder, even in a locale that writes slashes.
+    QString date = QLocale::system().toString(m_clock.Now().date(), QLocale::LongFormat);
+    date.replace(u'/', u'-');
+    return QStringLiteral("Scoreboard Exported on ") + date;
+}
+
+Result<void> cScore::ExportScore(const QString& path) {
+    const auto refuse = [&path](const QString& reason) {
+        return Fail("Cannot write the score board report " + path.toStdString() + ": " +
+                    reason.toStdString());
+    };
+    const QFileInfo info(path);
+    if (info.isSymLink() || (info.exists() && !info.isFile())) {
+        return refuse(QStringLiteral("it is not a regular file"));
+    }
+
+    mScoreReport::Contents contents;
+    contents.createdBy = m_player.GetName(m_player.GetCurrentPlayerIndex());
+    const QDateTime now = m_clock.Now();
+    contents.createdDate = GeneralDate::Format(now);
+    for (std::int16_t slot = 1; slot <= cPlayer::TotalsSlot; ++slot) {
+        const QString name = m_player.GetName(slot);
+        if (name.isEmpty()) {
+            continue;
+        }
+        if (slot <= cPlayer::MaxPlayers) {
+            contents.players.push_back({name, m_player.GetDate(slot), m_player.GetFullName(slot)});
+        }
+        contents.totals.push_back({name, m_player.GetTotal(slot), m_player.GetWon(slot),
+                                   m_player.GetLost(slot), m_player.GetTime(slot),
+                                   m_player.GetAvgScore(slot), m_player.GetPerc(slot)});
+    }
+    contents.statistics = m_statistics;
+    const QByteArray bytes = mScoreReport::Text(contents, m_records);
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return refuse(file.errorString());
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return refuse(reason);
+    }
+    m_save.LastExportedDate(GeneralDate::Format(m_clock.Now()));
+    m_save.LastExportedFile(path);
+    return {};
 }
 
 } // namespace velmora

@@ -38,7 +38,8 @@ public:
     void Advance(qint64 seconds) { now = now.addSecs(seconds); }
 };
 
-/// Records every box; questions take the queued `answers` first, then `answer`.
+/// Records every box; questions take the queued `answers` first, then `answer`; input boxes
+/// take the queued `inputs`, then an empty text (cancelled).
 class FakeMessages final : public IMessages {
 public:
     struct Box {
@@ -50,7 +51,6 @@ public:
     std::vector<Box> boxes;
     std::deque<bool> answers;
     bool answer = true;
-    /// What the input boxes return, in order; empty (a cancelled box) when none is left.
     std::deque<QString> inputs;
     QStringList prompts;
 
@@ -66,7 +66,7 @@ public:
         answers.pop_front();
         return next;
     }
-    QString InputBox(const QString& prompt, const QString&, const QString&) override {
+    QString InputBox(const QString& prompt, const QString&) override {
         prompts << prompt;
         if (inputs.empty()) {
             return {};
@@ -124,7 +124,9 @@ public:
     QString lastStart, lastName, lastExtension, lastFilter, lastTitle;
 
     QString SaveFileName(const QString& startFolder, const QString& fileName,
-                         const QString& defaultExtension, const QString& filter) override {
+                         const QString& defaultExtension, const QString& filter,
+                         const QString& title = {}) override {
+        lastTitle = title;
         lastStart = startFolder;
         lastName = fileName;
         lastExtension = defaultExtension;

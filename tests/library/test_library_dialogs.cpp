@@ -465,14 +465,14 @@ TEST_F(AutoSaveDialog, ListsBothFoldersAndSwitchesFramesWithTheTabs) {
     ASSERT_GT(folder.size(), 50);
     EXPECT_EQ(Find<QGroupBox>(*dialog, "Frame1_1")->title(),
               "Folder : " + folder.left(7) + "..." + folder.right(43));
-    EXPECT_TRUE(Find<QGroupBox>(*dialog, "Frame1_2")->isHidden());
+    EXPECT_FALSE(Find<QGroupBox>(*dialog, "Frame1_2")->isVisible());
 
     dialog->Timer1_Timer();
     EXPECT_TRUE(Enabled(*dialog, "cmdDelete"));
     EXPECT_FALSE(Enabled(*dialog, "cmdDeleteAll"));
     Find<QTabBar>(*dialog, "TabStrip1")->setCurrentIndex(1);
-    EXPECT_TRUE(Find<QGroupBox>(*dialog, "Frame1_1")->isHidden());
-    EXPECT_FALSE(Find<QGroupBox>(*dialog, "Frame1_2")->isHidden());
+    EXPECT_FALSE(Find<QGroupBox>(*dialog, "Frame1_1")->isVisible());
+    EXPECT_TRUE(Find<QGroupBox>(*dialog, "Frame1_2")->isVisible());
     dialog->Timer1_Timer();
     EXPECT_TRUE(Enabled(*dialog, "cmdDeleteAll"));
 }

@@ -184,4 +184,21 @@ TEST(Helpers, GeneralDateIsFixedAndReadsBack) {
     EXPECT_FALSE(GeneralDate::Parse(""));
 }
 
+TEST(Helpers, ClockReadingsAgreeWithTheFullReader) {
+    const QDateTime noon(QDate(2026, 12, 5), QTime(12, 30, 0), Qt::UTC);
+    EXPECT_EQ(GeneralDate::ParseWallClock("12/5/2026 12:30:00 PM"), noon);
+    EXPECT_EQ(GeneralDate::ParseWallClock("12/5/2026 12:30:00 AM"), noon.addSecs(-12 * 3600));
+    for (const char* text :
+         {"12/5/2026 5:31:02 PM", " 1/9/2027 12:05:09 am ", "05/03/2026 01:02:03 PM",
+          "12/31/2026 11:59:59 PM", "2/30/2026 1:00:00 AM", "12/5/2026 5:31:02",
+          "12/5/2026 5:31:02 PMX", "12/5/2026 0:31:02 AM", "12/5/26 5:31:02 PM", "x"}) {
+        const auto full = GeneralDate::Parse(QString::fromLatin1(text));
+        const auto quick = GeneralDate::ParseWallClock(QString::fromLatin1(text));
+        ASSERT_EQ(quick.has_value(), full.has_value()) << text;
+        if (full) {
+            EXPECT_EQ(*quick, GeneralDate::WallClock(*full)) << text;
+        }
+    }
+}
+
 } // namespace

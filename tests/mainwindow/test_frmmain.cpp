@@ -8,16 +8,21 @@
 #include "mainwindow/CommandTable.h"
 #include "mainwindow/MenuLayout.h"
 #include "scores/dlgFinish.h"
+#include "scores/frmScore.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeView>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -138,6 +143,9 @@ TEST_F(FrmMainMenus, ReplayStopButtonFollowsTheStopMenuItem) {
 
 TEST_F(FrmMainMenus, InPlayUndoRedoAndSnapshotFollowTheHistory) {
     frmMain& w = Start();
+    // A fresh store hides Undo All and Redo All (a hidden action is never enabled).
+    w.SetButtonVisible(9, true);
+    w.SetButtonVisible(12, true);
     w.Command(QStringLiteral("mnuNew"));
     const Board dealt = State(w).Game().Board();
     w.GeneralTick();
@@ -422,6 +430,53 @@ TEST_F(FrmMainGame, GameWonByPressesOpensOneFinishDialogAndOkSavesIt) {
     EXPECT_FALSE(State(w).Finished);
     EXPECT_EQ(State(w).GameNumber, 0);
     EXPECT_EQ(w.Session().Trans().TotalTrans(), 0);
+}
+
+// Score board -------------------------------------------------------------------------------
+
+TEST_F(FrmMainGame, ScoreBoardOpensFromItsCommandAndOkKeepsTheTab) {
+    frmMain& w = Start();
+    EXPECT_TRUE(Enabled(w, "mnuScore"));
+    EXPECT_TRUE(Enabled(w, "tbScoreboard"));
+    // One game lost after ten seconds: the board lists it for the current player today.
+    w.Command(QStringLiteral("mnuNew"));
+    clock.Advance(10);
+    messages.answers = {true};
+    w.Command(QStringLiteral("mnuClose"));
+    ASSERT_EQ(Scores(w).size(), 1U);
+
+    auto board = [] { return qobject_cast<frmScore*>(QApplication::activeModalWidget()); };
+    std::vector<QString> seen;
+    QTimer::singleShot(0, &w, [&] {
+        frmScore* dialog = board();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->parentWidget(), &w);
+        auto* list = dialog->findChild<QTreeView*>(QStringLiteral("lvwScore"));
+        seen.push_back(list->model()->index(0, 2).data().toString());
+        auto* days = dialog->findChild<QComboBox*>(QStringLiteral("imcDay"));
+        days->setCurrentIndex(4);
+        emit days->activated(4);
+        dialog->findChild<QTabBar*>(QStringLiteral("TabStrip1"))->setCurrentIndex(2);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    w.Command(QStringLiteral("mnuScore"));
+    EXPECT_EQ(seen, std::vector<QString>{QString::number(Scores(w)[0].GameNumber)});
+    EXPECT_EQ(Stored("Score", "TabIndex"), "3");
+    EXPECT_EQ(Stored("Score", "DayComboIndex"), "5");
+
+    // Opened again by its toolbar button, on the stored tab; Cancel keeps that tab.
+    QTimer::singleShot(0, &w, [&] {
+        frmScore* dialog = board();
+        ASSERT_NE(dialog, nullptr);
+        auto* tabs = dialog->findChild<QTabBar*>(QStringLiteral("TabStrip1"));
+        EXPECT_EQ(tabs->currentIndex(), 2);
+        tabs->setCurrentIndex(0);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel")),
+                          Qt::LeftButton);
+    });
+    Act(w, "tbScoreboard")->trigger();
+    EXPECT_EQ(board(), nullptr);
+    EXPECT_EQ(Stored("Score", "TabIndex"), "3");
 }
 
 // Shutdown ------------------------------------------------------------------------------------

@@ -28,7 +28,7 @@ TEST_F(LibraryCommandsTest, EveryLibraryCommandIsOfferedAndOpensItsDialog) {
     frmMain& w = Start();
     w.GeneralTick();
     for (const char* name : {"mnuSelect", "mnuOpen", "mnuFavOpen", "mnuOrgFav", "mnuautosave",
-                             "tbSelect", "tbOpenFav", "tbOrgFav"}) {
+                             "tbSelect", "tbOrgFav"}) {
         EXPECT_TRUE(Enabled(w, name)) << name;
     }
     EXPECT_FALSE(Enabled(w, "mnuAddFav"));

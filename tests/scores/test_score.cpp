@@ -1,46 +1,24 @@
-#include "../library/TestSupport.h"
+#include "ScoreBoardFixture.h"
 
 #include "library/GeneralDate.h"
-#include "library/cSave.h"
-#include "scores/cPlayer.h"
-#include "scores/cScore.h"
-#include "scores/cUser.h"
 
 using namespace velmora;
 using namespace velmora::test;
 
 namespace {
 
-class ScoreTest : public TempHome {
+class ScoreTest : public ScoreBoardTest {
 protected:
     void SetUp() override {
-        TempHome::SetUp();
-        save = std::make_unique<cSave>(*store, folders, clock);
-        save->ScoreFile(Path("scores.sre"));
-        player = std::make_unique<cPlayer>(*store, &combo);
-        user = std::make_unique<cUser>(*player, messages, &combo);
-        score = std::make_unique<cScore>(*save, *player, clock);
-        AddPlayer("Guest");
+        ScoreBoardTest::SetUp();
+        AddCurrent("Guest");
     }
     /// Adds a player created now and makes it current.
-    void AddPlayer(const QString& name) {
-        user->AddUser(name, "", "12/5/2026 5:20:00 PM");
-        user->ListUserCombo();
+    void AddCurrent(const QString& name) {
+        AddPlayer(name, "12/5/2026 5:20:00 PM");
         combo.SelectPosition(static_cast<int>(combo.items.indexOf(name)) + 1);
     }
     QByteArray File() const { return ReadAll(Path("scores.sre")); }
-    void WriteFile(const QByteArray& text) {
-        QFile file(Path("scores.sre"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-
-    FakeCombo combo;
-    FakeMessages messages;
-    std::unique_ptr<cSave> save;
-    std::unique_ptr<cPlayer> player;
-    std::unique_ptr<cUser> user;
-    std::unique_ptr<cScore> score;
 };
 
 TEST(Points, WorkedExamplesAndZeroes) {
@@ -118,7 +96,7 @@ TEST_F(ScoreTest, LoaderKeepsOnlyRecordsOfTheCurrentHolderOfAName) {
     EXPECT_EQ(score->Count(), 2);
 
     // Guest removed and added again later: both old records predate the new Guest.
-    AddPlayer("Other");
+    AddCurrent("Other");
     ASSERT_TRUE(user->RemoveUser("x1"));
     clock.Advance(10);
     user->AddUser("Guest", "", GeneralDate::Format(clock.now));
@@ -138,19 +116,21 @@ TEST_F(ScoreTest, LoaderKeepsOnlyRecordsOfTheCurrentHolderOfAName) {
 }
 
 TEST_F(ScoreTest, RemovedPlayersRecordsAreDropped) {
-    WriteFile("\"Gone\",10,1,10,\"12/6/2026 1:00:00 AM\",100,1500\r\n"
-              "\"Guest\",10,2,10,\"12/6/2026 1:00:00 AM\",100,1500\r\n");
+    WriteScores("\"Gone\",10,1,10,\"12/6/2026 1:00:00 AM\",100,1500\r\n"
+                "\"Guest\",10,2,10,\"12/6/2026 1:00:00 AM\",100,1500\r\n");
     score->LoadScores();
     ASSERT_EQ(score->Count(), 1);
     EXPECT_EQ(score->Records()[0].Name, "Guest");
 }
 
 TEST_F(ScoreTest, ABadLineIsSkippedAndTheRestLoads) {
-    WriteFile("\"Guest\",10,1,10,\"12/6/2026 1:00:00 AM\",100,1500\n"
-              "garbage line\n"
-              "\"Guest\",10,2,10,\"not a date\",100,1500\n"
-              "\n"
-              "\"Guest\",10,3,10,\"12/6/2026 1:00:01 AM\",100,1500");
+    // A line far longer than any record is skipped whole, the records around it stay.
+    WriteScores("\"Guest\",10,1,10,\"12/6/2026 1:00:00 AM\",100,1500\n"
+                "\"Guest\",10,9," + QByteArray(9000, '9') + ",\"12/6/2026 1:00:00 AM\",100,1\n"
+                "garbage line\n"
+                "\"Guest\",10,2,10,\"not a date\",100,1500\n"
+                "\n"
+                "\"Guest\",10,3,10,\"12/6/2026 1:00:01 AM\",100,1500");
     score->LoadScores();
     ASSERT_EQ(score->Count(), 2);
     EXPECT_EQ(score->Records()[1].GameNumber, 3);
@@ -167,7 +147,7 @@ TEST_F(ScoreTest, CapacityGrowsByAHundred) {
     for (int i = 0; i < 150; ++i) {
         text += "\"Guest\",10," + QByteArray::number(i) + ",10,\"12/6/2026 1:00:00 AM\",50,25\r\n";
     }
-    WriteFile(text);
+    WriteScores(text);
     score->LoadScores();
     EXPECT_EQ(score->Count(), 150);
     EXPECT_EQ(score->Capacity(), 200);
