@@ -4,7 +4,6 @@
 #include "library/Messages.h"
 #include "library/cSave.h"
 
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -82,21 +81,9 @@ void frmOpenGame::cmdSelect_Click() {
     if (selected.isEmpty()) {
         return;
     }
-    const QString& path = selected.front();
-    if (!QFileInfo(path).isFile()) {
-        m_context.messages.Message(QString::fromLatin1(GameListing::MissingFile),
-                                   MessageIcon::Exclamation);
-        return;
+    if (OpenChosenGame(selected.front(), m_context.game, m_context.messages)) {
+        accept();
     }
-    // Asked only once a game is chosen, so a cancelled dialog leaves the game in play.
-    if (!m_context.game.AllowNewGame()) {
-        return;
-    }
-    if (auto opened = m_context.game.OpenGame(path); !opened) {
-        ShowError(m_context.messages, opened.error());
-        return;
-    }
-    accept();
 }
 
 void frmOpenGame::cmdBrowse_Click() {

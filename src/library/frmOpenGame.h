@@ -38,9 +38,8 @@ public:
 
     /// Lists the games of `node`, selects the first and enables Select.
     void TreeView1_NodeClick(const QTreeWidgetItem* node);
-    /// Opens the selected game, once the game on the table may be given up, and closes; nothing
-    /// without a selected row. A file that vanished gives "Sorry File Doesn't Exists", one that
-    /// cannot be read its reason, and the dialog stays open.
+    /// Opens the selected game (OpenChosenGame) and closes; nothing without a selected row. The
+    /// dialog stays open when the game was not opened.
     void cmdSelect_Click();
     /// The Open command's file dialog; closes when it opened a game.
     void cmdBrowse_Click();

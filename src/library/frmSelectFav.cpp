@@ -5,7 +5,6 @@
 #include "library/cSave.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -64,16 +63,7 @@ void frmSelectFav::cmdPlay_Click() {
         return;
     }
     const QString path = row->data(0, LibraryRole::Key).toString();
-    if (!QFileInfo(path).isFile()) {
-        m_context.messages.Message(QString::fromLatin1(GameListing::MissingFile),
-                                   MessageIcon::Exclamation);
-        return;
-    }
-    if (!m_context.game.AllowNewGame()) {
-        return;
-    }
-    if (auto opened = m_context.game.OpenGame(path); !opened) {
-        ShowError(m_context.messages, opened.error());
+    if (!OpenChosenGame(path, m_context.game, m_context.messages)) {
         return;
     }
     m_context.game.AppendCaption(QStringLiteral(" [") + row->text(0) + u']');

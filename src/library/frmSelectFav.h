@@ -32,9 +32,8 @@ public:
     /// Lists the games of the folder `key` (none for the root) and enables Play when there are
     /// any, the first one selected.
     void ListFavGames(const QString& key);
-    /// Opens the selected game, once the game on the table may be given up, adds its name to
-    /// the window caption and closes. A game that vanished or cannot be read is reported and
-    /// the dialog stays open.
+    /// Opens the selected game (OpenChosenGame), adds its name to the window caption and closes;
+    /// the dialog stays open when the game was not opened.
     void cmdPlay_Click();
 
 private:

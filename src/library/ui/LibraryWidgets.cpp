@@ -1,9 +1,12 @@
 #include "library/ui/LibraryWidgets.h"
 
 #include "library/GeneralDate.h"
+#include "library/LibraryPorts.h"
+#include "library/Messages.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QStyle>
@@ -178,6 +181,21 @@ void SelectFirst(QTreeWidget* list) {
     if (list->topLevelItemCount() > 0) {
         list->setCurrentItem(list->topLevelItem(0));
     }
+}
+
+bool OpenChosenGame(const QString& path, ILibraryGame& game, IMessages& messages) {
+    if (!QFileInfo(path).isFile()) {
+        messages.Message(QString::fromLatin1(GameListing::MissingFile), MessageIcon::Exclamation);
+        return false;
+    }
+    if (!game.AllowNewGame()) {
+        return false;
+    }
+    if (auto opened = game.OpenGame(path); !opened) {
+        ShowError(messages, opened.error());
+        return false;
+    }
+    return true;
 }
 
 } // namespace velmora

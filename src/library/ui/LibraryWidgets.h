@@ -19,6 +19,9 @@ class QWidget;
 
 namespace velmora {
 
+class ILibraryGame;
+class IMessages;
+
 /// The images of the library dialogs by key: "Program", "Favourites", "CloseFold", "OpenFold",
 /// "Comp" (finished game) and "Incomp" (incomplete game).
 class LibraryIcons {
@@ -68,5 +71,11 @@ QStringList SelectedKeys(const QTreeWidget* list);
 QStringList AllKeys(const QTreeWidget* list);
 /// Selects the first row, when there is one.
 void SelectFirst(QTreeWidget* list);
+
+/// Opens the game a dialog's list offers at `path`: a file that vanished since the list was
+/// filled gets "Sorry File Doesn't Exists"; otherwise the game on the table is given up, after
+/// asking while it is in play (asked only now, so a cancelled dialog leaves it), and a file
+/// that cannot be read is reported. True when the game was opened.
+bool OpenChosenGame(const QString& path, ILibraryGame& game, IMessages& messages);
 
 } // namespace velmora
