@@ -1,9 +1,11 @@
 #include "Companion.h"
 
+#include "Commands.h"
 #include "engine/GameState.h"
 #include "engine/cGame.h"
 #include "engine/mPics.h"
 #include "history/GameSession.h"
+#include "solver/Presses.h"
 
 #include <charconv>
 #include <optional>
@@ -21,6 +23,14 @@ constexpr const char* Usage =
     "      Deal game N, apply the actions in order and print the result.\n"
     "  velmora2003-cli show FILE\n"
     "      Read a saved game and print its position, moves and records.\n"
+    "  velmora2003-cli solve N | --from FILE | --range FIRST LAST [--jobs K]\n"
+    "                        [--time SECONDS] [--memory MB]\n"
+    "      Solve game N or the position of a saved game: the actions of a winning line on\n"
+    "      one line (status 0), 'unsolvable' (status 1) or 'unknown' when the limits stop\n"
+    "      the search first (status 3; defaults 10 seconds, 256 MB). --range decides every\n"
+    "      game number from FIRST to LAST, one line each ('N solved MOVES', 'N unsolvable',\n"
+    "      'N unknown'), with a progress bar and a summary on standard error; K deals are\n"
+    "      solved at the same time.\n"
     "  velmora2003-cli --help\n"
     "\n"
     "Actions:\n"
@@ -43,19 +53,12 @@ enum class ActionKind { Presses, DoubleClick, Undo, Redo, UndoAll, RedoAll, Snap
 
 struct Action {
     ActionKind kind = ActionKind::Presses;
-    std::string text;
-    std::string presses;
-    std::optional<EmptyColumnChoice> answer;
+    solver::PressAction presses;
     int column = 0;
 };
 
-bool IsPressChar(char c) {
-    return (c >= 'A' && c <= 'H') || (c >= '1' && c <= '8');
-}
-
 std::optional<Action> ParseAction(const std::string& arg) {
     Action a;
-    a.text = arg;
     if (arg == "undo") {
         a.kind = ActionKind::Undo;
         return a;
@@ -85,32 +88,15 @@ std::optional<Action> ParseAction(const std::string& arg) {
         a.column = arg[1] - 'A';
         return a;
     }
-    std::string presses = arg;
-    const auto slash = arg.find('/');
-    if (slash != std::string::npos) {
-        presses = arg.substr(0, slash);
-        const std::string answer = arg.substr(slash + 1);
-        if (answer == "single") {
-            a.answer = EmptyColumnChoice::Single;
-        } else if (answer == "column") {
-            a.answer = EmptyColumnChoice::Column;
-        } else if (answer == "cancel") {
-            a.answer = EmptyColumnChoice::Cancel;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (presses.empty()) {
+    auto presses = solver::PressAction::Parse(arg);
+    if (!presses) {
         return std::nullopt;
     }
-    for (const char c : presses) {
-        if (!IsPressChar(c)) {
-            return std::nullopt;
-        }
-    }
-    a.presses = presses;
+    a.presses = *presses;
     return a;
 }
+
+} // namespace
 
 std::optional<std::int32_t> ParseGameNumber(const std::string& text) {
     std::int32_t value = 0;
@@ -121,6 +107,8 @@ std::optional<std::int32_t> ParseGameNumber(const std::string& text) {
     }
     return value;
 }
+
+namespace {
 
 std::string CardText(CardIndex card) {
     if (card < 0) {
@@ -161,7 +149,7 @@ void PrintPosition(const cGame& game, std::ostream& out) {
 }
 
 /// Messages, the empty-column question and the won notification of a scripted game.
-class ScriptPorts final : public IPlayerDialogs, public IGameEvents {
+class ScriptPorts final : public solver::PressPlayer {
 public:
     explicit ScriptPorts(std::ostream& out) : m_out(out) {}
 
@@ -173,73 +161,17 @@ public:
         m_out << "Message: " << line << '\n';
     }
 
-    EmptyColumnChoice AskEmptyColumn(int) override {
-        m_asked = true;
-        if (!m_answer) {
-            m_unanswered = true;
-            return EmptyColumnChoice::Cancel;
-        }
-        return *m_answer;
-    }
-
-    void GameStarting(std::int32_t, bool) override {}
-    void SetCaption(const std::string&) override {}
-    void StatusChanged() override {}
     void GameWon() override {
-        if (m_won) {
+        if (Won()) {
             return;
         }
-        m_won = true;
+        PressPlayer::GameWon();
         m_out << "Game won\n";
     }
 
-    /// The answer available to the next press (only the last press of an argument has one).
-    void Offer(std::optional<EmptyColumnChoice> answer) {
-        m_answer = answer;
-        m_asked = false;
-        m_unanswered = false;
-    }
-    bool Asked() const { return m_asked; }
-    bool Unanswered() const { return m_unanswered; }
-    bool Won() const { return m_won; }
-
 private:
     std::ostream& m_out;
-    std::optional<EmptyColumnChoice> m_answer;
-    bool m_asked = false;
-    bool m_unanswered = false;
-    bool m_won = false;
 };
-
-/// Applies one press character.
-void Press(GameState& state, char c) {
-    cGame& game = state.Game();
-    if (c >= 'A' && c <= 'H') {
-        const int column = c - 'A';
-        const Location exposed = game.GetBottomCardLocation(static_cast<Location>(column));
-        if (exposed == NoLocation) {
-            mPics::PressTable(state, column * ColumnPitch + 60 + ColumnPitch / 2,
-                              ColumnTop + RowStep);
-            return;
-        }
-        mPics::PressCard(state, exposed);
-        return;
-    }
-    if (c >= '1' && c <= '4') {
-        const int index = c - '1';
-        const auto cell = static_cast<Location>(FirstFreeCell + index);
-        if (game.GetCardIndex(cell) == NoCard) {
-            mPics::ClickFreeCellFrame(state, index);
-            return;
-        }
-        mPics::PressCard(state, cell);
-        return;
-    }
-    const auto home = static_cast<Location>(FirstHomeCell + (c - '5'));
-    if (game.GetCardIndex(home) != NoCard) {
-        mPics::PressCard(state, home);
-    }
-}
 
 struct PlayOptions {
     std::int32_t gameNumber = 0;
@@ -288,30 +220,11 @@ std::optional<CliError> ApplyActions(GameSession& session, ScriptPorts& ports,
             }
             break;
         }
-        case ActionKind::Presses: {
-            bool asked = false;
-            for (std::size_t i = 0; i < a.presses.size() && !ports.Won(); ++i) {
-                const bool last = i + 1 == a.presses.size();
-                ports.Offer(last ? a.answer : std::nullopt);
-                Press(state, a.presses[i]);
-                if (ports.Unanswered()) {
-                    if (!last) {
-                        return CliError{"the press '" + std::string(1, a.presses[i]) + "' in '" +
-                                        a.text +
-                                        "' opens the empty-column question but is not the "
-                                        "argument's last press"};
-                    }
-                    return CliError{"'" + a.text +
-                                    "' opens the empty-column question: end it with /single, "
-                                    "/column or /cancel"};
-                }
-                asked = asked || ports.Asked();
-            }
-            if (a.answer && !asked && !ports.Won()) {
-                return CliError{"'" + a.text + "' answers a question that was never asked"};
+        case ActionKind::Presses:
+            if (auto failure = solver::PlayAction(state, ports, a.presses)) {
+                return CliError{*failure};
             }
             break;
-        }
         }
     }
     return std::nullopt;
@@ -329,10 +242,27 @@ std::string SourceAsLines(const std::string& source) {
     return text;
 }
 
+} // namespace
+
 int Fail(std::ostream& err, const std::string& message) {
     err << "error: " << message << '\n';
     return 2;
 }
+
+Result<void> OpenPosition(GameSession& session, const std::string& path) {
+    std::string name = path;
+    auto kind = session.Open(name);
+    if (!kind) {
+        return std::unexpected(kind.error());
+    }
+    if (*kind == SavedGameKind::Finished) {
+        session.State().Finished = true;
+        session.Trans().RedoAll(1);
+    }
+    return {};
+}
+
+namespace {
 
 int Deal(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 2) {
@@ -413,14 +343,8 @@ int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         return Fail(err, "show takes one file name");
     }
     GameSession session;
-    std::string name = args[1];
-    auto kind = session.Open(name);
-    if (!kind) {
-        return Fail(err, kind.error().message);
-    }
-    if (*kind == SavedGameKind::Finished) {
-        session.State().Finished = true;
-        session.Trans().RedoAll(1);
+    if (auto opened = OpenPosition(session, args[1]); !opened) {
+        return Fail(err, opened.error().message);
     }
     const cTrans& trans = session.Trans();
     PrintPosition(session.State().Game(), out);
@@ -448,6 +372,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     if (command == "show") {
         return Show(args, out, err);
+    }
+    if (command == "solve") {
+        return SolveCommand(args, out, err);
     }
     return Fail(err, "unknown command '" + command + "' (see --help)");
 }

@@ -174,6 +174,11 @@ void cTrans::Load(const SavedGame& game) {
     SyncMoveCount();
 }
 
+void cTrans::OpenRecords(const SavedGame& game) {
+    Load(game);
+    mGame::StartGame(m_state, game.gameNumber, true);
+}
+
 Result<SavedGameKind> cTrans::OpenFromFile(std::string& name) {
     auto text = GameFile::ReadText(name);
     if (!text) {
@@ -183,8 +188,7 @@ Result<SavedGameKind> cTrans::OpenFromFile(std::string& name) {
     if (!game) {
         return std::unexpected(game.error());
     }
-    Load(*game);
-    mGame::StartGame(m_state, game->gameNumber, true);
+    OpenRecords(*game);
 
     std::transform(name.begin(), name.end(), name.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });

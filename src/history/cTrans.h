@@ -66,6 +66,10 @@ public:
     /// move back. `name` comes back in upper case. A rejected file changes nothing.
     Result<SavedGameKind> OpenFromFile(std::string& name);
 
+    /// Loads the records of `game` and deals its number again with the cursor at the start,
+    /// as a finished game is opened before its replay.
+    void OpenRecords(const SavedGame& game);
+
     /// The move list: one two-character token per record, three spaces after each,
     /// CR LF after every fifteenth.
     std::string CreateSource() const;

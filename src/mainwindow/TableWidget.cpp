@@ -122,6 +122,16 @@ void TableWidget::AttachSelection(CardIndex card) {
     update();
 }
 
+void TableWidget::markTarget(const QPoint& twips) {
+    m_mark = twips;
+    update();
+}
+
+void TableWidget::clearMark() {
+    m_mark.reset();
+    update();
+}
+
 void TableWidget::AnimateCard(CardIndex card, int fromLeft, int fromTop, int toLeft, int toTop,
                               int steps) {
     if (!IsCard(card)) {
@@ -132,8 +142,7 @@ void TableWidget::AnimateCard(CardIndex card, int fromLeft, int fromTop, int toL
         return;
     }
     const bool hidden = !m_cards[static_cast<std::size_t>(card)].visible;
-    m_queue.push_back(
-        {card, QPointF(fromLeft, fromTop), QPointF(toLeft, toTop), steps, 0, hidden});
+    m_queue.push_back({card, QPointF(fromLeft, fromTop), QPointF(toLeft, toTop), steps, 0, hidden});
     StartFrameTimer();
 }
 
@@ -471,6 +480,13 @@ void TableWidget::paintEvent(QPaintEvent*) {
         if (card == m_selected) {
             PaintSelection(painter, rect);
         }
+    }
+    if (m_mark) {
+        // Over everything, so that a target under other cards still shows.
+        const QRectF rect(toPixels(QPointF(*m_mark)), QSizeF(CardPixelWidth, CardPixelHeight));
+        painter.setBrush(QColor(255, 214, 64, 60));
+        painter.setPen(QPen(QColor(255, 214, 64), 3.0, Qt::DashLine));
+        painter.drawRoundedRect(rect.adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
     }
 }
 

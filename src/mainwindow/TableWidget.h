@@ -98,6 +98,12 @@ public:
     /// Position in the stacking order: 0 is the back, 51 the front; -1 for an invalid card.
     int cardZOrder(CardIndex card) const;
     CardIndex selectedCard() const { return m_selected; }
+
+    /// Outlines the place whose top-left corner is at `twips`, where a hinted move goes.
+    void markTarget(const QPoint& twips);
+    void clearMark();
+    /// The marked place, if any, in twips.
+    std::optional<QPoint> markedTarget() const { return m_mark; }
     /// The frontmost visible card under `pos` (widget pixels), or NoCard.
     CardIndex cardAt(const QPoint& pos) const;
     /// Where a card picture is drawn, in widget pixels.
@@ -173,6 +179,7 @@ private:
     std::array<CardCursor, CardCount> m_cursors{};
     std::vector<CardIndex> m_order; ///< back to front
     CardIndex m_selected = NoCard;
+    std::optional<QPoint> m_mark;
 
     std::deque<Animation> m_queue;
     bool m_animationsEnabled = true;

@@ -34,6 +34,8 @@ bool NeedsHandler(CommandId id) {
     case CommandId::ScoreBoard:
     case CommandId::Contents:
     case CommandId::About:
+    case CommandId::Hint:
+    case CommandId::ShowSolution:
         return true;
     case CommandId::New:
     case CommandId::Restart:
@@ -142,6 +144,15 @@ void cMenu::Run(CommandId id) {
         return;
     case CommandId::ReplayAll:
         ReplayAll();
+        return;
+    case CommandId::Hint:
+        OpenWindow(id);
+        return;
+    case CommandId::ShowSolution:
+        if (m_p.messages.Ask(QStringLiteral("Give up this game and watch how it can be won?"),
+                             MessageIcon::Question)) {
+            OpenWindow(id);
+        }
         return;
     case CommandId::Toolbar:
     case CommandId::Statusbar:
@@ -359,11 +370,13 @@ void cMenu::NoGame() {
     m_p.window.SetCaption(QStringLiteral("Velmora 2003"));
     ApplyPlayerChange();
     m_p.session.NewHistory();
+    m_solutionOnView = false;
 }
 
 void cMenu::Game_Started(bool finished) {
     GameState& state = m_p.session.State();
     state.GameStarted = true;
+    m_solutionOnView = false;
     m_p.window.ShowCards(true);
     m_p.save.SnapShot(false);
     Set(CommandId::UndoSnapshot, false);
@@ -376,6 +389,11 @@ void cMenu::Game_Started(bool finished) {
 }
 
 void cMenu::EndGame(bool won) {
+    if (m_solutionOnView) {
+        // The winning line shown is not the player's game.
+        NoGame();
+        return;
+    }
     const GameState& state = m_p.session.State();
     // Only a game in play is recorded; a finished game on view is put away.
     if (!state.GameStarted || state.Finished) {
@@ -423,8 +441,8 @@ void cMenu::Statusbar_Update() {
     m_p.window.SetPanelText(2, QStringLiteral("Cards Left: ") + QString::number(left));
     m_p.window.SetPanelText(3, QStringLiteral("Possible Moves: ") + QString::number(possible));
     if (!state.Finished) {
-        const std::int32_t points = cScore::GetScore(trans.MoveID(), m_p.time.GetGameTime(),
-                                                     m_p.time.GetGamePercentage());
+        const std::int32_t points =
+            cScore::GetScore(trans.MoveID(), m_p.time.GetGameTime(), m_p.time.GetGamePercentage());
         m_p.window.SetPanelText(4, QStringLiteral("Game Points: ") + QString::number(points));
     } else {
         m_p.window.SetPanelText(4, {});
@@ -459,6 +477,9 @@ void cMenu::Update_Menu() {
         Set(UndoSnapshot, false);
     }
     Set(CommandId::ReplayAll, started && (trans.RedoPossible() || trans.UndoPossible()));
+    const bool inPlay = started && !state.Finished && !m_p.window.ReplayRunning();
+    Set(Hint, inPlay);
+    Set(ShowSolution, inPlay);
     if (m_p.window.ReplayRunning()) {
         for (const CommandId id : {Undo, Redo, UndoAll, RedoAll, Forward, Back}) {
             Set(id, false);
@@ -484,8 +505,7 @@ void cMenu::ApplyPlayerChange() {
 
 void cMenu::TimeTick() {
     if (!m_p.session.State().Finished) {
-        m_p.window.SetTimeText(cScore::ConvertTimeS(m_p.time.GetGameTime()) +
-                               QStringLiteral(" "));
+        m_p.window.SetTimeText(cScore::ConvertTimeS(m_p.time.GetGameTime()) + QStringLiteral(" "));
     }
     Statusbar_Update();
 }
@@ -523,6 +543,15 @@ void cMenu::UndoToSnapshot() {
 
 void cMenu::ReplayAll() {
     m_p.session.Trans().UndoAll(1);
+    m_p.session.Trans().Replay(1);
+}
+
+void cMenu::WatchSolution(const SavedGame& solution) {
+    GameLost();
+    m_p.sound.PlaySound(SoundCloseGame);
+    m_p.session.Trans().OpenRecords(solution);
+    Game_Started(true);
+    m_solutionOnView = true;
     m_p.session.Trans().Replay(1);
 }
 

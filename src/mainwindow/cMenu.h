@@ -23,13 +23,15 @@ class cRecent;
 class cPlayer;
 class cScore;
 class cTime;
+struct SavedGame;
 
 /// The game state of the main window and the one place where commands are dispatched: starts
 /// and ends games (recording lost and won ones), enables the commands and fills the status bar.
 ///
 /// A command that opens a window gets it through a handler; until it has one it stays disabled
-/// (Select, Favourites, Customize, Settings and AutoSave today). To make one available,
-/// register its handler where frmMain registers the others (CreateObjects):
+/// (Select, Favourites, Customize, Settings, AutoSave today). Hint and Show
+/// Solution also run through handlers: the window searches in the background. To make one
+/// available, register its handler where frmMain registers the others (CreateObjects):
 ///     m_menu->SetHandler(CommandId::ScoreBoard, [this] { ShowScoreBoard(); });
 /// cMenu keeps what surrounds the window: the enabling rule, the question before a game in
 /// play is given up and the sound of Select. A handler given to Open replaces its file dialog.
@@ -105,6 +107,10 @@ public:
     void Snapshot();
     void UndoToSnapshot();
     void ReplayAll();
+    /// After "Show Solution" was answered Yes and a winning line found: records the game in
+    /// play as lost (as Close Game does), deals it again as a finished game on view with the
+    /// line as its history and replays it forward. No score is ever recorded for it.
+    void WatchSolution(const SavedGame& solution);
     /// A choice in the player list at `position` (1-based).
     void PlayerChosen(int position);
     /// The replay switches Stop on and off (it is not one of the rules of Update_Menu).
@@ -134,6 +140,8 @@ private:
     std::function<double()> m_random;
     std::array<bool, CommandCount> m_enabled{};
     std::array<Handler, CommandCount> m_handlers;
+    /// The game on view is a winning line shown by "Show Solution".
+    bool m_solutionOnView = false;
 };
 
 } // namespace velmora

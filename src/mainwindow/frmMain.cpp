@@ -24,6 +24,7 @@
 #include "mainwindow/CommandTable.h"
 #include "mainwindow/LibraryCommands.h"
 #include "mainwindow/MenuLayout.h"
+#include "mainwindow/SolverTask.h"
 #include "mainwindow/TableWidget.h"
 #include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/cMenu.h"
@@ -64,6 +65,10 @@ namespace {
 constexpr int NarrowestTwips = 9600;
 constexpr int MinimumWidthTwips = 9720;
 constexpr int MinimumHeightTwips = 7000;
+/// How long a hint marks the target of its move.
+constexpr int HintMarkMilliseconds = 1500;
+
+const QString NotFoundInTime = QStringLiteral("No winning line was found in the time allowed.");
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -72,6 +77,20 @@ QString Text(std::string_view text) {
 std::int16_t ToTwips16(int pixels) {
     const int twips = pixels * TwipsPerPixel;
     return static_cast<std::int16_t>(std::clamp(twips, 0, 32767));
+}
+
+/// The place a press of the press alphabet names on the table: a column's exposed card (its
+/// top slot when empty), a free cell or a home cell.
+Location PressedLocation(const GameState& state, char press) {
+    if (press >= 'A' && press <= 'H') {
+        const auto column = static_cast<Location>(press - 'A');
+        const Location exposed = state.Game().GetBottomCardLocation(column);
+        return exposed == NoLocation ? column : exposed;
+    }
+    if (press >= '1' && press <= '4') {
+        return static_cast<Location>(FirstFreeCell + (press - '1'));
+    }
+    return static_cast<Location>(FirstHomeCell + (press - '5'));
 }
 
 /// The customise list's toolbar rows, read from the command table in position order.
@@ -137,6 +156,9 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     m_tmrBackward.setObjectName(QStringLiteral("tmrBackward"));
     m_tmrFlash.setObjectName(QStringLiteral("tmrFlash"));
     m_tmrWallpaper.setObjectName(QStringLiteral("tmrWallpaper"));
+    m_tmrHint.setObjectName(QStringLiteral("tmrHint"));
+    m_tmrHint.setSingleShot(true);
+    m_tmrHint.setInterval(HintMarkMilliseconds);
     m_tmGeneral.setInterval(300);
     m_tmrTime.setInterval(100);
     m_tmrForward.setInterval(500);
@@ -148,6 +170,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     connect(&m_tmrBackward, &QTimer::timeout, this, &frmMain::BackwardTick);
     connect(&m_tmrFlash, &QTimer::timeout, this, &frmMain::FlashTick);
     connect(&m_tmrWallpaper, &QTimer::timeout, this, &frmMain::WallpaperTick);
+    connect(&m_tmrHint, &QTimer::timeout, this, &frmMain::HintTick);
 
     connect(m_table, &TableWidget::cardPressed, this,
             [this](int card, Qt::MouseButton button, int, int) { CardPressed(card, button); });
@@ -163,6 +186,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
 }
 
 frmMain::~frmMain() {
+    m_solverTask->Cancel();
     m_context.store.OnWriteFailed({});
     m_tmGeneral.stop();
     m_tmrTime.stop();
@@ -174,6 +198,8 @@ frmMain::~frmMain() {
 
 void frmMain::CreateObjects() {
     SettingsStore& store = m_context.store;
+    m_solverTask = new SolverTask(this);
+    m_solverLimits.time = std::chrono::seconds(5);
     m_opt = std::make_unique<cOpt>(store, this);
     m_save = std::make_unique<cSave>(store, m_context.folders, m_context.clock);
     m_player = std::make_unique<cPlayer>(store, this);
@@ -195,10 +221,9 @@ void frmMain::CreateObjects() {
     m_score = std::make_unique<cScore>(*m_save, *m_player, m_context.clock);
     m_finish = std::make_unique<cFinish>(store);
     m_recent = std::make_unique<cRecent>(store, this);
-    m_menu = std::make_unique<cMenu>(cMenu::Parts{*m_session, *m_opt, *m_save, *m_recent,
-                                                  *m_player, *m_score, *m_time, *m_sound,
-                                                  m_context.messages, m_context.fileDialogs,
-                                                  *this});
+    m_menu = std::make_unique<cMenu>(cMenu::Parts{*m_session, *m_opt, *m_save, *m_recent, *m_player,
+                                                  *m_score, *m_time, *m_sound, m_context.messages,
+                                                  m_context.fileDialogs, *this});
     m_menu->SetHandler(CommandId::Exit, [this] { ExitAtOnce(); });
     m_menu->SetHandler(CommandId::Source, [this] { ShowSource(); });
     m_menu->SetHandler(CommandId::Options, [this] { ShowOptions(); });
@@ -207,6 +232,8 @@ void frmMain::CreateObjects() {
     m_menu->SetHandler(CommandId::Customize, [this] { ShowCustomize(); });
     m_menu->SetHandler(CommandId::Settings, [this] { ShowSettings(); });
     m_menu->SetHandler(CommandId::ScoreBoard, [this] { ShowScoreBoard(); });
+    m_menu->SetHandler(CommandId::Hint, [this] { StartHint(); });
+    m_menu->SetHandler(CommandId::ShowSolution, [this] { StartShowSolution(); });
     m_library = std::make_unique<LibraryCommands>(LibraryCommands::Parts{
         *m_menu, *m_session, *m_opt, *m_save, *m_recent, *m_player, *m_sound, m_context.messages,
         m_context.fileDialogs, [this](const QString& text) { SetCaption(m_caption + text); },
@@ -570,8 +597,8 @@ void frmMain::FlashTick() {
 void frmMain::ShowFlashState(bool inverted) {
     QLabel* panel = m_panels[2];
     if (inverted) {
-        panel->setStyleSheet(
-            QStringLiteral("QLabel { background: palette(highlight); color: palette(highlighted-text); }"));
+        panel->setStyleSheet(QStringLiteral(
+            "QLabel { background: palette(highlight); color: palette(highlighted-text); }"));
         setWindowTitle(QStringLiteral("\u25B6 ") + m_caption + QStringLiteral(" \u25C0"));
         return;
     }
@@ -585,6 +612,75 @@ bool frmMain::FlashRunning() const {
 
 bool frmMain::Panel3Raised() const {
     return m_panels[2]->frameShadow() == QFrame::Raised;
+}
+
+void frmMain::HintTick() {
+    m_tmrHint.stop();
+    m_table->clearMark();
+}
+
+// Hint and Show Solution ----------------------------------------------------------------------
+
+void frmMain::StartHint() {
+    m_hintBoard = m_session->State().Game().Board();
+    m_solverTask->Start(m_hintBoard, m_solverLimits,
+                        [this](const solver::Decision& decision) { ShowHint(decision); });
+}
+
+void frmMain::ShowHint(const solver::Decision& decision) {
+    GameState& state = m_session->State();
+    // The table moved on while the search ran: its line no longer fits.
+    if (!state.GameStarted || state.Finished || state.Game().Board() != m_hintBoard) {
+        return;
+    }
+    if (decision.verdict == solver::Verdict::Unsolvable) {
+        m_context.messages.Message(QStringLiteral("No winning line from here."),
+                                   MessageIcon::Information);
+        return;
+    }
+    if (decision.verdict != solver::Verdict::Solved || decision.rejected ||
+        decision.actions.empty()) {
+        m_context.messages.Message(NotFoundInTime, MessageIcon::Information);
+        return;
+    }
+    const std::string& presses = decision.actions.front().presses;
+    mGame::ClearSelection(state);
+    mGame::SelectLocation(state, PressedLocation(state, presses[0]));
+    const Location target = PressedLocation(state, presses[1]);
+    m_table->markTarget(QPoint(cCards::Left(target), cCards::Top(target)));
+    m_tmrHint.start();
+}
+
+void frmMain::StartShowSolution() {
+    const std::int32_t number = m_session->State().GameNumber;
+    GameState deal;
+    mGame::StartGame(deal, number, false);
+    m_solverTask->Start(
+        deal.Game().Board(), m_solverLimits,
+        [this, number](const solver::Decision& decision) { FinishShowSolution(number, decision); });
+}
+
+void frmMain::FinishShowSolution(std::int32_t gameNumber, const solver::Decision& decision) {
+    const GameState& state = m_session->State();
+    if (!state.GameStarted || state.Finished || state.GameNumber != gameNumber) {
+        return;
+    }
+    if (decision.verdict == solver::Verdict::Unsolvable) {
+        m_context.messages.Message(QStringLiteral("This game cannot be won."),
+                                   MessageIcon::Information);
+        return;
+    }
+    std::optional<SavedGame> solution;
+    if (decision.verdict == solver::Verdict::Solved && !decision.rejected) {
+        solution = RecordSolution(gameNumber, decision.actions);
+    }
+    if (!solution) {
+        m_context.messages.Message(NotFoundInTime, MessageIcon::Information);
+        return;
+    }
+    HintTick();
+    m_menu->WatchSolution(*solution);
+    GeneralTick();
 }
 
 // Pointer ----------------------------------------------------------------------------------
@@ -898,9 +994,8 @@ void frmMain::AddItem(const QString& name) {
 
 void frmMain::SelectPosition(int position) {
     m_fillingCombo = true;
-    m_playerCombo->setCurrentIndex(position >= 1 && position <= m_playerCombo->count()
-                                       ? position - 1
-                                       : -1);
+    m_playerCombo->setCurrentIndex(
+        position >= 1 && position <= m_playerCombo->count() ? position - 1 : -1);
     m_fillingCombo = false;
 }
 
@@ -911,6 +1006,9 @@ QString frmMain::SelectedText() const {
 // IGameEvents -------------------------------------------------------------------------------
 
 void frmMain::GameStarting(std::int32_t gameNumber, bool keepHistory) {
+    // A hint or solution still being searched belongs to the game before.
+    m_solverTask->Cancel();
+    HintTick();
     m_time->RunGameClock();
     SetTimeTimer(true);
     SetStopEnabled(false);

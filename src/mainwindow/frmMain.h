@@ -10,6 +10,7 @@
 #include "mainwindow/MenuLayout.h"
 #include "mainwindow/MenuWindow.h"
 #include "scores/PlayerPorts.h"
+#include "solver/Presses.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -35,6 +36,7 @@ class IFileDialogs;
 class IMessages;
 class OptEngineOptions;
 class SettingsStore;
+class SolverTask;
 class TableWidget;
 class LibraryCommands;
 class cFinish;
@@ -94,8 +96,15 @@ public:
         m_answerEmptyColumn = std::move(answer);
     }
 
+    /// The background search of Hint and Show Solution (tests wait on it).
+    SolverTask& Solver() { return *m_solverTask; }
+    /// Limits of those searches: a few seconds and a few hundred megabytes unless changed.
+    void SetSolverLimits(const solver::Limits& limits) { m_solverLimits = limits; }
+
     // Timer ticks, public so tests can drive them without waiting.
     void GeneralTick();
+    /// The end of the hint's mark on the table (`tmrHint`).
+    void HintTick();
     void TimeTick();
     void ForwardTick();
     void BackwardTick();
@@ -215,6 +224,11 @@ private:
     void TablePressed(int x, int y);
     void ShowFlashState(bool inverted);
 
+    void StartHint();
+    void ShowHint(const solver::Decision& decision);
+    void StartShowSolution();
+    void FinishShowSolution(std::int32_t gameNumber, const solver::Decision& decision);
+
     MainWindowContext m_context;
     bool m_quitRequested = false;
     bool m_exitAtOnce = false;
@@ -258,6 +272,7 @@ private:
     QTimer m_tmrBackward;
     QTimer m_tmrFlash;
     QTimer m_tmrWallpaper;
+    QTimer m_tmrHint;
     int m_flashCount = 0;
     int m_flashTicks = 0;
     int m_inversions = 0;
@@ -267,6 +282,11 @@ private:
     std::optional<QString> m_handedOver;
 
     std::function<EmptyColumnChoice(int)> m_answerEmptyColumn;
+
+    SolverTask* m_solverTask = nullptr;
+    solver::Limits m_solverLimits;
+    /// The table the running hint search started from.
+    std::array<CardIndex, BoardSize> m_hintBoard{};
 };
 
 } // namespace velmora

@@ -127,7 +127,7 @@ TEST_F(Keyboard, MenusHaveDistinctAccessKeysAndShortcuts) {
             }
         }
     }
-    EXPECT_EQ(shortcuts.size(), 16U);
+    EXPECT_EQ(shortcuts.size(), 17U);
 }
 
 TEST_F(Keyboard, AltAndTheAccessKeyOpenTheMenu) {
