@@ -2,6 +2,10 @@
 set(failed "")
 foreach(dir engine history)
   file(GLOB_RECURSE files "${SRC}/${dir}/*.h" "${SRC}/${dir}/*.cpp")
+  if(dir STREQUAL "history")
+    # The safe file layer is shared with the core.
+    list(APPEND files "${SRC}/platform/SafeFile.h" "${SRC}/platform/SafeFile.cpp")
+  endif()
   foreach(f ${files})
     file(STRINGS "${f}" hits REGEX "#include *<Q")
     if(hits)

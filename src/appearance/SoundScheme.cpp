@@ -1,8 +1,9 @@
 #include "appearance/SoundScheme.h"
 
+#include "platform/SafeFileQt.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace velmora::SoundScheme {
 
@@ -61,13 +62,8 @@ Result<void> Save(const QString& path, const Paths& paths) {
     if (info.isSymLink() || (info.exists() && !info.isFile())) {
         return Fail("Cannot write " + path.toStdString() + ": it is not a regular file.");
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Fail("Cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
-    }
-    const QByteArray text = Text(paths);
-    if (file.write(text) != text.size() || !file.commit()) {
-        return Fail("Cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
+    if (auto written = SafeFile::Replace(path, Text(paths)); !written) {
+        return Fail(written.error().Message());
     }
     return {};
 }

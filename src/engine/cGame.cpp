@@ -6,6 +6,7 @@
 #include "engine/mGame.h"
 #include "engine/mRight.h"
 
+#include <cassert>
 #include <cmath>
 
 namespace velmora {
@@ -56,6 +57,8 @@ Location cGame::GetBottomCardLocation(Location loc) const {
 }
 
 void cGame::SetLocation(Location from, Location to, int mode, int steps, bool noAnimation) {
+    // The card would leave its place empty behind it and be lost.
+    assert(from != to && "a card cannot move onto its own location");
     if (mode != ModeHistory) {
         m_state.Recorder().SaveTrans(from, to, mode);
     }

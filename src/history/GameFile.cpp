@@ -3,21 +3,19 @@
 #include "engine/Types.h"
 #include "engine/mArray.h"
 
+#include "platform/SafeFile.h"
+
 #include <array>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
 #include <limits>
-#include <sstream>
+#include <optional>
 
 namespace velmora::GameFile {
 
 namespace {
 
-struct Token {
-    std::int64_t value = 0;
-    int line = 0;
-};
+/// No number is longer; a longer token is refused as soon as it is seen and quoted cut short.
+constexpr std::size_t MaxToken = 32;
 
 std::string Where(const std::string& name, int line) {
     return "The file \"" + name + "\" is not a valid saved game (line " + std::to_string(line) +
@@ -28,43 +26,15 @@ bool IsSeparator(char c) {
     return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
 }
 
-Result<std::vector<Token>> Tokenize(const std::string& text, const std::string& name) {
-    std::vector<Token> tokens;
-    int line = 1;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const char c = text[i];
-        if (c == '\n') {
-            ++line;
-            ++i;
-            continue;
+/// A token as it may be shown: control characters replaced, cut to MaxToken characters.
+std::string Quote(std::string_view token) {
+    std::string text(token.substr(0, MaxToken));
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            c = '?';
         }
-        if (IsSeparator(c)) {
-            ++i;
-            continue;
-        }
-        std::size_t end = i;
-        while (end < text.size() && !IsSeparator(text[end])) {
-            ++end;
-        }
-        const std::string word = text.substr(i, end - i);
-        std::int64_t value = 0;
-        const char* first = word.data();
-        const char* last = word.data() + word.size();
-        if (!word.empty() && word.front() == '+') {
-            ++first;
-        }
-        const auto [ptr, ec] = std::from_chars(first, last, value);
-        if (ec == std::errc::result_out_of_range) {
-            return Fail(Where(name, line) + "the number " + word + " is out of range.");
-        }
-        if (ec != std::errc() || ptr != last || first == last) {
-            return Fail(Where(name, line) + "\"" + word + "\" is not a number.");
-        }
-        tokens.push_back({value, line});
-        i = end;
     }
-    return tokens;
+    return token.size() > MaxToken ? text + "..." : text;
 }
 
 bool Fits16(std::int64_t v) {
@@ -95,6 +65,9 @@ public:
         }
         if (!IsCardLocation(dest)) {
             return "the target " + std::to_string(dest) + " is not a card location.";
+        }
+        if (src == dest) {
+            return "the source and the target are both " + std::to_string(src) + ".";
         }
         const CardIndex card = At(src);
         if (card == NoCard) {
@@ -138,6 +111,115 @@ private:
     std::array<CardIndex, BoardSize> m_board{};
 };
 
+/// Reads the text piece by piece: the game number, then records of four numbers, each record
+/// checked against the board as the records before it leave it.
+class Parser {
+public:
+    explicit Parser(const std::string& name) : m_name(name) {}
+
+    /// Takes the next piece of the text; false once the text has been refused.
+    bool Feed(std::string_view text) {
+        for (const char c : text) {
+            if (!IsSeparator(c)) {
+                m_token += c;
+                if (m_token.size() > MaxToken) {
+                    return Refuse(m_line, "\"" + Quote(m_token) + "\" is not a number.");
+                }
+                continue;
+            }
+            if (!m_token.empty() && !EndToken()) {
+                return false;
+            }
+            if (c == '\n') {
+                ++m_line;
+            }
+        }
+        return true;
+    }
+
+    Result<SavedGame> Finish() {
+        if (!m_error && !m_token.empty()) {
+            EndToken();
+        }
+        if (m_error) {
+            return std::unexpected(*m_error);
+        }
+        if (!m_board) {
+            return Fail(Where(m_name, 1) + "there is no game number.");
+        }
+        if (m_count != 0) {
+            return Fail(Where(m_name, m_lastLine) + "the last record is cut short.");
+        }
+        return std::move(m_game);
+    }
+
+private:
+    bool Refuse(int line, const std::string& why) {
+        m_error = Error{Where(m_name, line) + why};
+        return false;
+    }
+
+    bool EndToken() {
+        std::int64_t value = 0;
+        const char* first = m_token.data();
+        const char* last = m_token.data() + m_token.size();
+        if (m_token.front() == '+') {
+            ++first;
+        }
+        const auto [ptr, ec] = std::from_chars(first, last, value);
+        if (ec == std::errc::result_out_of_range) {
+            return Refuse(m_line, "the number " + Quote(m_token) + " is out of range.");
+        }
+        if (ec != std::errc() || ptr != last || first == last) {
+            return Refuse(m_line, "\"" + Quote(m_token) + "\" is not a number.");
+        }
+        m_token.clear();
+        m_lastLine = m_line;
+        if (!m_board) {
+            if (value < 0 || value > MaxGameNumber) {
+                return Refuse(m_line, "the game number " + std::to_string(value) +
+                                          " is outside 0 to " + std::to_string(MaxGameNumber) +
+                                          ".");
+            }
+            m_game.gameNumber = static_cast<std::int32_t>(value);
+            m_board.emplace(m_game.gameNumber);
+            return true;
+        }
+        if (m_count == 0) {
+            m_recordLine = m_line;
+        }
+        m_record[m_count++] = value;
+        return m_count < 4 || EndRecord();
+    }
+
+    bool EndRecord() {
+        m_count = 0;
+        const auto [src, dest, mode, moveNo] = m_record;
+        if (!Fits16(src) || !Fits16(dest) || !Fits32(mode) || !Fits16(moveNo)) {
+            return Refuse(m_recordLine, "a value is out of range.");
+        }
+        const std::string why = m_board->Apply(static_cast<int>(src), static_cast<int>(dest));
+        if (!why.empty()) {
+            return Refuse(m_recordLine, why);
+        }
+        m_game.records.push_back({static_cast<std::int16_t>(src), static_cast<std::int16_t>(dest),
+                                  static_cast<std::int32_t>(mode),
+                                  static_cast<std::int16_t>(moveNo)});
+        return true;
+    }
+
+    const std::string& m_name;
+    int m_line = 1;
+    int m_lastLine = 1;
+    int m_recordLine = 1;
+    std::string m_token;
+    std::optional<Error> m_error;
+    SavedGame m_game;
+    std::optional<BoardCheck> m_board;
+    std::array<std::int64_t, 4> m_record{};
+    int m_count = 0;
+};
+
 } // namespace
 
 std::string FormatNumber(std::int64_t value) {
@@ -160,87 +242,44 @@ std::string Format(std::int32_t gameNumber, std::span<const TransRecord> records
     return text;
 }
 
-Result<SavedGame> Parse(const std::string& text, const std::string& name) {
-    auto tokens = Tokenize(text, name);
-    if (!tokens) {
-        return std::unexpected(tokens.error());
-    }
-    const std::vector<Token>& t = *tokens;
-    if (t.empty()) {
-        return Fail(Where(name, 1) + "there is no game number.");
-    }
-    if (t[0].value < 0 || t[0].value > MaxGameNumber) {
-        return Fail(Where(name, t[0].line) + "the game number " + std::to_string(t[0].value) +
-                    " is outside 0 to " + std::to_string(MaxGameNumber) + ".");
-    }
-    SavedGame game;
-    game.gameNumber = static_cast<std::int32_t>(t[0].value);
-    BoardCheck board(game.gameNumber);
-
-    const std::size_t count = t.size() - 1;
-    if (count % 4 != 0) {
-        return Fail(Where(name, t.back().line) + "the last record is cut short.");
-    }
-    game.records.reserve(count / 4);
-    for (std::size_t i = 1; i < t.size(); i += 4) {
-        const int line = t[i].line;
-        const std::int64_t src = t[i].value;
-        const std::int64_t dest = t[i + 1].value;
-        const std::int64_t mode = t[i + 2].value;
-        const std::int64_t moveNo = t[i + 3].value;
-        if (!Fits16(src) || !Fits16(dest) || !Fits32(mode) || !Fits16(moveNo)) {
-            return Fail(Where(name, line) + "a value is out of range.");
-        }
-        const std::string why = board.Apply(static_cast<int>(src), static_cast<int>(dest));
-        if (!why.empty()) {
-            return Fail(Where(name, line) + why);
-        }
-        game.records.push_back({static_cast<std::int16_t>(src), static_cast<std::int16_t>(dest),
-                                static_cast<std::int32_t>(mode),
-                                static_cast<std::int16_t>(moveNo)});
-    }
-    return game;
+Result<SavedGame> Parse(std::string_view text, const std::string& name) {
+    Parser parser(name);
+    parser.Feed(text);
+    return parser.Finish();
 }
 
-Result<std::string> ReadText(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        return Fail("The file \"" + path + "\" does not exist or is not a file.");
+Result<SavedGame> Read(const std::string& path) {
+    auto file = SafeFile::InputFile::Open(path, MaxFileSize);
+    std::array<char, 65536> chunk{};
+    Parser parser(path);
+    while (file) {
+        auto n = file->Read(chunk);
+        if (!n) {
+            file = std::unexpected(n.error());
+            break;
+        }
+        if (*n == 0 || !parser.Feed(std::string_view(chunk.data(), *n))) {
+            return parser.Finish();
+        }
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return Fail("The file \"" + path + "\" cannot be read.");
+    const SafeFile::Failure& failure = file.error();
+    switch (failure.kind) {
+    case SafeFile::Failure::Kind::Missing:
+        return Fail("The file \"" + path + "\" does not exist.");
+    case SafeFile::Failure::Kind::NotRegular:
+        return Fail("The file \"" + path + "\" is not a saved game: " + failure.reason + ".");
+    case SafeFile::Failure::Kind::TooLarge:
+        return Fail("The file \"" + path + "\" is not a saved game: " + failure.reason +
+                    ", far more than any game needs.");
+    case SafeFile::Failure::Kind::System:
+        break;
     }
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) {
-        return Fail("The file \"" + path + "\" cannot be read.");
-    }
-    return content.str();
+    return Fail(failure.Message());
 }
 
 Result<void> WriteTextAtomic(const std::string& path, const std::string& text) {
-    const std::filesystem::path target(path);
-    std::filesystem::path temp = target;
-    temp += ".part";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out) {
-            out.write(text.data(), static_cast<std::streamsize>(text.size()));
-            out.close();
-        }
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            return Fail("The file \"" + path + "\" cannot be written.");
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        return Fail("The file \"" + path + "\" cannot be written: " + ec.message() + ".");
+    if (auto written = SafeFile::Replace(path, text); !written) {
+        return Fail(written.error().Message());
     }
     return {};
 }

@@ -180,11 +180,7 @@ void cTrans::OpenRecords(const SavedGame& game) {
 }
 
 Result<SavedGameKind> cTrans::OpenFromFile(std::string& name) {
-    auto text = GameFile::ReadText(name);
-    if (!text) {
-        return std::unexpected(text.error());
-    }
-    auto game = GameFile::Parse(*text, name);
+    auto game = GameFile::Read(name);
     if (!game) {
         return std::unexpected(game.error());
     }

@@ -4,12 +4,12 @@
 #include "library/Clock.h"
 #include "library/GeneralDate.h"
 #include "library/cSave.h"
+#include "platform/SafeFileQt.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -35,12 +35,8 @@ constexpr std::array<ColourScheme, 3> ColourSchemes{{
 }};
 
 Result<void> WriteFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Fail("Cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        return Fail("Cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
+    if (auto written = SafeFile::Replace(path, bytes); !written) {
+        return Fail(written.error().Message());
     }
     return {};
 }
@@ -333,6 +329,11 @@ Result<void> CompleteSetup(SettingsStore& store, const AppFolders& folders, cons
 
 Result<void> SetUpAtStartUp(SettingsStore& store, const AppFolders& folders, const IClock& clock,
                             const AddUserFunction& addUser) {
+    // A settings file that is there but cannot be read is no fresh installation; the store
+    // reports it and keeps it as it is.
+    if (store.Unreadable()) {
+        return {};
+    }
     if (FirstRunRequested(store)) {
         return FirstRunSetup(store, folders, clock, addUser);
     }

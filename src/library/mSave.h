@@ -41,7 +41,7 @@ Result<void> CompleteSetup(SettingsStore& store, const AppFolders& folders, cons
                            const AddUserFunction& addUser);
 /// Start-up: FirstRunSetup when asked for, CompleteSetup for a store never set up; otherwise
 /// only an older version's registration is replaced (its failure is not reported: the older
-/// one still works).
+/// one still works). Nothing at all for a store whose file exists but cannot be read.
 Result<void> SetUpAtStartUp(SettingsStore& store, const AppFolders& folders, const IClock& clock,
                             const AddUserFunction& addUser);
 

@@ -139,9 +139,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     setCentralWidget(m_table);
 
     // Told after the event that wrote: a setter may run deep inside a move or the start-up.
-    m_context.store.OnWriteFailed([this](const QString& reason) {
-        const QString text = QStringLiteral("The settings could not be saved in ") +
-                             m_context.store.FilePath() + QStringLiteral(":\r\n") + reason;
+    m_context.store.SetFailureReport([this](const QString& text) {
         QTimer::singleShot(
             0, this, [this, text] { m_context.messages.Message(text, MessageIcon::Exclamation); });
     });
@@ -187,7 +185,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
 
 frmMain::~frmMain() {
     m_solverTask->Cancel();
-    m_context.store.OnWriteFailed({});
+    m_context.store.SetFailureReport({});
     m_tmGeneral.stop();
     m_tmrTime.stop();
     m_tmrForward.stop();

@@ -2,6 +2,7 @@
 
 #include "engine/SoundEvents.h"
 #include "history/cTrans.h"
+#include "platform/SafeFileQt.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -10,7 +11,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -110,19 +110,12 @@ QByteArray frmSource::FileContents(const QString& playerName, const QString& dat
 
 bool frmSource::SaveTo(const QString& path, QString* error) const {
     const QString date = m_context.dateText ? m_context.dateText() : QString();
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        const QByteArray bytes =
-            FileContents(m_context.playerName, date, m_context.gameNumber, m_source);
-        if (file.write(bytes) == bytes.size() && file.commit()) {
-            return true;
-        }
+    auto written = SafeFile::Replace(
+        path, FileContents(m_context.playerName, date, m_context.gameNumber, m_source));
+    if (!written && error != nullptr) {
+        *error = QString::fromStdString(written.error().reason);
     }
-    if (error != nullptr) {
-        *error = file.errorString();
-    }
-    file.cancelWriting();
-    return false;
+    return written.has_value();
 }
 
 void frmSource::Save() {

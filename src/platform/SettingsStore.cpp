@@ -3,12 +3,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QLockFile>
 #include <QStandardPaths>
+
+#include <type_traits>
+#include <utility>
 
 namespace velmora {
 
 namespace {
+
+/// How long a write waits for another copy of the game to finish its own.
+constexpr int LockWaitMs = 5000;
 
 QString Escape(const QString& value) {
     QString out;
@@ -27,7 +33,7 @@ QString Escape(const QString& value) {
     return out;
 }
 
-QString Unescape(const QString& value) {
+QString Unescape(QStringView value) {
     QString out;
     out.reserve(value.size());
     for (qsizetype i = 0; i < value.size(); ++i) {
@@ -48,11 +54,121 @@ QString Unescape(const QString& value) {
     return out;
 }
 
+QString Fold(const QString& name) {
+    return name.toCaseFolded();
+}
+
+using Content = SettingsStore::Content;
+using Section = SettingsStore::Section;
+
+Section& SectionFor(Content& content, const QString& name) {
+    const QString folded = Fold(name);
+    if (const auto it = content.index.constFind(folded); it != content.index.cend()) {
+        return content.sections[*it];
+    }
+    content.index.insert(folded, content.sections.size());
+    content.sections.append({name, {}, {}});
+    return content.sections.last();
+}
+
+void Set(Section& section, const QString& key, QString value) {
+    const QString folded = Fold(key);
+    if (const auto it = section.index.constFind(folded); it != section.index.cend()) {
+        section.entries[*it].value = std::move(value);
+        return;
+    }
+    section.index.insert(folded, section.entries.size());
+    section.entries.append({key, std::move(value)});
+}
+
+template <typename Item> QHash<QString, qsizetype> IndexOf(const QVector<Item>& items) {
+    QHash<QString, qsizetype> index;
+    index.reserve(items.size());
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if constexpr (std::is_same_v<Item, Section>) {
+            index.insert(Fold(items[i].name), i);
+        } else {
+            index.insert(Fold(items[i].key), i);
+        }
+    }
+    return index;
+}
+
+Content Parse(const QByteArray& bytes) {
+    Content content;
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF))) {
+        text.remove(0, 1);
+    }
+    Section* current = nullptr;
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        if (line.endsWith(u'\r')) {
+            line.chop(1);
+        }
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#')) {
+            continue;
+        }
+        if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
+            current = &SectionFor(content, trimmed.mid(1, trimmed.size() - 2).trimmed().toString());
+            continue;
+        }
+        const qsizetype eq = line.indexOf(u'=');
+        if (current == nullptr || eq < 0) {
+            continue;
+        }
+        // "Key = value" names the key "Key": blanks around a name are never part of it.
+        const QStringView key = line.left(eq).trimmed();
+        if (key.isEmpty()) {
+            continue;
+        }
+        Set(*current, key.toString(), Unescape(line.mid(eq + 1)));
+    }
+    return content;
+}
+
+QByteArray Serialize(const Content& content) {
+    QString text;
+    for (const Section& s : content.sections) {
+        text += u'[' + s.name + QStringLiteral("]\r\n");
+        for (const SettingsStore::Entry& e : s.entries) {
+            text += e.key + u'=' + Escape(e.value) + QStringLiteral("\r\n");
+        }
+        text += QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
+
+/// A reason as a sentence of its own: "file too large" becomes "File too large."
+QString Sentence(QString reason) {
+    if (!reason.isEmpty()) {
+        reason[0] = reason[0].toUpper();
+    }
+    return reason + u'.';
+}
+
+QString WriteMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("The settings could not be saved in %1:\r\n%2")
+        .arg(QDir::toNativeSeparators(path), Sentence(reason));
+}
+
+QString LockReason(const QLockFile& lock) {
+    switch (lock.error()) {
+    case QLockFile::LockFailedError:
+        return QStringLiteral("another copy of the game keeps it locked");
+    case QLockFile::PermissionError:
+        return QStringLiteral("its folder cannot be written");
+    case QLockFile::NoError:
+    case QLockFile::UnknownError:
+        break;
+    }
+    return QStringLiteral("its lock file cannot be written");
+}
+
 } // namespace
 
-SettingsStore::SettingsStore(QString filePath) : m_path(std::move(filePath)) {
-    Load();
-}
+SettingsStore::SettingsStore(QString filePath)
+    : m_path(std::move(filePath)), m_nativePath(QFile::encodeName(m_path).toStdString()) {}
 
 QString SettingsStore::DefaultFilePath() {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -60,164 +176,173 @@ QString SettingsStore::DefaultFilePath() {
            QString::fromLatin1(Application) + QStringLiteral(".ini");
 }
 
-void SettingsStore::Load() {
-    m_sections.clear();
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return;
+bool SettingsStore::Refresh() const {
+    const SafeFile::FileStamp stamp = SafeFile::StampOf(m_nativePath);
+    if (m_loaded && stamp == m_stamp) {
+        return false;
     }
-    const QString text = QString::fromUtf8(file.readAll());
-    int current = -1;
-    for (QString line : text.split(u'\n')) {
-        if (line.endsWith(u'\r')) {
-            line.chop(1);
-        }
-        const QString trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#')) {
-            continue;
-        }
-        if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
-            const QString name = trimmed.mid(1, trimmed.size() - 2);
-            current = FindSection(name);
-            if (current < 0) {
-                m_sections.append({name, {}});
-                current = static_cast<int>(m_sections.size()) - 1;
-            }
-            continue;
-        }
-        const qsizetype eq = line.indexOf(u'=');
-        if (current < 0 || eq <= 0) {
-            continue;
-        }
-        const QString key = line.left(eq).trimmed();
-        const QString value = Unescape(line.mid(eq + 1));
-        Section& s = m_sections[current];
-        const int k = FindKey(s, key);
-        if (k < 0) {
-            s.entries.append({key, value});
-        } else {
-            s.entries[k].value = value;
-        }
+    m_loaded = true;
+    m_stamp = stamp;
+    m_content = {};
+    m_readError.clear();
+    if (!stamp.exists) {
+        return false;
+    }
+    auto bytes = SafeFile::ReadAll(m_nativePath, MaxFileSize);
+    if (!bytes) {
+        m_readError = QString::fromStdString(bytes.error().reason);
+        return true;
+    }
+    m_content = Parse(QByteArray::fromStdString(*bytes));
+    return false;
+}
+
+void SettingsStore::Look() const {
+    if (Refresh()) {
+        Failed(QStringLiteral("The settings file %1 cannot be read:\r\n%2\r\nThe game uses its "
+                              "default settings and leaves the file as it is.")
+                   .arg(QDir::toNativeSeparators(m_path), Sentence(m_readError)));
     }
 }
 
-void SettingsStore::Save() {
-    const bool wasFailing = !m_lastError.isEmpty();
-    Write();
-    if (!wasFailing && !m_lastError.isEmpty() && m_onWriteFailed) {
-        m_onWriteFailed(m_lastError);
-    }
-}
-
-void SettingsStore::Write() {
-    QString text;
-    for (const Section& s : m_sections) {
-        text += QStringLiteral("[") + s.name + QStringLiteral("]\r\n");
-        for (const Entry& e : s.entries) {
-            text += e.key + QStringLiteral("=") + Escape(e.value) + QStringLiteral("\r\n");
-        }
-        text += QStringLiteral("\r\n");
-    }
-    m_lastError.clear();
+bool SettingsStore::Modify(const std::function<bool(Content&)>& change) {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_lastError = file.errorString();
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    if (!lock.tryLock(LockWaitMs)) {
+        Failed(WriteMessage(m_path, LockReason(lock)));
+        return false;
+    }
+    // The file as it is now, with what other stores wrote since this one last looked.
+    Refresh();
+    if (!m_readError.isEmpty()) {
+        Failed(WriteMessage(
+            m_path,
+            QStringLiteral("it cannot be read (%1) and is left as it is").arg(m_readError)));
+        return false;
+    }
+    Content next = m_content;
+    if (!change(next)) {
+        return true;
+    }
+    SafeFile::ReplaceOptions options;
+    if (m_stamp.exists) {
+        options.modifiedAfterNs = m_stamp.modifiedNs;
+    }
+    const QByteArray bytes = Serialize(next);
+    auto written =
+        SafeFile::Replace(m_nativePath, std::string_view(bytes.data(), bytes.size()), options);
+    if (!written) {
+        Failed(WriteMessage(m_path, QString::fromStdString(written.error().reason)));
+        return false;
+    }
+    m_content = std::move(next);
+    m_stamp = SafeFile::StampOf(m_nativePath);
+    m_lastError.clear();
+    return true;
+}
+
+void SettingsStore::Failed(const QString& message) const {
+    m_lastError = message;
+    if (m_reported) {
         return;
     }
-    file.write(text.toUtf8());
-    if (!file.commit()) {
-        m_lastError = file.errorString();
+    if (!m_report) {
+        // The first failure is the one to tell; later ones mostly follow from it.
+        if (m_unreported.isEmpty()) {
+            m_unreported = message;
+        }
+        return;
+    }
+    m_reported = true;
+    m_report(message);
+}
+
+void SettingsStore::SetFailureReport(std::function<void(const QString& message)> report) {
+    m_report = std::move(report);
+    if (m_report && !m_reported && !m_unreported.isEmpty()) {
+        m_reported = true;
+        m_report(std::exchange(m_unreported, {}));
     }
 }
 
-int SettingsStore::FindSection(const QString& section) const {
-    for (int i = 0; i < m_sections.size(); ++i) {
-        if (m_sections[i].name.compare(section, Qt::CaseInsensitive) == 0) {
-            return i;
-        }
-    }
-    return -1;
+bool SettingsStore::Unreadable() const {
+    Look();
+    return !m_readError.isEmpty();
 }
 
-int SettingsStore::FindKey(const Section& s, const QString& key) {
-    for (int i = 0; i < s.entries.size(); ++i) {
-        if (s.entries[i].key.compare(key, Qt::CaseInsensitive) == 0) {
-            return i;
-        }
+const SettingsStore::Entry* SettingsStore::Find(const QString& section, const QString& key) const {
+    Look();
+    const auto s = m_content.index.constFind(Fold(section));
+    if (s == m_content.index.cend()) {
+        return nullptr;
     }
-    return -1;
+    const Section& found = m_content.sections[*s];
+    const auto k = found.index.constFind(Fold(key));
+    return k == found.index.cend() ? nullptr : &found.entries[*k];
 }
 
 QString SettingsStore::GetSetting(const QString& section, const QString& key,
                                   const QString& defaultValue) const {
-    const int s = FindSection(section);
-    if (s < 0) {
-        return defaultValue;
-    }
-    const int k = FindKey(m_sections[s], key);
-    if (k < 0) {
-        return defaultValue;
-    }
-    return m_sections[s].entries[k].value;
+    const Entry* entry = Find(section, key);
+    return entry != nullptr ? entry->value : defaultValue;
 }
 
-void SettingsStore::SaveSetting(const QString& section, const QString& key,
-                                const QString& value) {
-    int s = FindSection(section);
-    if (s < 0) {
-        m_sections.append({section, {}});
-        s = static_cast<int>(m_sections.size()) - 1;
-    }
-    Section& sec = m_sections[s];
-    const int k = FindKey(sec, key);
-    if (k < 0) {
-        sec.entries.append({key, value});
-    } else {
-        sec.entries[k].value = value;
-    }
-    Save();
+bool SettingsStore::SaveSetting(const QString& section, const QString& key, const QString& value) {
+    return Modify([&](Content& content) {
+        Set(SectionFor(content, section), key, value);
+        return true;
+    });
 }
 
-void SettingsStore::DeleteSetting() {
-    m_sections.clear();
-    Save();
+bool SettingsStore::DeleteSetting() {
+    return Modify([](Content& content) {
+        content = {};
+        return true;
+    });
 }
 
-void SettingsStore::DeleteSetting(const QString& section) {
-    const int s = FindSection(section);
-    if (s < 0) {
-        return;
-    }
-    m_sections.removeAt(s);
-    Save();
+bool SettingsStore::DeleteSetting(const QString& section) {
+    return Modify([&](Content& content) {
+        const qsizetype s = content.index.value(Fold(section), -1);
+        if (s < 0) {
+            return false;
+        }
+        content.sections.removeAt(s);
+        content.index = IndexOf(content.sections);
+        return true;
+    });
 }
 
-void SettingsStore::DeleteSetting(const QString& section, const QString& key) {
-    const int s = FindSection(section);
-    if (s < 0) {
-        return;
-    }
-    const int k = FindKey(m_sections[s], key);
-    if (k < 0) {
-        return;
-    }
-    m_sections[s].entries.removeAt(k);
-    Save();
+bool SettingsStore::DeleteSetting(const QString& section, const QString& key) {
+    return Modify([&](Content& content) {
+        const qsizetype s = content.index.value(Fold(section), -1);
+        if (s < 0) {
+            return false;
+        }
+        Section& found = content.sections[s];
+        const qsizetype k = found.index.value(Fold(key), -1);
+        if (k < 0) {
+            return false;
+        }
+        found.entries.removeAt(k);
+        found.index = IndexOf(found.entries);
+        return true;
+    });
 }
 
 bool SettingsStore::HasKey(const QString& section, const QString& key) const {
-    const int s = FindSection(section);
-    return s >= 0 && FindKey(m_sections[s], key) >= 0;
+    return Find(section, key) != nullptr;
 }
 
 bool SettingsStore::IsEmpty() const {
-    return m_sections.isEmpty();
+    Look();
+    return m_content.sections.isEmpty();
 }
 
 QStringList SettingsStore::Sections() const {
+    Look();
     QStringList names;
-    for (const Section& s : m_sections) {
+    for (const Section& s : m_content.sections) {
         names << s.name;
     }
     return names;
@@ -229,8 +354,8 @@ int SettingsStore::GetInt(const QString& section, const QString& key, int defaul
     return ok ? value : defaultValue;
 }
 
-void SettingsStore::SaveInt(const QString& section, const QString& key, int value) {
-    SaveSetting(section, key, QString::number(value));
+bool SettingsStore::SaveInt(const QString& section, const QString& key, int value) {
+    return SaveSetting(section, key, QString::number(value));
 }
 
 bool SettingsStore::GetBool(const QString& section, const QString& key, bool defaultValue) const {
@@ -249,8 +374,8 @@ bool SettingsStore::GetBool(const QString& section, const QString& key, bool def
     return defaultValue;
 }
 
-void SettingsStore::SaveBool(const QString& section, const QString& key, bool value) {
-    SaveSetting(section, key, value ? QStringLiteral("True") : QStringLiteral("False"));
+bool SettingsStore::SaveBool(const QString& section, const QString& key, bool value) {
+    return SaveSetting(section, key, value ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
 } // namespace velmora

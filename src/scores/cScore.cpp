@@ -5,6 +5,7 @@
 #include "library/GeneralDate.h"
 #include "library/StoreValue.h"
 #include "library/cSave.h"
+#include "platform/SafeFileQt.h"
 #include "scores/cPlayer.h"
 #include "scores/mScoreBoard.h"
 #include "scores/mScoreReport.h"
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <cstdlib>
 #include <limits>
@@ -44,8 +44,9 @@ bool Fits32(std::int64_t value) {
            value <= std::numeric_limits<std::int32_t>::max();
 }
 
-std::string FileError(const QString& path, const QString& reason) {
-    return "Cannot write the score file " + path.toStdString() + ": " + reason.toStdString();
+std::string FileError(const SafeFile::Failure& failure) {
+    return "The game could not be recorded in the score file \"" + failure.path +
+           "\": " + failure.reason + ".";
 }
 
 const QString All = QStringLiteral("All");
@@ -203,35 +204,30 @@ Result<void> cScore::SaveScore(std::int32_t gameNumber, std::int32_t moves, std:
     r.Perc = perc;
     r.Score = GetScore(moves, seconds, perc);
 
-    Result<void> written;
+    // A game not in the score file is not in the totals either: the two never disagree.
     const QString path = m_save.ScoreFile();
-    QFile file(path);
     if (auto folder = MakeFolder(QFileInfo(path).absolutePath()); !folder) {
-        written = folder;
-    } else if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        written = Fail(FileError(path, file.errorString()));
-    } else {
-        const QByteArray line = (FormatRecord(r) + QStringLiteral("\r\n")).toUtf8();
-        if (file.write(line) != line.size()) {
-            written = Fail(FileError(path, file.errorString()));
-        }
-        file.close();
+        return folder;
     }
-
+    const QByteArray line = (FormatRecord(r) + QStringLiteral("\r\n")).toUtf8();
+    if (auto written = SafeFile::AppendLine(path, line); !written) {
+        return Fail(FileError(written.error()));
+    }
     // No player selected: there is no slot whose totals could take the game.
     if (slot >= 1) {
         const bool won = perc == 100;
         m_player.SaveScore(slot, 1, won ? 1 : 0, won ? 0 : 1, seconds, r.Score);
     }
-    return written;
+    return {};
 }
 
 void cScore::LoadScores() {
     m_records.clear();
     m_moments.clear();
     m_capacity = 100;
+    // Anything but a regular file reads as no scores: a FIFO must not hold the game.
     QFile file(m_save.ScoreFile());
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
         return;
     }
     // A record is kept when its player exists and was created strictly before it (whole
@@ -272,13 +268,8 @@ void cScore::LoadScores() {
 }
 
 Result<void> cScore::Clear_General() {
-    const QString path = m_save.ScoreFile();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Fail(FileError(path, file.errorString()));
-    }
-    if (!file.commit()) {
-        return Fail(FileError(path, file.errorString()));
+    if (auto emptied = SafeFile::Replace(m_save.ScoreFile(), QByteArray()); !emptied) {
+        return Fail(emptied.error().Message());
     }
     m_save.GeneralClearedDate(GeneralDate::Format(m_clock.Now()));
     LoadScores();
@@ -412,8 +403,7 @@ Result<void> cScore::ExportScore(const QString& path) {
         return Fail("Cannot write the score board report " + path.toStdString() + ": " +
                     reason.toStdString());
     };
-    const QFileInfo info(path);
-    if (info.isSymLink() || (info.exists() && !info.isFile())) {
+    if (QFileInfo(path).isSymLink()) {
         return refuse(QStringLiteral("it is not a regular file"));
     }
 
@@ -436,14 +426,8 @@ Result<void> cScore::ExportScore(const QString& path) {
     contents.statistics = m_statistics;
     const QByteArray bytes = mScoreReport::Text(contents, m_records);
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return refuse(file.errorString());
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return refuse(reason);
+    if (auto written = SafeFile::Replace(path, bytes); !written) {
+        return refuse(QString::fromStdString(written.error().reason));
     }
     m_save.LastExportedDate(GeneralDate::Format(m_clock.Now()));
     m_save.LastExportedFile(path);

@@ -38,8 +38,9 @@ public:
     cScore(cSave& save, cPlayer& player, const IClock& clock);
 
     /// Records an ended game for the current player: appends its line to the score file
-    /// (creating the file) and adds it to the player's totals. The totals are updated even
-    /// when the file cannot be written; the failure is returned.
+    /// (creating the file, starting a new line after an unended last one) and adds it to the
+    /// player's totals. When the line cannot be written (a full disk, a path that is not a
+    /// regular file) the failure is returned and the totals stay as they were.
     Result<void> SaveScore(std::int32_t gameNumber, std::int32_t moves, std::int32_t seconds,
                            std::int16_t perc);
 

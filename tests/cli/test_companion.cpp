@@ -93,6 +93,21 @@ TEST(Companion, ErrorsPrintOneLineAndNothingOnStandardOutput) {
     EXPECT_EQ(RunCli({"--help"}).status, 0);
 }
 
+TEST(Companion, ShowRefusesARecordThatMovesACardOntoItsOwnLocation) {
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / "velmora-cli-same-location.vlg";
+    for (const char* records :
+         {" 51  51  1  1 \r\n 51  200  1  2 \r\n", " 51  200  1  1 \r\n 200  200  1  2 \r\n",
+          " 208  208  1  1 \r\n"}) {
+        std::ofstream(path, std::ios::binary) << " 1 \r\n" << records;
+        const Output o = RunCli({"show", path.string()});
+        EXPECT_EQ(o.status, 2);
+        EXPECT_TRUE(o.out.empty()) << o.out;
+        EXPECT_NE(o.err.find("the source and the target are both"), std::string::npos) << o.err;
+    }
+    std::filesystem::remove(path);
+}
+
 TEST(Companion, AWonGameStopsTheActionsAndSavesAndShowsAsItEnds) {
     Solver solver;
     std::int32_t game = 0;

@@ -172,5 +172,17 @@ TEST_F(MovesTest, TableSurfacePressesFindColumnsOnlyInsideTheirBand) {
     EXPECT_EQ(state.SelectedLocation, -1);
 }
 
+using MovesDeathTest = MovesTest;
+
+TEST_F(MovesDeathTest, ACardMovedOntoItsOwnLocationIsAProgrammingError) {
+#ifdef NDEBUG
+    GTEST_SKIP() << "asserts are compiled out";
+#else
+    Lay({{"KC"}}, {"9C"});
+    EXPECT_DEATH(state.Game().SetLocation(200, 200, 1, 0, true), "own location");
+    EXPECT_DEATH(state.Game().SetLocation(0, 0, 3, 0, true), "own location");
+#endif
+}
+
 } // namespace
 } // namespace velmora::test

@@ -2,6 +2,7 @@
 #include "history/GameSession.h"
 
 #include "HistoryFixture.h"
+#include "support/FileSizeLimit.h"
 
 #include <filesystem>
 #include <fstream>
@@ -88,6 +89,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Rejection{" 12345 \r\n 47  200  1  1 \r\n 46  200  1  2 \r\n",
                                 "(line 3): the free cell 200 is occupied"},
                       Rejection{" 12345 \r\n 47  205  1  1 \r\n", "home cell 205"},
+                      Rejection{" 1 \r\n 51  51  1  1 \r\n 51  200  1  2 \r\n",
+                                "(line 2): the source and the target are both 51."},
+                      Rejection{" 1 \r\n 51  200  1  1 \r\n 200  200  1  2 \r\n",
+                                "(line 3): the source and the target are both 200."},
+                      Rejection{" 1 \r\n 208  208  1  1 \r\n", "both 208."},
                       Rejection{" 12345 \r\n 47  200  1  99999 \r\n", "out of range"}));
 
 class SavedGames : public HistoryFixture {
@@ -113,12 +119,85 @@ TEST_F(SavedGames, AnIncompleteSaveStopsAtTheCursorAFinishedOneKeepsEverything) 
 }
 
 TEST_F(SavedGames, AFailedWriteIsReportedAndKeepsTheOldFile) {
+    Lay({{"KC"}}, {"9C"});
+    Move(200, 201, 1);
     Write(dir.File("keep.vlg"), "old");
-    fs::create_directories(dir.File("keep.vlg.part")); // the temporary file cannot be created
-    auto saved = trans.SaveToFile(dir.File("keep.vlg"));
-    EXPECT_FALSE(saved);
+    {
+        FileSizeLimit full(8); // the disk fills up in the middle of the file
+        auto saved = trans.SaveToFile(dir.File("keep.vlg"));
+        ASSERT_FALSE(saved);
+        EXPECT_EQ(saved.error().message,
+                  "The file \"" + dir.File("keep.vlg") + "\" cannot be written: file too large.");
+    }
     EXPECT_EQ(Slurp(dir.File("keep.vlg")), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("")), fs::directory_iterator()), 1);
+
+    // Saving onto a folder refuses and leaves it alone.
+    fs::create_directories(dir.File("game.vlg"));
+    auto onFolder = trans.SaveToFile(dir.File("game.vlg"));
+    ASSERT_FALSE(onFolder);
+    EXPECT_NE(onFolder.error().message.find("cannot be written: it is a folder."),
+              std::string::npos);
+    EXPECT_TRUE(fs::is_directory(dir.File("game.vlg")));
     EXPECT_FALSE(trans.SaveToFile(dir.File("no/such/folder/x.vlg")));
+
+    // A symlink planted where a temporary file might go is not written through.
+    Write(dir.File("victim"), "untouched");
+    fs::create_symlink(dir.File("victim"), dir.File("link.vlg.part"));
+    ASSERT_TRUE(trans.SaveToFile(dir.File("link.vlg")));
+    EXPECT_EQ(Slurp(dir.File("victim")), "untouched");
+    EXPECT_EQ(Slurp(dir.File("link.vlg")), " 0 \r\n 200  201  1  1 \r\n");
+}
+
+TEST(GameFileReader, ALongGameFitsAndAHugeFileOrTokenIsRefusedBriefly) {
+    // Game 1: JC (location 47) to a free cell, then back and forth up to the largest move number.
+    std::string text = " 1 \r\n 47  200  1  1 \r\n";
+    for (int i = 2; i <= 32767; ++i) {
+        text += i % 2 == 0 ? " 200  201  1 " : " 201  200  1 ";
+        text += std::to_string(i) + " \r\n";
+    }
+    ASSERT_LT(text.size(), 1'000'000u);
+    auto game = GameFile::Parse(text, "long.vlg");
+    ASSERT_TRUE(game) << game.error().message;
+    EXPECT_EQ(game->records.size(), 32767u);
+
+    // A token of a megabyte is refused as soon as it is too long for a number, quoted short.
+    auto token = GameFile::Parse(" 1 \r\n 4" + std::string(1'000'000, '7') + "\x01 \r\n", "t.vlg");
+    ASSERT_FALSE(token);
+    EXPECT_EQ(token.error().message, "The file \"t.vlg\" is not a valid saved game (line 2): \"4" +
+                                         std::string(31, '7') + "...\" is not a number.");
+    EXPECT_EQ(GameFile::Parse(" 1\x02x ", "c.vlg").error().message,
+              "The file \"c.vlg\" is not a valid saved game (line 1): \"1?x\" is not a number.");
+}
+
+TEST(GameFileReader, OnlyRegularFilesOfAPlausibleSizeAreRead) {
+    TempDir dir;
+    const std::string big = dir.File("big.vlg");
+    std::ofstream(big) << " 1 \r\n";
+    fs::resize_file(big, GameFile::MaxFileSize + 1); // sparse: no room taken
+    auto refused = GameFile::Read(big);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().message, "The file \"" + big +
+                                           "\" is not a saved game: it is larger than 4 MB, far "
+                                           "more than any game needs.");
+
+    fs::create_directories(dir.File("folder.vlg"));
+    EXPECT_EQ(GameFile::Read(dir.File("folder.vlg")).error().message,
+              "The file \"" + dir.File("folder.vlg") + "\" is not a saved game: it is a folder.");
+    EXPECT_EQ(GameFile::Read(dir.File("none.vlg")).error().message,
+              "The file \"" + dir.File("none.vlg") + "\" does not exist.");
+
+    // Read in pieces: records across piece boundaries come back whole.
+    std::string text = " 1 \r\n 47  200  1  1 \r\n";
+    for (int i = 2; i <= 5000; ++i) {
+        text += i % 2 == 0 ? " 200  201  1 " : " 201  200  1 ";
+        text += std::to_string(i) + " \r\n";
+    }
+    std::ofstream(dir.File("long.vlg"), std::ios::binary) << text;
+    auto read = GameFile::Read(dir.File("long.vlg"));
+    ASSERT_TRUE(read) << read.error().message;
+    EXPECT_EQ(read->records, GameFile::Parse(text, "x")->records);
+    EXPECT_EQ(read->records.back(), (TransRecord{200, 201, 1, 5000}));
 }
 
 class OpenTest : public ::testing::Test {

@@ -1,9 +1,12 @@
 #include "TestSupport.h"
+#include "support/FileSizeLimit.h"
 
 #include "library/cSave.h"
 #include "library/mSave.h"
 #include "scores/cPlayer.h"
 #include "scores/cUser.h"
+
+#include <QDirIterator>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -215,6 +218,41 @@ TEST_F(FirstRunTest, AFolderThatCannotBeMadeIsReported) {
     ASSERT_FALSE(result);
     EXPECT_FALSE(result.error().message.empty());
     EXPECT_EQ(store->GetSetting("Player1", "Name"), "Guest");
+}
+
+TEST_F(FirstRunTest, AFullDiskLeavesNoEmptyOrHalfWrittenFiles) {
+    Result<void> result;
+    {
+        FileSizeLimit full(10);
+        result = RunFirstRun();
+    }
+    ASSERT_FALSE(result);
+    EXPECT_NE(result.error().message.find("cannot be written: file too large."), std::string::npos)
+        << result.error().message;
+    for (const QString& file : {User("Default Sound Scheme.sd"), User("Default Color Scheme1.col"),
+                                folders.userDataFolder + "/mime/packages/velmora2003.xml",
+                                folders.userDataFolder + "/applications/velmora2003.desktop"}) {
+        EXPECT_FALSE(QFile::exists(file)) << file.toStdString();
+    }
+    QStringList temporary;
+    for (QDirIterator it(folders.userDataFolder, QDir::Files | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+        temporary << it.next();
+    }
+    EXPECT_EQ(temporary, QStringList{User("Velmora2003.sre")});
+}
+
+TEST_F(FirstRunTest, AnUnreadableStoreIsNoFreshInstallation) {
+    ASSERT_TRUE(QDir().mkpath(StorePath())); // a folder where the file should be
+    cPlayer player(*store);
+    cUser user(player, messages);
+    EXPECT_TRUE(mSave::SetUpAtStartUp(
+        *store, folders, clock, [&](const QString& name, const QString& full, const QString& date) {
+            user.AddUser(name, full, date);
+        }));
+    EXPECT_FALSE(QFileInfo::exists(User()));
+    EXPECT_TRUE(QFileInfo(StorePath()).isDir());
 }
 
 } // namespace

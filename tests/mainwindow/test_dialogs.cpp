@@ -22,6 +22,8 @@
 #include <set>
 #include <vector>
 
+#include <sys/stat.h>
+
 using namespace velmora;
 
 namespace {
@@ -164,6 +166,15 @@ TEST_F(SourceDialog, CancelledOrFailedSavesWriteNothingAndFailuresAreReported) {
     QTest::mouseClick(Button(dialog, "Command2"), Qt::LeftButton);
     EXPECT_EQ(reports.size(), 1);
     EXPECT_FALSE(QFile::exists(bad));
+
+    // A FIFO is neither replaced nor written to.
+    const QString fifo = folder.filePath(QStringLiteral("pipe.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    dialog.setSaveDialog([&](QWidget*, const QString&) { return fifo; });
+    QTest::mouseClick(Button(dialog, "Command2"), Qt::LeftButton);
+    ASSERT_EQ(reports.size(), 2);
+    EXPECT_EQ(reports[1], "The file could not be saved:\n" + fifo + "\nit is not a regular file");
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
 }
 
 TEST(SourceFile, AnEmptyListGivesSevenHeaderLinesAndOneEmptyLine) {

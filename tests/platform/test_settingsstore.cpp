@@ -1,11 +1,26 @@
 #include "platform/SettingsStore.h"
 
+#include "support/FileSizeLimit.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << '[' << list.join(QStringLiteral(" | ")).toStdString() << ']';
+}
+
 using velmora::SettingsStore;
+using velmora::test::FileSizeLimit;
 
 namespace {
 
@@ -16,7 +31,20 @@ protected:
         QFile f(Path());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    void WriteFile(const QByteArray& bytes) const {
+        QDir().mkpath(m_dir.filePath(QStringLiteral("sub")));
+        QFile f(Path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(bytes), bytes.size());
+    }
+    /// A store whose failure messages land in `reports`.
+    std::unique_ptr<SettingsStore> Reporting() {
+        auto store = std::make_unique<SettingsStore>(Path());
+        store->SetFailureReport([this](const QString& text) { reports << text; });
+        return store;
+    }
     QTemporaryDir m_dir;
+    QStringList reports;
 };
 
 TEST_F(SettingsStoreTest, ReadsNeverCreateKeysOrFiles) {
@@ -78,6 +106,126 @@ TEST_F(SettingsStoreTest, DeletesSectionsAndEverything) {
     store.DeleteSetting();
     EXPECT_TRUE(store.IsEmpty());
     EXPECT_TRUE(SettingsStore(Path()).IsEmpty());
+}
+
+TEST_F(SettingsStoreTest, TwoStoresOnOneFileSeeEachOthersWrites) {
+    SettingsStore a(Path());
+    SettingsStore b(Path());
+    EXPECT_TRUE(b.IsEmpty());
+    a.SaveSetting("Player6", "Total", "1");
+    EXPECT_EQ(b.GetSetting("player6", "total"), "1");
+    b.SaveSetting("Options", "CardSpeed", "5");
+    a.SaveSetting("Player6", "Won", "1");
+    // Rewrites of the same size, one right after the other, are seen too.
+    for (const char* total : {"2", "3", "4"}) {
+        a.SaveSetting("Player6", "Total", total);
+        EXPECT_EQ(b.GetSetting("Player6", "Total"), total);
+    }
+    EXPECT_EQ(a.GetSetting("Options", "CardSpeed"), "5");
+    b.DeleteSetting("Player6", "Won");
+    EXPECT_FALSE(a.HasKey("Player6", "Won"));
+    EXPECT_EQ(SettingsStore(Path()).Sections(), (QStringList{"Player6", "Options"}));
+}
+
+TEST_F(SettingsStoreTest, TwoProcessesWritingAtOnceLoseNothing) {
+    int argc = 1;
+    char name[] = "test_platform";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    constexpr int Count = 40;
+    SettingsStore store(Path());
+    store.SaveSetting("Options", "CardSpeed", "5");
+    QProcess other;
+    other.start(QStringLiteral(STORE_WRITER), {Path(), "Other", QString::number(Count)});
+    ASSERT_TRUE(other.waitForStarted());
+    for (int i = 0; i < Count; ++i) {
+        ASSERT_TRUE(store.SaveInt("Shared", "Mine" + QString::number(i), i));
+    }
+    ASSERT_TRUE(other.waitForFinished(30000));
+    EXPECT_EQ(other.exitCode(), 0);
+    for (int i = 0; i < Count; ++i) {
+        EXPECT_EQ(store.GetInt("Shared", "Other" + QString::number(i), -1), i);
+        EXPECT_EQ(store.GetInt("Shared", "Mine" + QString::number(i), -1), i);
+    }
+    EXPECT_EQ(store.GetInt("Options", "CardSpeed", 0), 5);
+    EXPECT_FALSE(QFile::exists(Path() + ".lock"));
+}
+
+TEST_F(SettingsStoreTest, AFailedWriteKeepsTheFileAndTheValueAndIsReportedOnce) {
+    auto store = Reporting();
+    store->SaveSetting("Player1", "Name", "Guest");
+    // Larger than the lock file, which still fits.
+    store->SaveSetting("Save", "UserFolder", QString(300, u'u'));
+    const QByteArray before = FileBytes();
+    {
+        FileSizeLimit full(static_cast<std::uint64_t>(before.size()));
+        EXPECT_FALSE(store->SaveSetting("Player1", "Total", "1"));
+        EXPECT_FALSE(store->SaveInt("Player6", "Total", 1));
+    }
+    EXPECT_EQ(FileBytes(), before);
+    EXPECT_FALSE(store->HasKey("Player1", "Total"));
+    EXPECT_EQ(QDir(m_dir.filePath("sub")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"store.ini"});
+    const QString expected =
+        "The settings could not be saved in " + Path() + ":\r\nFile too large.";
+    EXPECT_EQ(reports, QStringList{expected});
+    EXPECT_EQ(store->LastError(), expected);
+
+    EXPECT_TRUE(store->SaveSetting("Player1", "Total", "1"));
+    EXPECT_TRUE(store->LastError().isEmpty());
+    EXPECT_EQ(reports.size(), 1);
+}
+
+TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsReportedAndNeverOverwritten) {
+    // Too large to be settings; sparse, so it takes no room.
+    WriteFile("[Options]\r\nCardSpeed=5\r\n");
+    ASSERT_TRUE(QFile::resize(Path(), SettingsStore::MaxFileSize + 1));
+    SettingsStore store(Path());
+    EXPECT_TRUE(store.Unreadable());
+    EXPECT_FALSE(store.IsEmpty() && !store.Unreadable());
+    EXPECT_EQ(store.GetInt("Options", "CardSpeed", 20), 20);
+    EXPECT_FALSE(store.SaveSetting("Options", "CardSpeed", "7"));
+    EXPECT_FALSE(store.DeleteSetting());
+    EXPECT_EQ(QFileInfo(Path()).size(), qint64(SettingsStore::MaxFileSize + 1));
+    // Reported as soon as someone listens, once.
+    store.SetFailureReport([this](const QString& text) { reports << text; });
+    EXPECT_EQ(reports, QStringList{"The settings file " + Path() +
+                                   " cannot be read:\r\nIt is larger than 64 MB.\r\nThe game "
+                                   "uses its default settings and leaves the file as it is."});
+    EXPECT_FALSE(store.SaveSetting("Options", "CardSpeed", "7"));
+    EXPECT_EQ(reports.size(), 1);
+
+    // A folder where the file should be.
+    QFile::remove(Path());
+    ASSERT_TRUE(QDir().mkpath(Path()));
+    auto folder = Reporting();
+    EXPECT_TRUE(folder->Unreadable());
+    EXPECT_FALSE(folder->SaveSetting("Options", "CardSpeed", "7"));
+    EXPECT_TRUE(QFileInfo(Path()).isDir());
+    ASSERT_EQ(reports.size(), 2);
+    EXPECT_TRUE(reports[1].contains("cannot be read:\r\nIt is a folder."))
+        << reports[1].toStdString();
+
+    if (::geteuid() != 0) {
+        ASSERT_TRUE(QDir().rmdir(Path()));
+        WriteFile("[Options]\r\nCardSpeed=5\r\n");
+        QFile::setPermissions(Path(), QFileDevice::WriteOwner);
+        SettingsStore locked(Path());
+        EXPECT_TRUE(locked.Unreadable());
+        EXPECT_FALSE(locked.SaveSetting("Options", "CardSpeed", "7"));
+        QFile::setPermissions(Path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_EQ(FileBytes(), "[Options]\r\nCardSpeed=5\r\n");
+    }
+}
+
+TEST_F(SettingsStoreTest, BlanksAroundNamesAreNotPartOfThem) {
+    WriteFile("[ Options ]\r\nCardSpeed = 5\r\n\tRandomIndex\t=2\r\n = orphan\r\n");
+    SettingsStore store(Path());
+    EXPECT_EQ(store.GetInt("Options", "CardSpeed", 20), 5);
+    EXPECT_EQ(store.GetInt("options", "randomindex", 3), 2);
+    EXPECT_FALSE(store.HasKey("Options", ""));
+    store.SaveSetting("Options", "ShowTimer", "0");
+    EXPECT_EQ(FileBytes(), "[Options]\r\nCardSpeed= 5\r\nRandomIndex=2\r\nShowTimer=0\r\n\r\n");
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "ScoreBoardFixture.h"
+#include "support/FileSizeLimit.h"
 
 #include "library/GeneralDate.h"
+
+#include <sys/stat.h>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -80,11 +83,46 @@ TEST_F(ScoreTest, SaveScoreAppendsALineAndCreditsThePlayer) {
     EXPECT_EQ(score->Records()[1].Perc, 40);
 }
 
-TEST_F(ScoreTest, AnUnwritableFileIsReportedButTheGameStillCounts) {
+TEST_F(ScoreTest, AGameThatCannotBeRecordedIsReportedAndNotCounted) {
+    // The disk fills up in the middle of the line: the line goes, the totals stay.
+    const QByteArray old =
+        QByteArray("\"Guest\",1,2,3,\"12/5/2026 5:20:00 PM\",4,5\r\n").repeated(200);
+    WriteScores(old);
+    {
+        FileSizeLimit full(static_cast<std::uint64_t>(old.size()) + 5);
+        auto recorded = score->SaveScore(1, 10, 10, 100);
+        ASSERT_FALSE(recorded);
+        EXPECT_EQ(recorded.error().message, "The game could not be recorded in the score file \"" +
+                                                Path("scores.sre").toStdString() +
+                                                "\": file too large.");
+    }
+    EXPECT_EQ(File(), old);
+    EXPECT_EQ(player->GetTotal(1), 0);
+    EXPECT_EQ(player->GetTotal(6), 0);
+
+    // A FIFO there neither blocks the game nor is written to; the board reads no scores.
+    QFile::remove(Path("scores.sre"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path("scores.sre")).constData(), 0600), 0);
+    auto fifo = score->SaveScore(1, 10, 10, 100);
+    ASSERT_FALSE(fifo);
+    EXPECT_NE(fifo.error().message.find("\": it is not a regular file."), std::string::npos);
+    score->LoadScores();
+    EXPECT_EQ(score->Count(), 0);
+
     Touch(Path("a file"));
     save->ScoreFile(Path("a file/scores.sre"));
     EXPECT_FALSE(score->SaveScore(1, 10, 10, 100));
-    EXPECT_EQ(player->GetTotal(1), 1);
+    EXPECT_EQ(player->GetWon(1), 0);
+}
+
+TEST_F(ScoreTest, ALineAfterAnUnendedLastLineStartsALineOfItsOwn) {
+    clock.Advance(10);
+    WriteScores("\"Guest\",30,7,0,\"12/5/2026 5:20:05 PM\",40,0");
+    ASSERT_TRUE(score->SaveScore(11982, 87, 125, 100));
+    EXPECT_EQ(File(), "\"Guest\",30,7,0,\"12/5/2026 5:20:05 PM\",40,0\r\n"
+                      "\"Guest\",125,11982,87,\"12/5/2026 5:20:10 PM\",100,141\r\n");
+    score->LoadScores();
+    EXPECT_EQ(score->Count(), 2);
 }
 
 TEST_F(ScoreTest, LoaderKeepsOnlyRecordsOfTheCurrentHolderOfAName) {
