@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -55,7 +56,7 @@ frmSelectGame::frmSelectGame(const SelectGameContext& context, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmSelectGame::SetWinnableCheck(std::function<QString(std::int32_t gameNumber)> check) {
+void frmSelectGame::SetWinnableCheck(WinnableCheck check) {
     m_winnable = std::move(check);
     m_lblWinnable->setVisible(static_cast<bool>(m_winnable));
     ShowWinnable();
@@ -65,8 +66,19 @@ void frmSelectGame::ShowWinnable() {
     if (!m_winnable) {
         return;
     }
+    const std::uint64_t generation = ++m_checkGeneration;
     const auto number = SelectGameEntry::Parse(m_text1->text());
-    m_lblWinnable->setText(number ? m_winnable(*number) : QString());
+    if (!number) {
+        m_lblWinnable->clear();
+        return;
+    }
+    m_lblWinnable->setText(QStringLiteral("Checking\u2026"));
+    QPointer<QLabel> label = m_lblWinnable;
+    m_winnable(*number, [this, label, generation](const QString& text) {
+        if (label && generation == m_checkGeneration) {
+            label->setText(text);
+        }
+    });
 }
 
 void frmSelectGame::cmdSelect_Click() {

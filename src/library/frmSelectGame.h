@@ -29,12 +29,15 @@ class frmSelectGame final : public QDialog {
 public:
     explicit frmSelectGame(const SelectGameContext& context, QWidget* parent = nullptr);
 
-    /// Tells below the number box whether the typed game can be won: `check` gets the game an
-    /// entry deals (nothing is asked for an entry that deals none) and returns the text the label
-    /// `lblWinnable` shows. It runs on the user-interface thread at every change of the entry,
-    /// so it must answer at once (a cached or bounded search). The label stays hidden while no
-    /// check is set; an empty `check` hides it again.
-    void SetWinnableCheck(std::function<QString(std::int32_t gameNumber)> check);
+    /// Gives the text for `lblWinnable` through `show`, now or later on the user-interface thread.
+    using ShowVerdict = std::function<void(const QString& text)>;
+    using WinnableCheck = std::function<void(std::int32_t gameNumber, ShowVerdict show)>;
+
+    /// Tells below the number box whether the typed game can be won. At every change of the
+    /// entry the label reads "Checking…" and `check` is asked about the game the entry deals
+    /// (nothing is asked for an entry that deals none); an answer for an earlier entry is
+    /// dropped. The label stays hidden while no check is set; an empty `check` hides it again.
+    void SetWinnableCheck(WinnableCheck check);
 
     /// Deals the entered game and closes; any other entry gets the message and the box is set
     /// back to "0".
@@ -46,7 +49,9 @@ private:
     SelectGameContext m_context;
     QLineEdit* m_text1 = nullptr;
     QLabel* m_lblWinnable = nullptr;
-    std::function<QString(std::int32_t)> m_winnable;
+    WinnableCheck m_winnable;
+    /// Counts the entries checked, so a late answer for an older one is dropped.
+    std::uint64_t m_checkGeneration = 0;
 };
 
 } // namespace velmora

@@ -8,6 +8,7 @@
 #include "library/frmOpenGame.h"
 #include "library/frmSelectFav.h"
 #include "library/frmSelectGame.h"
+#include "mainwindow/SolverTask.h"
 #include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/cMenu.h"
 #include "scores/cPlayer.h"
@@ -57,6 +58,10 @@ void LibraryCommands::OpenGameDialog() {
 void LibraryCommands::SelectGameDialog() {
     frmSelectGame dialog(SelectGameContext{m_p.opt.GetRandomLimit(), *this, m_p.messages, {}},
                          m_p.owner);
+    SolverTask task;
+    dialog.SetWinnableCheck([this, &task](std::int32_t number, frmSelectGame::ShowVerdict show) {
+        CheckWinnable(task, number, m_p.winnableLimits, std::move(show));
+    });
     dialog.exec();
 }
 

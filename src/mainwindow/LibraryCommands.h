@@ -1,5 +1,7 @@
 #pragma once
 
+#include "solver/Solver.h"
+
 #include "library/LibraryPorts.h"
 
 #include <QString>
@@ -36,6 +38,8 @@ public:
         /// Appends a text to the window caption.
         std::function<void(const QString&)> appendCaption;
         QWidget* owner = nullptr;
+        /// Limits of the select dialog's background check of the typed game.
+        solver::Limits winnableLimits{std::size_t{256} << 20, std::chrono::seconds(5), 2};
     };
 
     explicit LibraryCommands(Parts parts) : m_p(std::move(parts)) {}

@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <map>
 
 using namespace velmora;
@@ -417,18 +418,27 @@ TEST_F(Dialogs, SelectGameShowsTheWinnableCheckOnlyWhenOneIsSet) {
     frmSelectGame dialog(SelectGameContext{3240000, game, messages, [] { return 0.0; }});
     dialog.show();
     auto* label = Find<QLabel>(dialog, "lblWinnable");
+    auto* text = Find<QLineEdit>(dialog, "Text1");
     EXPECT_FALSE(label->isVisible());
     std::vector<std::int32_t> asked;
-    dialog.SetWinnableCheck([&asked](std::int32_t number) {
+    std::vector<frmSelectGame::ShowVerdict> pending;
+    dialog.SetWinnableCheck([&](std::int32_t number, frmSelectGame::ShowVerdict show) {
         asked.push_back(number);
-        return QStringLiteral("checked %1").arg(number);
+        pending.push_back(std::move(show));
     });
     EXPECT_TRUE(label->isVisible());
-    Find<QLineEdit>(dialog, "Text1")->setText(QStringLiteral("13.5"));
-    EXPECT_EQ(label->text(), "checked 14");
-    Find<QLineEdit>(dialog, "Text1")->setText(QStringLiteral("abc"));
+    text->setText(QStringLiteral("13.5"));
+    EXPECT_EQ(label->text(), QStringLiteral("Checking\u2026"));
+    text->setText(QStringLiteral("20"));
+    // The answer for 14 arrives after the entry moved on: it is dropped.
+    pending[pending.size() - 2](QStringLiteral("checked 14"));
+    EXPECT_EQ(label->text(), QStringLiteral("Checking\u2026"));
+    pending.back()(QStringLiteral("checked 20"));
+    EXPECT_EQ(label->text(), "checked 20");
+    text->setText(QStringLiteral("abc"));
     EXPECT_EQ(label->text(), "");
-    EXPECT_EQ(asked, std::vector<std::int32_t>{14});
+    EXPECT_EQ(asked.back(), 20);
+    EXPECT_EQ(std::count(asked.begin(), asked.end(), 14), 1);
     dialog.SetWinnableCheck({});
     EXPECT_FALSE(label->isVisible());
 }
