@@ -190,7 +190,29 @@ TEST_F(FrmMainAccessibility, EveryControlIsNamedAndTheTableTellsTheGame) {
     frmMain& w = Start();
     EXPECT_EQ(UnnamedControls(w), QStringList());
     EXPECT_EQ(w.Table().accessibleDescription(), QStringLiteral("No game"));
+
+    // The windows the main window opens: without a game, then those that need one.
+    auto check = [&w](const char* command) {
+        QTimer::singleShot(0, &w, [command] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr) << command;
+            EXPECT_EQ(UnnamedControls(*dialog), QStringList()) << command;
+            dialog->close();
+        });
+        w.Command(QString::fromLatin1(command));
+    };
+    for (const char* command : {"mnuSelect", "mnuOpen", "mnuOptions", "mnuScore", "mnuCustom",
+                                "mnuSettings", "mnuFavOpen", "mnuOrgFav", "mnuautosave"}) {
+        check(command);
+    }
+    EXPECT_EQ(UnnamedControls(dlgMove(nullptr)), QStringList());
+    EXPECT_EQ(UnnamedControls(dlgAbout(&w)), QStringList());
+    w.ShowHelp();
+    EXPECT_EQ(UnnamedControls(*w.findChild<QDialog*>(QStringLiteral("frmHelp"))), QStringList());
+
     w.Command(QStringLiteral("mnuNew"));
+    check("mnuSource");
+    check("mnuAddFav");
     const QString card =
         QString::fromStdString(CardName(CardAt(w, State(w).Game().GetBottomCardLocation(2))));
     Type(w, 'C');
@@ -199,20 +221,4 @@ TEST_F(FrmMainAccessibility, EveryControlIsNamedAndTheTableTellsTheGame) {
     EXPECT_EQ(w.Table().accessibleDescription(),
               QStringLiteral("Nothing selected. Last move: ") + card +
                   QStringLiteral(" from column C to free cell 4"));
-
-    // The windows the main window opens.
-    EXPECT_EQ(UnnamedControls(dlgMove(nullptr)), QStringList());
-    EXPECT_EQ(UnnamedControls(dlgAbout(&w)), QStringList());
-    for (const char* command :
-         {"mnuOptions", "mnuSource", "mnuScore", "mnuCustom", "mnuSettings"}) {
-        QTimer::singleShot(0, &w, [command] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            ASSERT_NE(dialog, nullptr) << command;
-            EXPECT_EQ(UnnamedControls(*dialog), QStringList()) << command;
-            dialog->close();
-        });
-        w.Command(QString::fromLatin1(command));
-    }
-    w.ShowHelp();
-    EXPECT_EQ(UnnamedControls(*w.findChild<QDialog*>(QStringLiteral("frmHelp"))), QStringList());
 }
