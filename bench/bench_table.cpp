@@ -80,8 +80,8 @@ void Render(QWidget& widget, QImage& image) {
 }
 
 void ReportAllocations(benchmark::State& state, long long allocations) {
-    state.counters["allocs"] = benchmark::Counter(
-        static_cast<double>(allocations), benchmark::Counter::kAvgIterations);
+    state.counters["allocs"] =
+        benchmark::Counter(static_cast<double>(allocations), benchmark::Counter::kAvgIterations);
 }
 
 void BM_TableWarmPaint(benchmark::State& state) {

@@ -523,13 +523,16 @@ void TableWidget::PaintBackground(QPainter& painter) {
         Drawobj(bg, QRect(QPoint(0, 0), devicePixels), m_bottom, m_top);
         bg.end();
         m_background.setDevicePixelRatio(dpr);
+        QPainter over(&m_background);
         if (!m_picture.isNull()) {
             // The picture grows with the table, from its top-left corner.
-            QPainter over(&m_background);
             over.setRenderHint(QPainter::SmoothPixmapTransform);
             const QSizeF size = m_picture.deviceIndependentSize() * scale();
             over.drawImage(QRectF(QPointF(tableLeft(), 0), size), m_picture);
         }
+        // The cell frames and the logo never move: they belong to the background.
+        over.setRenderHint(QPainter::Antialiasing, true);
+        PaintFrames(over);
     }
     painter.drawPixmap(0, 0, m_background);
 }
@@ -559,6 +562,27 @@ void TableWidget::PaintFrames(QPainter& painter) const {
     const qreal gapLeft = toPixels(QPointF(cCards::Left(LastFreeCell) + CardWidth, 0)).x();
     const qreal gapRight = toPixels(QPointF(cCards::Left(FirstHomeCell), 0)).x();
     CardPainter::PaintLogo(painter, QRectF(gapLeft, 10 * s, gapRight - gapLeft, 54 * s));
+}
+
+const QPixmap& TableWidget::CardShadow(QSize pixels, qreal dpr, qreal s) {
+    if (m_shadow.isNull() || m_shadowCard != pixels || m_shadow.devicePixelRatio() != dpr ||
+        m_shadowScale != s) {
+        // A soft shadow under each card lifts it from the cloth. Card corners lie on whole
+        // device pixels, so the shadow drawn once at the card's origin is the same every time.
+        const QSizeF card(pixels.width() / dpr, pixels.height() / dpr);
+        const QRectF shape(QPointF(0.5 * s, 1.0 * s), card);
+        m_shadow = QPixmap(qCeil((shape.right() + 1) * dpr), qCeil((shape.bottom() + 1) * dpr));
+        m_shadow.setDevicePixelRatio(dpr);
+        m_shadow.fill(Qt::transparent);
+        QPainter painter(&m_shadow);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 40));
+        painter.drawRoundedRect(shape, 5 * s, 5 * s);
+        m_shadowCard = pixels;
+        m_shadowScale = s;
+    }
+    return m_shadow;
 }
 
 void TableWidget::PaintSelection(QPainter& painter, const QRectF& rect) const {
@@ -605,7 +629,6 @@ void TableWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintBackground(painter);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    PaintFrames(painter);
 
     const qreal dpr = devicePixelRatioF();
     const TableGeometry g = tableGeometry();
@@ -615,15 +638,13 @@ void TableWidget::paintEvent(QPaintEvent*) {
     const QSize pixels(static_cast<int>(std::lround(cardSize.width() * dpr)),
                        static_cast<int>(std::lround(cardSize.height() * dpr)));
     const qreal s = scale();
+    const QPixmap& shadow = CardShadow(pixels, dpr, s);
     for (CardIndex card : m_order) {
         if (!m_cards[static_cast<std::size_t>(card)].visible) {
             continue;
         }
         const QRectF rect = g.CardRect(DrawnTwips(card, steps));
-        // A soft shadow under each card lifts it from the cloth.
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0, 0, 0, 40));
-        painter.drawRoundedRect(rect.translated(0.5 * s, 1.0 * s), 5 * s, 5 * s);
+        painter.drawPixmap(rect.topLeft(), shadow);
         painter.drawPixmap(rect.topLeft(), m_cardPainter.FaceInPixels(card, pixels, dpr));
         if (card == m_selected) {
             PaintSelection(painter, rect);

@@ -190,6 +190,8 @@ private:
     void PaintBackground(QPainter& painter);
     void PaintFrames(QPainter& painter) const;
     void PaintSelection(QPainter& painter, const QRectF& rect) const;
+    /// The shadow drawn under every card of `pixels` device pixels at scale `s`.
+    const QPixmap& CardShadow(QSize pixels, qreal dpr, qreal s);
     void PaintKeyHints(QPainter& painter, const TableGeometry& g) const;
     int HomeFrameAt(const QPoint& pos) const;
     int FreeFrameAt(const QPoint& pos) const;
@@ -220,7 +222,11 @@ private:
     BackgroundColours::Rgb m_bottom = 0;
     BackgroundColours::Rgb m_top = 0;
     QImage m_picture;
+    /// The gradient, the picture, the cell frames and the logo for the current size.
     QPixmap m_background;
+    QPixmap m_shadow;
+    QSize m_shadowCard;
+    qreal m_shadowScale = 0;
 
     int m_zoom = 100;
     /// The scale the time box and the background were last laid out for.

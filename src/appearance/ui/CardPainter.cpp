@@ -572,35 +572,33 @@ QPixmap CardPainter::Cached(CardIndex card, QSize pixels, qreal dpr) {
     if (pixels.isEmpty() || dpr <= 0) {
         return {};
     }
-    const QString key =
-        QStringLiteral("%1x%2@%3").arg(pixels.width()).arg(pixels.height()).arg(dpr);
-    auto size = std::find_if(m_sizes.begin(), m_sizes.end(),
-                             [&key](const SizeCache& cache) { return cache.key == key; });
+    // Looked up on every painted card: compare numbers, build nothing.
+    auto size = std::find_if(m_sizes.begin(), m_sizes.end(), [&](const SizeCache& cache) {
+        return cache.pixels == pixels && cache.dpr == dpr;
+    });
     if (size == m_sizes.end()) {
         // A window resized to fit asks for a new size at every step: keep the latest few.
         if (m_sizes.size() >= MaxSizes) {
             m_sizes.pop_back();
         }
-        m_sizes.push_front(SizeCache{key, {}});
+        m_sizes.push_front(SizeCache{pixels, dpr, {}});
         size = m_sizes.begin();
     } else if (size != m_sizes.begin()) {
         std::rotate(m_sizes.begin(), size, std::next(size));
         size = m_sizes.begin();
     }
-    auto it = size->pixmaps.constFind(card);
-    if (it != size->pixmaps.constEnd()) {
-        return *it;
+    QPixmap& slot = size->pixmaps[static_cast<std::size_t>(card == NoCard ? CardCount : card)];
+    if (slot.isNull()) {
+        slot = Render(pixels, dpr, card == NoCard ? &PaintBackOf : &CardPainter::PaintFace, card);
     }
-    QPixmap pixmap =
-        Render(pixels, dpr, card == NoCard ? &PaintBackOf : &CardPainter::PaintFace, card);
-    size->pixmaps.insert(card, pixmap);
-    return pixmap;
+    return slot;
 }
 
 int CardPainter::CachedCount() const {
     int count = 0;
     for (const SizeCache& size : m_sizes) {
-        count += static_cast<int>(size.pixmaps.size());
+        count += static_cast<int>(std::ranges::count_if(
+            size.pixmaps, [](const QPixmap& pixmap) { return !pixmap.isNull(); }));
     }
     return count;
 }

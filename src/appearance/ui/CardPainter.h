@@ -3,12 +3,12 @@
 #include "engine/Types.h"
 
 #include <QColor>
-#include <QHash>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QRectF>
 #include <QSize>
 
+#include <array>
 #include <deque>
 
 class QPainter;
@@ -51,10 +51,11 @@ public:
     static QColor SuitColour(int suit);
 
 private:
-    /// The pixmaps of one pixel size and ratio, by card (NoCard for the back).
+    /// The pixmaps of one pixel size and ratio: the 52 faces, then the back.
     struct SizeCache {
-        QString key;
-        QHash<int, QPixmap> pixmaps;
+        QSize pixels;
+        qreal dpr = 0;
+        std::array<QPixmap, CardCount + 1> pixmaps;
     };
     QPixmap Cached(CardIndex card, QSize pixels, qreal dpr);
 
