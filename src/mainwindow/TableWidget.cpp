@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace velmora {
 
@@ -215,8 +216,16 @@ void TableWidget::advanceAnimation(int steps) {
     if (m_queue.empty()) {
         return;
     }
+    // Only where the moving cards were and are now is painted again, unless a column's
+    // overlap changes under them.
+    const ColumnSteps before = CurrentSteps();
+    std::array<bool, CardCount> moved{};
     while (steps > 0 && !m_queue.empty()) {
         Animation& a = m_queue.front();
+        if (!moved[static_cast<std::size_t>(a.card)]) {
+            moved[static_cast<std::size_t>(a.card)] = true;
+            update(PaintedArea(a.card, before));
+        }
         ++a.done;
         --steps;
         CardPicture& picture = m_cards[static_cast<std::size_t>(a.card)];
@@ -231,7 +240,16 @@ void TableWidget::advanceAnimation(int steps) {
         const qreal t = static_cast<qreal>(a.done) / a.steps;
         picture.position = a.from + (a.to - a.from) * t;
     }
-    update();
+    const ColumnSteps after = CurrentSteps();
+    if (after != before) {
+        update();
+    } else {
+        for (std::size_t card = 0; card < moved.size(); ++card) {
+            if (moved[card]) {
+                update(PaintedArea(static_cast<CardIndex>(card), after));
+            }
+        }
+    }
     if (m_queue.empty()) {
         m_frameTimer.stop();
         emit animationsFinished();
@@ -373,8 +391,9 @@ QPointF TableWidget::toPixels(const QPointF& twips) const {
 }
 
 ColumnSteps TableWidget::CurrentSteps() const {
-    std::vector<QPointF> places;
-    places.reserve(CardCount + 2);
+    // On the stack: this runs for every frame.
+    std::array<QPointF, CardCount + 1> places;
+    std::size_t count = 0;
     const Animation* flight =
         !m_queue.empty() && m_queue.front().done > 0 ? &m_queue.front() : nullptr;
     for (std::size_t card = 0; card < m_cards.size(); ++card) {
@@ -383,15 +402,15 @@ ColumnSteps TableWidget::CurrentSteps() const {
         }
         if (flight && flight->card == static_cast<CardIndex>(card)) {
             // Counted where it left and where it lands, so neither column jumps meanwhile.
-            places.push_back(flight->from);
-            places.push_back(flight->to);
+            places[count++] = flight->from;
+            places[count++] = flight->to;
             continue;
         }
-        places.push_back(m_cards[card].position);
+        places[count++] = m_cards[card].position;
     }
     // One pixel to spare keeps the last card whole after rounding to the pixel grid.
     const double bottom = (height() - 1) * TwipsPerPixel / scale();
-    return StepsFor(places, bottom);
+    return StepsFor(std::span<const QPointF>(places.data(), count), bottom);
 }
 
 QPointF TableWidget::DrawnTwips(CardIndex card, const ColumnSteps& steps) const {
@@ -402,6 +421,15 @@ QPointF TableWidget::DrawnTwips(CardIndex card, const ColumnSteps& steps) const 
         return from + (to - from) * (static_cast<qreal>(a.done) / a.steps);
     }
     return DrawnPlace(m_cards[static_cast<std::size_t>(card)].position, steps);
+}
+
+QRect TableWidget::PaintedArea(CardIndex card, const ColumnSteps& steps) const {
+    // The card with its shadow, selection frame and a pixel for antialiasing.
+    const int shadow = qCeil(scale()) + 2;
+    return tableGeometry()
+        .CardRect(DrawnTwips(card, steps))
+        .toAlignedRect()
+        .adjusted(-1, -1, shadow, shadow);
 }
 
 QRectF TableWidget::cardRect(CardIndex card) const {

@@ -202,6 +202,8 @@ private:
     /// Where `card` is drawn in twips: its place pulled up in a tight column, and in flight
     /// between the drawn ends of its slide.
     QPointF DrawnTwips(CardIndex card, const ColumnSteps& steps) const;
+    /// The widget pixels painting `card` touches (card, shadow, selection).
+    QRect PaintedArea(CardIndex card, const ColumnSteps& steps) const;
     /// The frame of cell `loc` (a free or home cell), in widget pixels.
     QRectF CellRect(Location loc) const;
 

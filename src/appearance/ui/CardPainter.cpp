@@ -104,15 +104,28 @@ QString RankText(int rank) {
 /// The rank as an outline whose cap height is `height`, centred on `centreX` with its top at
 /// `top`, squeezed horizontally to at most `maxWidth`.
 QPainterPath RankPath(int rank, qreal centreX, qreal top, qreal height, qreal maxWidth) {
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setBold(true);
-    font.setPixelSize(100);
-    const QString text = RankText(rank);
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    const QFontMetricsF metrics(font);
-    const qreal capHeight = metrics.capHeight() > 0 ? metrics.capHeight() : 72.0;
+    struct Outline {
+        QPainterPath path;
+        qreal capHeight = 0;
+    };
+    // Shaping text is the dearest step of drawing a face: outline each rank once.
+    static const std::array<Outline, 13> outlines = [] {
+        QFont font(QStringLiteral("DejaVu Sans Condensed"));
+        font.setStyleHint(QFont::SansSerif);
+        font.setBold(true);
+        font.setPixelSize(100);
+        const QFontMetricsF metrics(font);
+        std::array<Outline, 13> all;
+        for (int r = 1; r <= 13; ++r) {
+            Outline& outline = all[static_cast<std::size_t>(r - 1)];
+            outline.path.addText(0, 0, font, RankText(r));
+            outline.capHeight = metrics.capHeight() > 0 ? metrics.capHeight() : 72.0;
+        }
+        return all;
+    }();
+    const Outline& outline = outlines[static_cast<std::size_t>(std::clamp(rank, 1, 13) - 1)];
+    const QPainterPath& path = outline.path;
+    const qreal capHeight = outline.capHeight;
     const QRectF bounds = path.boundingRect();
     const qreal sy = height / capHeight;
     const qreal sx = std::min(sy, maxWidth / bounds.width());
@@ -464,7 +477,15 @@ QPainterPath CardPainter::SuitPath(int suit, const QRectF& box) {
     QTransform t;
     t.translate(box.left(), box.top());
     t.scale(box.width() / 100, box.height() / 100);
-    return t.map(DesignSuit(suit));
+    // Uniting the outlines of clubs and spades is slow, and every pip asks for one.
+    static const std::array<QPainterPath, 5> designs = [] {
+        std::array<QPainterPath, 5> all;
+        for (int i = 1; i <= 4; ++i) {
+            all[static_cast<std::size_t>(i)] = DesignSuit(i);
+        }
+        return all;
+    }();
+    return suit >= 1 && suit <= 4 ? t.map(designs[static_cast<std::size_t>(suit)]) : QPainterPath();
 }
 
 void CardPainter::PaintFace(QPainter& painter, const QRectF& rect, CardIndex card) {
