@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineF>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -197,6 +198,52 @@ TEST_F(Table, AnimationsPlayOneAfterAnotherInTheOrderIssued) {
     EXPECT_EQ(table->cardPosition(1), QPoint(1000, 800));
     EXPECT_FALSE(table->isAnimating());
     EXPECT_EQ(finished.count(), 1);
+}
+
+namespace {
+
+/// Collects what the table is asked to paint.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+TEST_F(Table, ASlideStepRepaintsOnlyWhereItsCardWasAndIs) {
+    Put(0, 0);
+    Put(1, 7); // column 7, far from the slide
+    table->AttachSelection(0);
+    table->show();
+    QApplication::processEvents();
+    PaintRecorder recorder;
+    table->installEventFilter(&recorder);
+
+    table->AnimateCard(0, cCards::Left(0), cCards::Top(0), cCards::Left(3), cCards::Top(0), 10);
+    for (int step = 0; step < 2; ++step) {
+        const QRectF before = table->cardRect(0);
+        recorder.painted = QRegion();
+        table->advanceAnimation(1);
+        QApplication::processEvents();
+        const QRectF after = table->cardRect(0);
+        ASSERT_NE(before, after);
+        // The card, its selection frame and its shadow (half a pixel right, one down), at
+        // both ends of the step.
+        for (const QRectF& card : {before, after}) {
+            const QRect shadow = card.adjusted(0, 0, 1.5, 2).toAlignedRect();
+            EXPECT_TRUE(QRegion(shadow).subtracted(recorder.painted).isEmpty()) << step;
+        }
+        EXPECT_FALSE(recorder.painted.intersects(table->cardRect(1).toAlignedRect())) << step;
+    }
+    table->removeEventFilter(&recorder);
 }
 
 TEST_F(Table, JumpsAndPlacementsOverrideTheQueue) {
