@@ -5,6 +5,7 @@
 #include "engine/SoundEvents.h"
 #include "engine/cGame.h"
 #include "history/GameSession.h"
+#include "library/ClockRandom.h"
 #include "library/Messages.h"
 #include "library/cOpt.h"
 #include "library/cRecent.h"
@@ -13,19 +14,9 @@
 #include "scores/cScore.h"
 #include "scores/cTime.h"
 
-#include <chrono>
-#include <random>
-
 namespace velmora {
 
 namespace {
-
-double ClockSeededRandom() {
-    const auto seed = static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    std::mt19937_64 rng(seed);
-    return std::uniform_real_distribution<double>(0.0, 1.0)(rng);
-}
 
 /// Commands that open a window: unavailable until a handler is registered.
 bool NeedsHandler(CommandId id) {

@@ -22,6 +22,7 @@
 #include "library/frmOptions.h"
 #include "library/mSave.h"
 #include "mainwindow/CommandTable.h"
+#include "mainwindow/LibraryCommands.h"
 #include "mainwindow/MenuLayout.h"
 #include "mainwindow/SolverTask.h"
 #include "mainwindow/TableWidget.h"
@@ -231,6 +232,11 @@ void frmMain::CreateObjects() {
     m_menu->SetHandler(CommandId::ScoreBoard, [this] { ShowScoreBoard(); });
     m_menu->SetHandler(CommandId::Hint, [this] { StartHint(); });
     m_menu->SetHandler(CommandId::ShowSolution, [this] { StartShowSolution(); });
+    m_library = std::make_unique<LibraryCommands>(LibraryCommands::Parts{
+        *m_menu, *m_session, *m_opt, *m_save, *m_recent, *m_player, *m_sound, m_context.messages,
+        m_context.fileDialogs, [this](const QString& text) { SetCaption(m_caption + text); },
+        this});
+    m_library->Register(*m_menu);
     m_setting->Update_BackGround();
 }
 

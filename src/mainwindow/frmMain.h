@@ -38,6 +38,7 @@ class OptEngineOptions;
 class SettingsStore;
 class SolverTask;
 class TableWidget;
+class LibraryCommands;
 class cFinish;
 class cMenu;
 class cOpt;
@@ -248,6 +249,7 @@ private:
     std::unique_ptr<cSetting> m_setting;
     std::unique_ptr<OptEngineOptions> m_engineOptions;
     std::unique_ptr<cMenu> m_menu;
+    std::unique_ptr<LibraryCommands> m_library;
 
     TableWidget* m_table = nullptr;
     QToolBar* m_toolbar = nullptr;

@@ -11,6 +11,7 @@
 #include "engine/mCheck.h"
 #include "history/GameSession.h"
 #include "library/cSave.h"
+#include "library/frmOpenGame.h"
 #include "mainwindow/TableWidget.h"
 #include "mainwindow/cMenu.h"
 #include "mainwindow/frmMain.h"
@@ -18,13 +19,16 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -190,6 +194,39 @@ protected:
             session.State().Game().SetLocation(m.from, m.to, 1, 1, true);
         }
         ASSERT_TRUE(session.Trans().SaveToFile(path.toStdString()).has_value());
+    }
+
+    /// Runs `command` and, once its modal dialog of type T is up, `act` on it; the dialog is
+    /// closed afterwards if `act` left it open. False when no such dialog showed.
+    template <typename T>
+    static bool WithDialog(frmMain& w, const char* command, const std::function<void(T&)>& act) {
+        bool shown = false;
+        // A timer of this call: when no dialog runs it, it dies with the call instead of firing
+        // later.
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, &w, [&] {
+            auto* dialog = w.findChild<T*>();
+            if (!dialog || !dialog->isVisible()) {
+                return;
+            }
+            shown = true;
+            act(*dialog);
+            if (dialog->isVisible()) {
+                dialog->reject();
+            }
+        });
+        timer.start(0);
+        w.Command(QString::fromLatin1(command));
+        return shown;
+    }
+    /// The Open command by the open dialog's Browse button: the file dialog of the fixture's
+    /// `files` answers.
+    static void OpenByBrowse(frmMain& w) {
+        WithDialog<frmOpenGame>(w, "mnuOpen", [](frmOpenGame& dialog) {
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdBrowse")),
+                              Qt::LeftButton);
+        });
     }
 
     /// Runs the forward replay to its end, one tick at a time.
