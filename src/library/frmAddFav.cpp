@@ -24,6 +24,7 @@ frmAddFav::frmAddFav(const AddFavContext& context, QWidget* parent)
     label->setObjectName(QStringLiteral("Label1"));
     m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setAccessibleName(QStringLiteral("Game Name"));
     m_tree = FolderTree(this, "TreeView1", m_context.icons);
     auto* add = Button(this, "cmdAdd", "Add");
     add->setDefault(true);

@@ -25,6 +25,7 @@ frmSelectGame::frmSelectGame(const SelectGameContext& context, QWidget* parent)
     label->setObjectName(QStringLiteral("Label1"));
     m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setAccessibleName(QStringLiteral("Game Number"));
     m_lblWinnable = new QLabel(this);
     m_lblWinnable->setObjectName(QStringLiteral("lblWinnable"));
     m_lblWinnable->setVisible(false);

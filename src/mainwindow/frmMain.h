@@ -170,6 +170,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // IViewOptions
@@ -177,6 +178,8 @@ private:
     void ShowStatusbar(bool visible) override;
     void ShowToolbar(bool visible) override;
     void SetReplayInterval(int milliseconds) override;
+    void SetZoom(int zoom) override;
+    void ShowKeyHints(bool visible) override;
     // IRecentMenus
     void ShowRecentMenus(const RecentMenus& menus) override;
     // IPlayerCombo
@@ -204,6 +207,7 @@ private:
     void BuildMenus();
     void BuildCommand(QMenu* menu, CommandId id);
     void BuildRecentMenu(QMenu* menu, CommandId list);
+    void BuildSubmenu(QMenu* menu, const MenuLayout::Item& item);
     void BuildToolbar();
     void BuildStatusBar();
     void StartUp();
@@ -222,7 +226,13 @@ private:
     void CardDoubleClicked(int card);
     void FreeCellClicked(int index);
     void TablePressed(int x, int y);
+    /// A key of the press alphabet, handled as the pointer press it stands for.
+    void KeyPressed(char key, bool shift);
     void ShowFlashState(bool inverted);
+    /// The window's minimum size for the table at `scale`, within the screen.
+    void ApplyMinimumSize(double scale);
+    /// Gives the table the keyboard focus unless a text field has it.
+    void KeepTableFocus(QWidget* focused);
 
     void StartHint();
     void ShowHint(const solver::Decision& decision);

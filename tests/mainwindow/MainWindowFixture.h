@@ -54,6 +54,46 @@ inline const WonGame& SolvedGame() {
     return game;
 }
 
+constexpr CardIndex CardOf(int suit, int rank) {
+    return static_cast<CardIndex>((suit - 1) * 13 + rank - 1);
+}
+
+/// Columns of six cards whose exposed cards, like the free-cell cards, are all black, so no
+/// card fits anywhere; with `emptyCell` the last free cell is left empty (one possible move).
+inline std::pair<std::vector<std::vector<CardIndex>>, std::vector<CardIndex>>
+BlockedBoard(bool emptyCell) {
+    std::vector<CardIndex> exposed, cells;
+    for (int rank = 2; rank <= 5; ++rank) {
+        exposed.push_back(CardOf(1, rank));
+        exposed.push_back(CardOf(3, rank));
+    }
+    for (int rank = 6; rank <= 7; ++rank) {
+        cells.push_back(CardOf(1, rank));
+        cells.push_back(CardOf(3, rank));
+    }
+    std::vector<CardIndex> rest;
+    for (CardIndex c = 0; c < CardCount; ++c) {
+        if (std::find(exposed.begin(), exposed.end(), c) == exposed.end() &&
+            std::find(cells.begin(), cells.end(), c) == cells.end()) {
+            rest.push_back(c);
+        }
+    }
+    if (emptyCell) {
+        rest.insert(rest.begin(), cells.back());
+        cells.back() = NoCard;
+    }
+    std::vector<std::vector<CardIndex>> columns(8);
+    std::size_t next = 0;
+    for (int c = 0; c < 8; ++c) {
+        const std::size_t buried = 5 + (emptyCell && c == 0 ? 1 : 0);
+        for (std::size_t i = 0; i < buried; ++i) {
+            columns[c].push_back(rest[next++]);
+        }
+        columns[c].push_back(exposed[static_cast<std::size_t>(c)]);
+    }
+    return {columns, cells};
+}
+
 class MainWindowTest : public TempHome {
 protected:
     void TearDown() override {

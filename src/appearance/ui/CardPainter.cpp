@@ -435,14 +435,23 @@ template <typename Paint> void InDesignSpace(QPainter& p, const QRectF& rect, Pa
     p.restore();
 }
 
-QPixmap Render(QSize size, qreal dpr, void (*paint)(QPainter&, const QRectF&, CardIndex),
+QPixmap Render(QSize pixels, qreal dpr, void (*paint)(QPainter&, const QRectF&, CardIndex),
                CardIndex card) {
-    QPixmap pixmap(QSize(qCeil(size.width() * dpr), qCeil(size.height() * dpr)));
+    QPixmap pixmap(pixels);
     pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), card);
+    // The design fills the whole pixmap, however many device pixels it has.
+    paint(painter, QRectF(0, 0, pixels.width() / dpr, pixels.height() / dpr), card);
     return pixmap;
+}
+
+void PaintBackOf(QPainter& painter, const QRectF& rect, CardIndex) {
+    CardPainter::PaintBack(painter, rect);
+}
+
+QSize DevicePixels(QSize size, qreal dpr) {
+    return {qCeil(size.width() * dpr), qCeil(size.height() * dpr)};
 }
 
 } // namespace
@@ -541,33 +550,59 @@ void CardPainter::PaintLogo(QPainter& painter, const QRectF& rect) {
 }
 
 QPixmap CardPainter::Face(CardIndex card, QSize size, qreal dpr) {
-    if (card < 0 || card >= CardCount || size.isEmpty() || dpr <= 0) {
-        return {};
-    }
-    const QString key =
-        QStringLiteral("f%1/%2x%3@%4").arg(card).arg(size.width()).arg(size.height()).arg(dpr);
-    auto it = m_cache.constFind(key);
-    if (it != m_cache.constEnd()) {
-        return *it;
-    }
-    QPixmap pixmap = Render(size, dpr, &CardPainter::PaintFace, card);
-    m_cache.insert(key, pixmap);
-    return pixmap;
+    return FaceInPixels(card, DevicePixels(size, dpr), dpr);
 }
 
 QPixmap CardPainter::Back(QSize size, qreal dpr) {
-    if (size.isEmpty() || dpr <= 0) {
+    return BackInPixels(DevicePixels(size, dpr), dpr);
+}
+
+QPixmap CardPainter::FaceInPixels(CardIndex card, QSize pixels, qreal dpr) {
+    if (card < 0 || card >= CardCount) {
         return {};
     }
-    const QString key = QStringLiteral("b/%1x%2@%3").arg(size.width()).arg(size.height()).arg(dpr);
-    auto it = m_cache.constFind(key);
-    if (it != m_cache.constEnd()) {
+    return Cached(card, pixels, dpr);
+}
+
+QPixmap CardPainter::BackInPixels(QSize pixels, qreal dpr) {
+    return Cached(NoCard, pixels, dpr);
+}
+
+QPixmap CardPainter::Cached(CardIndex card, QSize pixels, qreal dpr) {
+    if (pixels.isEmpty() || dpr <= 0) {
+        return {};
+    }
+    const QString key =
+        QStringLiteral("%1x%2@%3").arg(pixels.width()).arg(pixels.height()).arg(dpr);
+    auto size = std::find_if(m_sizes.begin(), m_sizes.end(),
+                             [&key](const SizeCache& cache) { return cache.key == key; });
+    if (size == m_sizes.end()) {
+        // A window resized to fit asks for a new size at every step: keep the latest few.
+        if (m_sizes.size() >= MaxSizes) {
+            m_sizes.pop_back();
+        }
+        m_sizes.push_front(SizeCache{key, {}});
+        size = m_sizes.begin();
+    } else if (size != m_sizes.begin()) {
+        std::rotate(m_sizes.begin(), size, std::next(size));
+        size = m_sizes.begin();
+    }
+    auto it = size->pixmaps.constFind(card);
+    if (it != size->pixmaps.constEnd()) {
         return *it;
     }
-    QPixmap pixmap = Render(
-        size, dpr, [](QPainter& p, const QRectF& r, CardIndex) { PaintBack(p, r); }, NoCard);
-    m_cache.insert(key, pixmap);
+    QPixmap pixmap =
+        Render(pixels, dpr, card == NoCard ? &PaintBackOf : &CardPainter::PaintFace, card);
+    size->pixmaps.insert(card, pixmap);
     return pixmap;
+}
+
+int CardPainter::CachedCount() const {
+    int count = 0;
+    for (const SizeCache& size : m_sizes) {
+        count += static_cast<int>(size.pixmaps.size());
+    }
+    return count;
 }
 
 } // namespace velmora

@@ -77,6 +77,7 @@ QIcon LibraryIcons::Icon(const QString& key, const QStyle* style) const {
 QTreeWidget* GameList(QWidget* parent, const char* name, const QStringList& headers, bool multi) {
     auto* list = new QTreeWidget(parent);
     list->setObjectName(QString::fromLatin1(name));
+    list->setAccessibleName(headers.isEmpty() ? QStringLiteral("Games") : headers.first());
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
@@ -95,6 +96,7 @@ QTreeWidget* GameList(QWidget* parent, const char* name, const QStringList& head
 QTreeWidget* FolderTree(QWidget* parent, const char* name, const LibraryIcons& icons) {
     auto* tree = new QTreeWidget(parent);
     tree->setObjectName(QString::fromLatin1(name));
+    tree->setAccessibleName(QStringLiteral("Folders"));
     tree->setHeaderHidden(true);
     tree->setColumnCount(1);
     tree->setUniformRowHeights(true);
