@@ -730,6 +730,53 @@ TEST_F(FrmMainFlash, PressWithNoOrOneMoveLeftFlashesTheTitleAndPanel3) {
     EXPECT_EQ(State(w).SelectedLocation, 5 * 8 + 2);
 }
 
+// The target pointer shows where the selected card or run could go, within the free space.
+TEST_F(FrmMainFlash, TargetPointerNeedsAFittingCardAndEnoughFreeSpace) {
+    frmMain& w = Start();
+    w.Command(QStringLiteral("mnuNew"));
+    auto card = [](int suit, int rank) {
+        return static_cast<CardIndex>((suit - 1) * 13 + rank - 1);
+    };
+    const int clubs = 1, diamonds = 2, spades = 3, hearts = 4;
+    // Column 0 ends in the run 9C 8H 7S; column 1 takes 9C (a run of three), column 2 takes 7S.
+    const std::vector<std::vector<CardIndex>> columns{
+        {card(hearts, 13), card(clubs, 9), card(hearts, 8), card(spades, 7)},
+        {card(diamonds, 10)},
+        {card(diamonds, 8)},
+        {card(clubs, 13)},
+        {card(diamonds, 13)},
+        {card(spades, 13)},
+        {card(clubs, 12)},
+        {card(spades, 12)}};
+    const CardIndex j1 = card(clubs, 11), j2 = card(diamonds, 11), j3 = card(spades, 11);
+    const CardIndex j4 = card(hearts, 11);
+    auto hover = [&](CardIndex over) {
+        const QPointF centre = w.Table().cardRect(over).center();
+        QMouseEvent event(QEvent::MouseMove, centre, w.Table().mapToGlobal(centre), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&w.Table(), &event);
+        return w.Table().cardCursor(over);
+    };
+    using Cursor = TableWidget::CardCursor;
+
+    // No free space: a single card onto a card that takes it still shows the target.
+    Lay(w, columns, {j1, j2, j3, j4});
+    mGame::SelectLocation(State(w), 3 * 8);
+    EXPECT_EQ(hover(card(diamonds, 8)), Cursor::Target);
+    EXPECT_EQ(hover(card(clubs, 13)), Cursor::Normal);
+    // The run of three needs a free space of two.
+    EXPECT_EQ(hover(card(diamonds, 10)), Cursor::Normal);
+    Lay(w, columns, {j1, NoCard, j3, j4});
+    mGame::SelectLocation(State(w), 3 * 8);
+    EXPECT_EQ(hover(card(diamonds, 10)), Cursor::Normal);
+    Lay(w, columns, {NoCard, NoCard, j3, j4});
+    mGame::SelectLocation(State(w), 3 * 8);
+    EXPECT_EQ(hover(card(diamonds, 10)), Cursor::Target);
+    // Nothing selected: never the target.
+    mGame::ClearSelection(State(w));
+    EXPECT_EQ(hover(card(diamonds, 10)), Cursor::Normal);
+}
+
 // Start-up failures -------------------------------------------------------------------------
 
 TEST_F(FrmMainStartUp, MissingCommandLineFileLeavesAnEmptyTable) {
