@@ -25,12 +25,15 @@ frmCustomize::frmCustomize(cCustom& custom, std::function<QIcon(const QString& k
     auto* menus = new QGroupBox(QStringLiteral("Menus"), this);
     auto* menuLayout = new QVBoxLayout(menus);
     menuLayout->addWidget(BuildList(cCustom::List::Menu, "lvwMenu"));
+    menuLayout->itemAt(0)->widget()->setAccessibleName(menus->title());
     auto* panels = new QGroupBox(QStringLiteral("Status Bar"), this);
     auto* panelLayout = new QVBoxLayout(panels);
     panelLayout->addWidget(BuildList(cCustom::List::Status, "lvwStatusbar"));
+    panelLayout->itemAt(0)->widget()->setAccessibleName(panels->title());
     auto* toolbar = new QGroupBox(QStringLiteral("Toolbar"), this);
     auto* toolbarLayout = new QVBoxLayout(toolbar);
     toolbarLayout->addWidget(BuildList(cCustom::List::Toolbar, "lvwToolbar"));
+    toolbarLayout->itemAt(0)->widget()->setAccessibleName(toolbar->title());
 
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

@@ -195,6 +195,7 @@ frmSetting::~frmSetting() = default;
 QWidget* frmSetting::BuildColour() {
     auto* page = new QWidget(this);
     m_listView1 = Named(new QListWidget(page), "ListView1");
+    m_listView1->setAccessibleName(QStringLiteral("Colors"));
     m_listView1->setViewMode(QListView::ListMode);
     m_listView1->setFlow(QListView::TopToBottom);
     m_listView1->setWrapping(true);
@@ -241,6 +242,7 @@ QWidget* frmSetting::BuildImage() {
     m_dirModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     m_dirModel->setRootPath(QDir::rootPath());
     m_dir1 = Named(new QTreeView(page), "Dir1");
+    m_dir1->setAccessibleName(QStringLiteral("Image Folders"));
     m_dir1->setModel(m_dirModel);
     for (int column = 1; column < m_dirModel->columnCount(); ++column) {
         m_dir1->hideColumn(column);
@@ -248,6 +250,7 @@ QWidget* frmSetting::BuildImage() {
     m_dir1->setHeaderHidden(true);
     m_dir1->setMinimumSize(220, 200);
     m_file1 = Named(new QListWidget(page), "File1");
+    m_file1->setAccessibleName(QStringLiteral("Images"));
     m_file1->setMinimumWidth(150);
     auto* image1 = new PicturePreview(page);
     image1->setObjectName(QStringLiteral("Image1"));
@@ -292,6 +295,7 @@ QWidget* frmSetting::BuildImage() {
 QWidget* frmSetting::BuildSound() {
     auto* page = new QWidget(this);
     m_treeView1 = Named(new QTreeWidget(page), "TreeView1");
+    m_treeView1->setAccessibleName(QStringLiteral("Sounds"));
     m_treeView1->setHeaderHidden(true);
     // Tall enough for all 23 nodes without scrolling.
     const int row = std::max(m_treeView1->fontMetrics().height(), 16) + 3;

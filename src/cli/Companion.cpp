@@ -2,8 +2,8 @@
 
 #include "Commands.h"
 #include "engine/GameState.h"
+#include "engine/TablePress.h"
 #include "engine/cGame.h"
-#include "engine/mPics.h"
 #include "history/GameSession.h"
 #include "solver/Presses.h"
 
@@ -212,14 +212,9 @@ std::optional<CliError> ApplyActions(GameSession& session, ScriptPorts& ports,
                 trans.PlayNum(*snapshot);
             }
             break;
-        case ActionKind::DoubleClick: {
-            const Location exposed =
-                state.Game().GetBottomCardLocation(static_cast<Location>(a.column));
-            if (exposed != NoLocation) {
-                mPics::DoubleClickCard(state, exposed);
-            }
+        case ActionKind::DoubleClick:
+            ApplyPress(state, PressForKey(state.Game(), static_cast<char>('A' + a.column), true));
             break;
-        }
         case ActionKind::Presses:
             if (auto failure = solver::PlayAction(state, ports, a.presses)) {
                 return CliError{*failure};

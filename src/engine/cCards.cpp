@@ -22,32 +22,7 @@ int cCards::Top(Location loc) {
     return (loc / 8) * RowStep + ColumnTop;
 }
 
-void cCards::DecodeLocation(Location loc) {
-    m_location = loc;
-    if (IsCellRow(loc)) {
-        m_x = static_cast<std::int16_t>(loc - FirstFreeCell);
-        m_y = CellRow;
-    } else {
-        m_y = static_cast<std::int16_t>(loc / 8);
-        m_x = static_cast<std::int16_t>(loc - m_y * 8);
-    }
-    m_left = static_cast<std::int16_t>(Left(loc));
-    m_top = static_cast<std::int16_t>(Top(loc));
-}
-
-void cCards::DecodeCard(Location loc) {
-    const CardIndex card = m_game.GetCardIndex(loc);
-    if (card < 0) {
-        m_suit = -1;
-        m_rank = -1;
-        return;
-    }
-    m_suit = static_cast<std::int16_t>(SuitOf(card));
-    m_rank = static_cast<std::int16_t>(RankOf(card));
-    m_colour = ColourOf(card);
-}
-
-std::int16_t cCards::GetStatus(Location loc) {
+std::int16_t cCards::GetStatus(Location loc) const {
     if (!IsCellRow(loc)) {
         return 1;
     }
@@ -57,39 +32,39 @@ std::int16_t cCards::GetStatus(Location loc) {
     return 3;
 }
 
-std::int16_t cCards::GetCardType(Location loc) {
-    DecodeCard(loc);
-    return m_suit;
+std::int16_t cCards::GetCardType(Location loc) const {
+    return static_cast<std::int16_t>(SuitOf(m_game.GetCardIndex(loc)));
 }
 
-std::int16_t cCards::GetCardNumber(Location loc) {
-    DecodeCard(loc);
-    return m_rank;
+std::int16_t cCards::GetCardNumber(Location loc) const {
+    return static_cast<std::int16_t>(RankOf(m_game.GetCardIndex(loc)));
 }
 
-std::int32_t cCards::GetCardColor(Location loc) {
-    DecodeCard(loc);
-    return m_colour;
+std::int32_t cCards::GetCardColor(Location loc) const {
+    const CardIndex card = m_game.GetCardIndex(loc);
+    return card < 0 ? 0 : ColourOf(card);
 }
 
-std::int16_t cCards::GetPositionx(Location loc) {
-    DecodeLocation(loc);
-    return m_x;
+std::int16_t cCards::GetPositionx(Location loc) const {
+    if (IsCellRow(loc)) {
+        return static_cast<std::int16_t>(loc - FirstFreeCell);
+    }
+    return static_cast<std::int16_t>(loc % 8);
 }
 
-std::int16_t cCards::GetPositiony(Location loc) {
-    DecodeLocation(loc);
-    return m_y;
+std::int16_t cCards::GetPositiony(Location loc) const {
+    if (IsCellRow(loc)) {
+        return CellRow;
+    }
+    return static_cast<std::int16_t>(loc / 8);
 }
 
-std::int16_t cCards::GetCordinatex(Location loc) {
-    DecodeLocation(loc);
-    return m_left;
+std::int16_t cCards::GetCordinatex(Location loc) const {
+    return static_cast<std::int16_t>(Left(loc));
 }
 
-std::int16_t cCards::GetCordinatey(Location loc) {
-    DecodeLocation(loc);
-    return m_top;
+std::int16_t cCards::GetCordinatey(Location loc) const {
+    return static_cast<std::int16_t>(Top(loc));
 }
 
 Location cCards::GetLocation(int x, int y) {

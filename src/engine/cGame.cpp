@@ -17,6 +17,7 @@ cGame::cGame(GameState& state) : m_state(state) {
 }
 
 void cGame::init(Location loc, CardIndex card) {
+    assert(IsCardLocation(loc) && card >= 0 && card < CardCount && "dealt outside the board");
     m_board[static_cast<std::size_t>(loc)] = card;
     m_where[static_cast<std::size_t>(card)] = loc;
 }
@@ -57,6 +58,7 @@ Location cGame::GetBottomCardLocation(Location loc) const {
 }
 
 void cGame::SetLocation(Location from, Location to, int mode, int steps, bool noAnimation) {
+    assert(IsCardLocation(from) && IsCardLocation(to) && "a move outside the board");
     // The card would leave its place empty behind it and be lost.
     assert(from != to && "a card cannot move onto its own location");
     if (mode != ModeHistory) {

@@ -8,8 +8,14 @@
 #include "engine/mRight.h"
 
 #include <array>
+#include <cassert>
 
 namespace velmora::mCheck {
+
+namespace {
+/// The longest run: king down to ace.
+constexpr int RunCapacity = 13;
+} // namespace
 
 bool CanStack(const GameState& state, int a, int b) {
     if (b < 0) {
@@ -69,17 +75,21 @@ void MoveSequence(GameState& state, Location selected, Location target, std::int
 
 void ExecuteSequenceMove(GameState& state, Location selected, Location target, int count,
                          int excludedColumn) {
+    assert(count >= 1 && count <= RunCapacity && "a run holds 1 to 13 cards");
     cGame& game = state.Game();
     state.MultiMove = true;
-    const int f = mGame::CountFreeSlots(state);
-    int q = count / (f + 1);
-    const int r = count % (f + 1);
+    const int freeCells = mGame::CountFreeSlots(state);
+    // A stage carries one group of freeCells + 1 cards: all but the lowest through the free cells.
+    const int groupSize = freeCells + 1;
+    int parkedGroups = count / groupSize;
+    const int remainder = count % groupSize;
 
-    std::array<Location, 14> l{};
+    // places[i]: where the i-th card of the run lies now (1 = the exposed card).
+    std::array<Location, RunCapacity + 1> places{};
     for (int i = 1; i <= count; ++i) {
-        l[static_cast<std::size_t>(i)] = static_cast<Location>(selected - (i - 1) * 8);
+        places[static_cast<std::size_t>(i)] = static_cast<Location>(selected - (i - 1) * 8);
     }
-    auto at = [&](int i) -> Location& { return l[static_cast<std::size_t>(i)]; };
+    auto place = [&](int i) -> Location& { return places[static_cast<std::size_t>(i)]; };
 
     // The first movement of a run is the counted one; every later step follows it.
     bool first = true;
@@ -89,61 +99,66 @@ void ExecuteSequenceMove(GameState& state, Location selected, Location target, i
         return mode;
     };
 
-    int s = 0;
-    for (int g = 1; g <= q; ++g) {
-        for (int i = 0; i < f; ++i) {
-            ++s;
-            at(s) = mPics::SendToFreeSlot(state, at(s), nextMode());
+    // Stage one: each whole group is parked in an empty column; when nothing remains over, the
+    // last group's lowest card goes straight onto the target instead.
+    int handled = 0;
+    for (int group = 1; group <= parkedGroups; ++group) {
+        for (int i = 0; i < freeCells; ++i) {
+            ++handled;
+            place(handled) = mPics::SendToFreeSlot(state, place(handled), nextMode());
         }
-        if (g == q && r == 0) {
-            ++s;
-            game.SetLocation(at(s), static_cast<Location>(target + 8), nextMode(), 0, false);
+        if (group == parkedGroups && remainder == 0) {
+            ++handled;
+            game.SetLocation(place(handled), static_cast<Location>(target + 8), nextMode(), 0,
+                             false);
             break;
         }
-        ++s;
-        at(s) = static_cast<Location>(
-            mPics::MoveToFirstEmptyColumn(state, at(s), excludedColumn, nextMode()));
-        for (int j = 1; j <= f; ++j) {
-            const auto dest = static_cast<Location>(at(s) + j * 8);
-            game.SetLocation(at(s - j), dest, ModeFollow, 0, false);
-            at(s - j) = dest;
+        ++handled;
+        place(handled) = static_cast<Location>(
+            mPics::MoveToFirstEmptyColumn(state, place(handled), excludedColumn, nextMode()));
+        for (int offset = 1; offset <= freeCells; ++offset) {
+            const auto dest = static_cast<Location>(place(handled) + offset * 8);
+            game.SetLocation(place(handled - offset), dest, ModeFollow, 0, false);
+            place(handled - offset) = dest;
         }
     }
 
-    int p = target + 8;
-    if (r > 0) {
-        for (int i = 0; i < r - 1; ++i) {
-            ++s;
-            at(s) = mPics::SendToFreeSlot(state, at(s), nextMode());
+    // Stage two: the cards left over (or the rest of the last group) onto the target.
+    int nextSlot = target + 8;
+    if (remainder > 0) {
+        for (int i = 0; i < remainder - 1; ++i) {
+            ++handled;
+            place(handled) = mPics::SendToFreeSlot(state, place(handled), nextMode());
         }
-        ++s;
-        game.SetLocation(at(s), static_cast<Location>(p), nextMode(), 0, false);
-        for (int i = 0; i < r - 1; ++i) {
-            p += 8;
-            --s;
-            game.SetLocation(at(s), static_cast<Location>(p), ModeFollow, 0, false);
+        ++handled;
+        game.SetLocation(place(handled), static_cast<Location>(nextSlot), nextMode(), 0, false);
+        for (int i = 0; i < remainder - 1; ++i) {
+            nextSlot += 8;
+            --handled;
+            game.SetLocation(place(handled), static_cast<Location>(nextSlot), ModeFollow, 0, false);
         }
     } else {
-        for (int i = 0; i < f; ++i) {
-            p += 8;
-            --s;
-            game.SetLocation(at(s), static_cast<Location>(p), ModeFollow, 0, false);
+        for (int i = 0; i < freeCells; ++i) {
+            nextSlot += 8;
+            --handled;
+            game.SetLocation(place(handled), static_cast<Location>(nextSlot), ModeFollow, 0, false);
         }
-        --q;
+        --parkedGroups; // the last group went straight onto the target
     }
 
-    for (int column = 0; column < q; ++column) {
-        s -= f + 1;
-        for (int i = 0; i < f; ++i) {
-            at(s) = mPics::SendToFreeSlot(state, at(s), ModeFollow);
-            ++s;
+    // Stage three: the parked groups onto the target, the last parked first.
+    for (int column = 0; column < parkedGroups; ++column) {
+        handled -= groupSize;
+        for (int i = 0; i < freeCells; ++i) {
+            place(handled) = mPics::SendToFreeSlot(state, place(handled), ModeFollow);
+            ++handled;
         }
-        for (int i = 0; i < f + 1; ++i) {
-            p += 8;
-            game.SetLocation(at(s), static_cast<Location>(p), ModeFollow, 0, false);
-            --s;
+        for (int i = 0; i < groupSize; ++i) {
+            nextSlot += 8;
+            game.SetLocation(place(handled), static_cast<Location>(nextSlot), ModeFollow, 0, false);
+            --handled;
         }
-        ++s;
+        ++handled;
     }
 
     state.MultiMove = false;

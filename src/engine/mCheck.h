@@ -19,8 +19,9 @@ bool MoveOntoCard(GameState& state, Location b);
 int CountMovable(const GameState& state, Location selected, Location loc);
 /// A run move with the free-space check and its message.
 void MoveSequence(GameState& state, Location selected, Location target, std::int16_t count);
-/// Carries out a run move of `count` cards onto the slot below `target`, parking cards in the
-/// free cells and in empty columns other than `excludedColumn`.
+/// Carries a run of `count` cards (1..13) onto the slot below `target`, one card at a time:
+/// groups of free cells + 1 cards are parked in empty columns other than `excludedColumn`, the
+/// rest goes onto the target through the free cells, then the parked groups follow it.
 void ExecuteSequenceMove(GameState& state, Location selected, Location target, int count,
                          int excludedColumn);
 /// Cards above `loc` that continue its run; -1 when none.

@@ -23,6 +23,10 @@ public:
     virtual void SetReplayInterval(int milliseconds) = 0;
     /// Lays the window out again (its resize handler).
     virtual void Relayout() = 0;
+    /// Zooms the table (a percentage, 0 to fit the window) and ticks that zoom's menu item.
+    virtual void SetZoom(int zoom) = 0;
+    /// Shows or hides the key hints on the table and ticks `mnuKeyHints` likewise.
+    virtual void ShowKeyHints(bool visible) = 0;
 };
 
 /// One entry of a recent-games submenu.

@@ -41,6 +41,8 @@ std::int16_t cOpt::UndoRedoSpeed() const { return Get("UndoRedoSpeed", 10); }
 void cOpt::UndoRedoSpeed(std::int16_t value) { Set("UndoRedoSpeed", value); }
 std::int16_t cOpt::CardSpeed() const { return Get("CardSpeed", 20); }
 void cOpt::CardSpeed(std::int16_t value) { Set("CardSpeed", value); }
+std::int16_t cOpt::Zoom() const { return Get("Zoom", 100); }
+std::int16_t cOpt::KeyHints() const { return Get("KeyHints", 0); }
 
 void cOpt::ShowTimer(std::int16_t value) {
     if (m_view) {
@@ -68,6 +70,20 @@ void cOpt::FwdBackSpeed(std::int16_t value) {
         m_view->SetReplayInterval(value * 10);
     }
     Set("FwdBackSpeed", value);
+}
+
+void cOpt::Zoom(std::int16_t value) {
+    if (m_view) {
+        m_view->SetZoom(value);
+    }
+    Set("Zoom", value);
+}
+
+void cOpt::KeyHints(std::int16_t value) {
+    if (m_view) {
+        m_view->ShowKeyHints(value != 0);
+    }
+    Set("KeyHints", value);
 }
 
 std::int32_t cOpt::GetRandomLimit() const {

@@ -12,8 +12,8 @@ class IViewOptions;
 /// range and the four animation speeds. Every getter reads the store, every setter writes it.
 class cOpt {
 public:
-    /// `view` receives the effects of ShowTimer, ShowStatusbar, ShowToolbar and FwdBackSpeed;
-    /// null until the main window exists.
+    /// `view` receives the effects of ShowTimer, ShowStatusbar, ShowToolbar, FwdBackSpeed, Zoom
+    /// and KeyHints; null until the main window exists.
     explicit cOpt(SettingsStore& store, IViewOptions* view = nullptr);
 
     void SetView(IViewOptions* view) { m_view = view; }
@@ -51,6 +51,14 @@ public:
     void UndoRedoSpeed(std::int16_t value);
     std::int16_t CardSpeed() const;
     void CardSpeed(std::int16_t value);
+    /// Table zoom in percent (100, 125, 150, 200), 0 for fit to window.
+    std::int16_t Zoom() const;
+    /// Zooms the table, then stores.
+    void Zoom(std::int16_t value);
+    /// 1 shows the key of each column and cell on the table.
+    std::int16_t KeyHints() const;
+    /// Shows the key hints when non-zero, then stores.
+    void KeyHints(std::int16_t value);
 
     /// 40000, 640000 or 3240000 for RandomIndex 1, 2, 3; 0 for any other value.
     std::int32_t GetRandomLimit() const;

@@ -151,10 +151,12 @@ QWidget* frmOptions::BuildAutosave() {
     m_chkIncomp = CheckBox(page, "chkIncomp", "Enable Incomplete AutoSave");
     m_txtIncomplete = new QLineEdit(page);
     m_txtIncomplete->setObjectName(QStringLiteral("txtIncomplete"));
+    m_txtIncomplete->setAccessibleName(QStringLiteral("Incomplete AutoSave Folder"));
     m_cmdIncomplete = Button(page, "cmdIncomplete", "Browse");
     m_chkFinish = CheckBox(page, "chkFinish", "Enable Finished AutoSave");
     m_txtFinished = new QLineEdit(page);
     m_txtFinished->setObjectName(QStringLiteral("txtFinished"));
+    m_txtFinished->setAccessibleName(QStringLiteral("Finished AutoSave Folder"));
     m_cmdFinished = Button(page, "cmdFinished", "Browse");
     m_chkDate = CheckBox(page, "chkDate", "Include Date in AutoSave File Name");
     m_chkTime = CheckBox(page, "chkTime", "Include Time in AutoSave File Name");
@@ -187,6 +189,7 @@ QWidget* frmOptions::BuildPlayers() {
     auto* page = new QWidget(this);
     m_listView1 = new QTreeWidget(page);
     m_listView1->setObjectName(QStringLiteral("ListView1"));
+    m_listView1->setAccessibleName(QStringLiteral("Players"));
     m_listView1->setRootIsDecorated(false);
     m_listView1->setColumnCount(2);
     m_listView1->setHeaderLabels(

@@ -8,7 +8,7 @@ using enum CommandId;
 
 constexpr CommandRow Menu(CommandId id, std::string_view name, std::string_view caption,
                           std::string_view shortcut = {}) {
-    return CommandRow{id, name, caption, shortcut, false, true, 0, {}, {}, {}, true};
+    return CommandRow{id, name, caption, shortcut, false, 0, true, 0, {}, {}, {}, true};
 }
 
 constexpr CommandRow Button(CommandRow row, int position, std::string_view key,
@@ -27,6 +27,13 @@ constexpr CommandRow HiddenAtFirst(CommandRow row) {
 
 constexpr CommandRow Checkable(CommandRow row) {
     row.checkable = true;
+    return row;
+}
+
+/// The zoom settings: one radio group.
+constexpr CommandRow ZoomSetting(CommandRow row) {
+    row.checkable = true;
+    row.radioGroup = 1;
     return row;
 }
 
@@ -59,6 +66,13 @@ constexpr std::array<CommandRow, CommandCount> Rows{{
     Checkable(Menu(Toolbar, "mnuToolbar", "&Toolbar")),
     Checkable(Menu(Statusbar, "mnuStatusbar", "Status &Bar")),
     Checkable(Menu(Timer, "mnuTimer", "T&imer")),
+    Menu(Zoom, "mnuZoom", "&Zoom"),
+    ZoomSetting(Menu(Zoom100, "mnuZoom100", "&100 %")),
+    ZoomSetting(Menu(Zoom125, "mnuZoom125", "12&5 %")),
+    ZoomSetting(Menu(Zoom150, "mnuZoom150", "15&0 %")),
+    ZoomSetting(Menu(Zoom200, "mnuZoom200", "&200 %")),
+    ZoomSetting(Menu(ZoomFit, "mnuZoomFit", "&Fit to Window")),
+    Checkable(Menu(KeyHints, "mnuKeyHints", "&Key Hints")),
     Menu(Source, "mnuSource", "S&ource", "F4"),
     Button(Menu(Forward, "mnuForward", "&Forward"), 16, "ReplayForward", "ReplayForward",
            "Replay Forward"),

@@ -29,6 +29,13 @@ enum class CommandId {
     Toolbar,
     Statusbar,
     Timer,
+    Zoom, ///< the "Zoom" submenu
+    Zoom100,
+    Zoom125,
+    Zoom150,
+    Zoom200,
+    ZoomFit,
+    KeyHints,
     Source,
     Forward,
     Back,
@@ -56,6 +63,8 @@ struct CommandRow {
     std::string_view caption;  ///< with its access-key ampersand
     std::string_view shortcut; ///< portable text form ("F2", "Ctrl+O"), or empty
     bool checkable = false;
+    /// Checkable rows with the same non-zero group are ticked one at a time.
+    int radioGroup = 0;
     bool enabledAtStart = true;
     int toolbarPosition = 0;     ///< 2..25 on the toolbar, 0 when the command has no button
     std::string_view toolbarKey; ///< the button's key; the button's objectName is "tb" + key

@@ -7,7 +7,7 @@ namespace {
 using enum CommandId;
 
 Item Cmd(CommandId id) {
-    return Item{Item::Kind::Command, id};
+    return Item{Item::Kind::Command, id, {}};
 }
 
 Item Sep() {
@@ -15,7 +15,11 @@ Item Sep() {
 }
 
 Item Recent(CommandId list) {
-    return Item{Item::Kind::RecentList, list};
+    return Item{Item::Kind::RecentList, list, {}};
+}
+
+Item Sub(CommandId row, std::vector<CommandId> commands) {
+    return Item{Item::Kind::Submenu, row, std::move(commands)};
 }
 
 std::vector<Menu> Build() {
@@ -28,7 +32,11 @@ std::vector<Menu> Build() {
          "&Edit",
          {Cmd(Undo), Cmd(Redo), Sep(), Cmd(Snapshot), Cmd(UndoSnapshot), Sep(), Cmd(UndoAll),
           Cmd(RedoAll), Cmd(Hint)}},
-        {"mnuView", "&View", {Cmd(Toolbar), Cmd(Statusbar), Cmd(Timer), Sep(), Cmd(Source)}},
+        {"mnuView",
+         "&View",
+         {Cmd(Toolbar), Cmd(Statusbar), Cmd(Timer),
+          Sub(Zoom, {Zoom100, Zoom125, Zoom150, Zoom200, ZoomFit}), Cmd(KeyHints), Sep(),
+          Cmd(Source)}},
         {"mnuReplay",
          "&Replay",
          {Cmd(Forward), Cmd(Back), Cmd(ReplayAll), Cmd(ShowSolution), Sep(), Cmd(Stop)}},

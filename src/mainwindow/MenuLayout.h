@@ -10,12 +10,15 @@
 
 namespace velmora::MenuLayout {
 
-/// One entry of a menu: a command, a separator or a recent-games submenu.
+/// One entry of a menu: a command, a separator, a recent-games submenu or a submenu of
+/// commands.
 struct Item {
-    enum class Kind { Command, Separator, RecentList };
+    enum class Kind { Command, Separator, RecentList, Submenu };
     Kind kind = Kind::Separator;
-    /// The command (Kind::Command) or the submenu's row (Kind::RecentList).
+    /// The command (Kind::Command) or the submenu's row (Kind::RecentList, Kind::Submenu).
     CommandId command = CommandId::New;
+    /// The commands of a Kind::Submenu, top to bottom.
+    std::vector<CommandId> submenu;
 };
 
 /// A top-level menu of the menu bar.

@@ -1,6 +1,8 @@
 #include "mainwindow/SolverTask.h"
 
 #include "engine/GameState.h"
+#include "engine/cGame.h"
+#include "engine/mGame.h"
 #include "history/GameSession.h"
 
 #include <QCoreApplication>
@@ -51,6 +53,35 @@ void SolverTask::WaitForResult() {
         m_thread.join();
     }
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+SolverTask::Board DealtBoard(std::int32_t gameNumber) {
+    GameState state;
+    mGame::StartGame(state, gameNumber, false);
+    return state.Game().Board();
+}
+
+QString WinnableText(const solver::Decision& decision) {
+    if (decision.rejected) {
+        return QStringLiteral("Unknown");
+    }
+    switch (decision.verdict) {
+    case solver::Verdict::Solved:
+        return QStringLiteral("Winnable in %1 moves").arg(decision.actions.size());
+    case solver::Verdict::Unsolvable:
+        return QStringLiteral("Not winnable");
+    case solver::Verdict::Unknown:
+        return QStringLiteral("Unknown");
+    }
+    return QStringLiteral("Unknown");
+}
+
+void CheckWinnable(SolverTask& task, std::int32_t gameNumber, const solver::Limits& limits,
+                   std::function<void(const QString&)> show) {
+    task.Start(DealtBoard(gameNumber), limits,
+               [show = std::move(show)](const solver::Decision& decision) {
+                   show(WinnableText(decision));
+               });
 }
 
 std::optional<SavedGame> RecordSolution(std::int32_t gameNumber,

@@ -5,6 +5,7 @@
 #include "solver/Presses.h"
 
 #include <QObject>
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -41,6 +42,18 @@ private:
     std::uint64_t m_generation = 0;
     bool m_running = false;
 };
+
+/// The table right after dealing `gameNumber`, before any automatic move.
+SolverTask::Board DealtBoard(std::int32_t gameNumber);
+
+/// The select-game dialog's words for a verdict: "Winnable in N moves", "Not winnable" or
+/// "Unknown" (a search stopped by its limits, or a line the engine did not win).
+QString WinnableText(const solver::Decision& decision);
+
+/// Starts deciding `gameNumber` on `task` (replacing any search it runs) and gives the verdict's
+/// words to `show` when it arrives.
+void CheckWinnable(SolverTask& task, std::int32_t gameNumber, const solver::Limits& limits,
+                   std::function<void(const QString&)> show);
 
 /// The history of `gameNumber` played by `actions` from its deal, or nothing when they do
 /// not win it.

@@ -1,10 +1,13 @@
 #include "mainwindow/TableWidget.h"
 
 #include "appearance/ui/Background.h"
+#include "engine/TablePress.h"
 #include "engine/cCards.h"
 #include "mainwindow/ToolbarIcons.h"
 
+#include <QAccessible>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,21 +16,44 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace velmora {
 
 namespace {
 
-constexpr int CardPixelWidth = CardWidth / TwipsPerPixel;
-constexpr int CardPixelHeight = CardHeight / TwipsPerPixel;
-constexpr int TablePixelWidth = TableWidth / TwipsPerPixel;
-/// Lowest edge a column of 21 cards reaches, in pixels.
-constexpr int TablePixelHeight = (ColumnTop + 20 * RowStep + CardHeight) / TwipsPerPixel;
+/// Lowest edge a column of 21 cards reaches, in twips.
+constexpr int TableHeight = ColumnBottom(MaxRows);
+
+/// The press-alphabet key of a key event: 'A'..'H' (also with Shift), '1'..'8' (also on the
+/// keypad) or Escape; nothing for other keys and for Ctrl or Alt combinations, which stay
+/// menu shortcuts.
+std::optional<char> PressKeyOf(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) {
+        return std::nullopt;
+    }
+    const int key = event.key();
+    if (key >= Qt::Key_A && key <= Qt::Key_H) {
+        return static_cast<char>('A' + (key - Qt::Key_A));
+    }
+    if (modifiers == Qt::ShiftModifier) {
+        return std::nullopt;
+    }
+    if (key >= Qt::Key_1 && key <= Qt::Key_8) {
+        return static_cast<char>('1' + (key - Qt::Key_1));
+    }
+    if (key == Qt::Key_Escape) {
+        return EscapeKey;
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
 TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picBack"));
+    setAccessibleName(QStringLiteral("Table"));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -40,18 +66,15 @@ TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
 
     m_timeBox = new QLabel(this);
     m_timeBox->setObjectName(QStringLiteral("Text1"));
+    m_timeBox->setAccessibleName(QStringLiteral("Game Time"));
     m_timeBox->setAlignment(Qt::AlignCenter);
     m_timeBox->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_timeBox->setContentsMargins(0, 0, 0, 0);
     QFont font = m_timeBox->font();
     font.setFamily(QStringLiteral("DejaVu Sans Mono"));
     font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(10);
     font.setBold(true);
     m_timeBox->setFont(font);
-    m_timeBox->setStyleSheet(
-        QStringLiteral("QLabel { color: #f4f7f2; background: rgba(0, 0, 0, 96);"
-                       " border: 1px solid rgba(255, 255, 255, 90); border-radius: 4px; }"));
     LayoutTimeBox();
 
     m_frameTimer.setTimerType(Qt::PreciseTimer);
@@ -193,8 +216,16 @@ void TableWidget::advanceAnimation(int steps) {
     if (m_queue.empty()) {
         return;
     }
+    // Only where the moving cards were and are now is painted again, unless a column's
+    // overlap changes under them.
+    const ColumnSteps before = CurrentSteps();
+    std::array<bool, CardCount> moved{};
     while (steps > 0 && !m_queue.empty()) {
         Animation& a = m_queue.front();
+        if (!moved[static_cast<std::size_t>(a.card)]) {
+            moved[static_cast<std::size_t>(a.card)] = true;
+            update(PaintedArea(a.card, before));
+        }
         ++a.done;
         --steps;
         CardPicture& picture = m_cards[static_cast<std::size_t>(a.card)];
@@ -209,7 +240,16 @@ void TableWidget::advanceAnimation(int steps) {
         const qreal t = static_cast<qreal>(a.done) / a.steps;
         picture.position = a.from + (a.to - a.from) * t;
     }
-    update();
+    const ColumnSteps after = CurrentSteps();
+    if (after != before) {
+        update();
+    } else {
+        for (std::size_t card = 0; card < moved.size(); ++card) {
+            if (moved[card]) {
+                update(PaintedArea(static_cast<CardIndex>(card), after));
+            }
+        }
+    }
     if (m_queue.empty()) {
         m_frameTimer.stop();
         emit animationsFinished();
@@ -299,35 +339,112 @@ void TableWidget::UpdateCursor() {
 
 // --- Geometry -------------------------------------------------------------------------------
 
+void TableWidget::setZoom(int zoom) {
+    m_zoom = NormalZoom(zoom);
+    UpdateScale();
+    updateGeometry();
+}
+
+void TableWidget::UpdateScale() {
+    const double current = scale();
+    if (current == m_laidOutScale) {
+        return;
+    }
+    m_laidOutScale = current;
+    m_background = QPixmap();
+    LayoutTimeBox();
+    update();
+}
+
+double TableWidget::scale() const {
+    return ZoomScale(m_zoom, QSizeF(size()));
+}
+
+TableGeometry TableWidget::tableGeometry() const {
+    return TableGeometry(scale(), width(), devicePixelRatioF());
+}
+
+void TableWidget::setKeyHints(bool visible) {
+    m_keyHints = visible;
+    update();
+}
+
+void TableWidget::setTableText(const QString& text) {
+    if (text == accessibleDescription()) {
+        return;
+    }
+    setAccessibleDescription(text);
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
 int TableWidget::tableLeft() const {
-    return std::max(0, (width() - TablePixelWidth) / 2);
+    return tableGeometry().Left();
 }
 
 QPoint TableWidget::toTwips(const QPoint& pos) const {
-    return {(pos.x() - tableLeft()) * TwipsPerPixel, pos.y() * TwipsPerPixel};
+    return tableGeometry().ToTwips(QPointF(pos));
 }
 
 QPointF TableWidget::toPixels(const QPointF& twips) const {
-    return {Snap(tableLeft() + twips.x() / TwipsPerPixel), Snap(twips.y() / TwipsPerPixel)};
+    return tableGeometry().ToPixels(twips);
 }
 
-qreal TableWidget::Snap(qreal value) const {
-    const qreal dpr = devicePixelRatioF();
-    return std::round(value * dpr) / dpr;
+ColumnSteps TableWidget::CurrentSteps() const {
+    // On the stack: this runs for every frame.
+    std::array<QPointF, CardCount + 1> places;
+    std::size_t count = 0;
+    const Animation* flight =
+        !m_queue.empty() && m_queue.front().done > 0 ? &m_queue.front() : nullptr;
+    for (std::size_t card = 0; card < m_cards.size(); ++card) {
+        if (!m_cards[card].visible) {
+            continue;
+        }
+        if (flight && flight->card == static_cast<CardIndex>(card)) {
+            // Counted where it left and where it lands, so neither column jumps meanwhile.
+            places[count++] = flight->from;
+            places[count++] = flight->to;
+            continue;
+        }
+        places[count++] = m_cards[card].position;
+    }
+    // One pixel to spare keeps the last card whole after rounding to the pixel grid.
+    const double bottom = (height() - 1) * TwipsPerPixel / scale();
+    return StepsFor(std::span<const QPointF>(places.data(), count), bottom);
+}
+
+QPointF TableWidget::DrawnTwips(CardIndex card, const ColumnSteps& steps) const {
+    if (!m_queue.empty() && m_queue.front().card == card && m_queue.front().done > 0) {
+        const Animation& a = m_queue.front();
+        const QPointF from = DrawnPlace(a.from, steps);
+        const QPointF to = DrawnPlace(a.to, steps);
+        return from + (to - from) * (static_cast<qreal>(a.done) / a.steps);
+    }
+    return DrawnPlace(m_cards[static_cast<std::size_t>(card)].position, steps);
+}
+
+QRect TableWidget::PaintedArea(CardIndex card, const ColumnSteps& steps) const {
+    // The card with its shadow, selection frame and a pixel for antialiasing.
+    const int shadow = qCeil(scale()) + 2;
+    return tableGeometry()
+        .CardRect(DrawnTwips(card, steps))
+        .toAlignedRect()
+        .adjusted(-1, -1, shadow, shadow);
 }
 
 QRectF TableWidget::cardRect(CardIndex card) const {
     if (!IsCard(card)) {
         return {};
     }
-    return {toPixels(m_cards[static_cast<std::size_t>(card)].position),
-            QSizeF(CardPixelWidth, CardPixelHeight)};
+    return tableGeometry().CardRect(DrawnTwips(card, CurrentSteps()));
+}
+
+QRectF TableWidget::CellRect(Location loc) const {
+    return tableGeometry().CardRect(QPointF(cCards::Left(loc), cCards::Top(loc)));
 }
 
 QRectF TableWidget::freeCellRect(int index) const {
-    const auto loc = static_cast<Location>(FirstFreeCell + index);
-    return {toPixels(QPointF(cCards::Left(loc), cCards::Top(loc))),
-            QSizeF(CardPixelWidth, CardPixelHeight)};
+    return CellRect(FreeCell(index));
 }
 
 QPoint TableWidget::cardPosition(CardIndex card) const {
@@ -348,8 +465,11 @@ int TableWidget::cardZOrder(CardIndex card) const {
 
 CardIndex TableWidget::cardAt(const QPoint& pos) const {
     const QPointF point(pos.x() + 0.5, pos.y() + 0.5);
+    const TableGeometry g = tableGeometry();
+    const ColumnSteps steps = CurrentSteps();
     for (auto it = m_order.rbegin(); it != m_order.rend(); ++it) {
-        if (m_cards[static_cast<std::size_t>(*it)].visible && cardRect(*it).contains(point)) {
+        if (m_cards[static_cast<std::size_t>(*it)].visible &&
+            g.CardRect(DrawnTwips(*it, steps)).contains(point)) {
             return *it;
         }
     }
@@ -369,10 +489,7 @@ int TableWidget::FreeFrameAt(const QPoint& pos) const {
 int TableWidget::HomeFrameAt(const QPoint& pos) const {
     const QPointF point(pos.x() + 0.5, pos.y() + 0.5);
     for (int i = 0; i < 4; ++i) {
-        const auto loc = static_cast<Location>(FirstHomeCell + i);
-        const QRectF frame(toPixels(QPointF(cCards::Left(loc), cCards::Top(loc))),
-                           QSizeF(CardPixelWidth, CardPixelHeight));
-        if (frame.contains(point)) {
+        if (CellRect(static_cast<Location>(FirstHomeCell + i)).contains(point)) {
             return i;
         }
     }
@@ -380,24 +497,45 @@ int TableWidget::HomeFrameAt(const QPoint& pos) const {
 }
 
 QSize TableWidget::sizeHint() const {
-    return {TablePixelWidth + 8, TablePixelHeight + 8};
+    const TableGeometry g(MinimumScale(m_zoom), 0, 1.0);
+    return {static_cast<int>(g.Pixels(TableWidth)) + 8,
+            static_cast<int>(g.Pixels(TableHeight)) + 8};
 }
 
 QSize TableWidget::minimumSizeHint() const {
-    return {TablePixelWidth, ColumnTop / TwipsPerPixel + 2 * CardPixelHeight};
+    const TableGeometry g(MinimumScale(m_zoom), 0, 1.0);
+    return {static_cast<int>(g.Pixels(TableWidth)),
+            static_cast<int>(g.Pixels(ColumnTop + 2 * CardHeight))};
 }
 
 void TableWidget::LayoutTimeBox() {
     // In the gap between the free cells and the home cells, below the logo.
-    const qreal gapLeft = toPixels(QPointF(cCards::Left(LastFreeCell) + CardWidth, 0)).x();
-    const qreal gapRight = toPixels(QPointF(cCards::Left(FirstHomeCell), 0)).x();
+    const TableGeometry g = tableGeometry();
+    const qreal gapLeft = g.ToPixels(QPointF(cCards::Left(LastFreeCell) + CardWidth, 0)).x();
+    const qreal gapRight = g.ToPixels(QPointF(cCards::Left(FirstHomeCell), 0)).x();
     const int left = static_cast<int>(std::round(gapLeft));
-    m_timeBox->setGeometry(left, 70, static_cast<int>(std::round(gapRight)) - left, 20);
+    const auto pixels = [&g](double at100) {
+        return static_cast<int>(std::round(at100 * g.Scale()));
+    };
+    m_timeBox->setGeometry(left, pixels(70), static_cast<int>(std::round(gapRight)) - left,
+                           pixels(20));
+    QFont font = m_timeBox->font();
+    font.setPixelSize(pixels(10));
+    m_timeBox->setFont(font);
+    const QString style =
+        QStringLiteral("QLabel { color: #f4f7f2; background: rgba(0, 0, 0, 96);"
+                       " border: %1px solid rgba(255, 255, 255, 90); border-radius: %2px; }")
+            .arg(std::max(1, pixels(1)))
+            .arg(pixels(4));
+    if (m_timeBox->styleSheet() != style) {
+        m_timeBox->setStyleSheet(style);
+    }
 }
 
 void TableWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_background = QPixmap();
+    UpdateScale();
     LayoutTimeBox();
 }
 
@@ -413,80 +551,142 @@ void TableWidget::PaintBackground(QPainter& painter) {
         Drawobj(bg, QRect(QPoint(0, 0), devicePixels), m_bottom, m_top);
         bg.end();
         m_background.setDevicePixelRatio(dpr);
+        QPainter over(&m_background);
         if (!m_picture.isNull()) {
-            QPainter over(&m_background);
+            // The picture grows with the table, from its top-left corner.
             over.setRenderHint(QPainter::SmoothPixmapTransform);
-            over.drawImage(QPoint(tableLeft(), 0), m_picture);
+            const QSizeF size = m_picture.deviceIndependentSize() * scale();
+            over.drawImage(QRectF(QPointF(tableLeft(), 0), size), m_picture);
         }
+        // The cell frames and the logo never move: they belong to the background.
+        over.setRenderHint(QPainter::Antialiasing, true);
+        PaintFrames(over);
     }
     painter.drawPixmap(0, 0, m_background);
 }
 
 void TableWidget::PaintFrames(QPainter& painter) const {
+    const qreal s = scale();
     const QColor fill(0, 0, 0, 46);
     const QColor line(255, 255, 255, 120);
-    painter.setPen(QPen(line, 1.0));
+    const qreal inset = 0.5 * s;
+    painter.setPen(QPen(line, s));
     painter.setBrush(fill);
     for (int i = 0; i < 4; ++i) {
-        painter.drawRoundedRect(freeCellRect(i).adjusted(0.5, 0.5, -0.5, -0.5), 4.5, 4.5);
+        painter.drawRoundedRect(freeCellRect(i).adjusted(inset, inset, -inset, -inset), 4.5 * s,
+                                4.5 * s);
     }
     for (int i = 0; i < 4; ++i) {
-        const auto loc = static_cast<Location>(FirstHomeCell + i);
-        const QRectF frame(toPixels(QPointF(cCards::Left(loc), cCards::Top(loc))),
-                           QSizeF(CardPixelWidth, CardPixelHeight));
-        painter.setPen(QPen(line, 1.0));
+        const QRectF frame = CellRect(static_cast<Location>(FirstHomeCell + i));
+        painter.setPen(QPen(line, s));
         painter.setBrush(fill);
-        painter.drawRoundedRect(frame.adjusted(0.5, 0.5, -0.5, -0.5), 4.5, 4.5);
+        painter.drawRoundedRect(frame.adjusted(inset, inset, -inset, -inset), 4.5 * s, 4.5 * s);
         // The suit the home cell takes, faintly.
         const QPointF c = frame.center();
-        painter.fillPath(CardPainter::SuitPath(i + 1, QRectF(c.x() - 14, c.y() - 15, 28, 30)),
-                         QColor(255, 255, 255, 60));
+        painter.fillPath(
+            CardPainter::SuitPath(i + 1, QRectF(c.x() - 14 * s, c.y() - 15 * s, 28 * s, 30 * s)),
+            QColor(255, 255, 255, 60));
     }
     const qreal gapLeft = toPixels(QPointF(cCards::Left(LastFreeCell) + CardWidth, 0)).x();
     const qreal gapRight = toPixels(QPointF(cCards::Left(FirstHomeCell), 0)).x();
-    CardPainter::PaintLogo(painter, QRectF(gapLeft, 10, gapRight - gapLeft, 54));
+    CardPainter::PaintLogo(painter, QRectF(gapLeft, 10 * s, gapRight - gapLeft, 54 * s));
+}
+
+const QPixmap& TableWidget::CardShadow(QSize pixels, qreal dpr, qreal s) {
+    if (m_shadow.isNull() || m_shadowCard != pixels || m_shadow.devicePixelRatio() != dpr ||
+        m_shadowScale != s) {
+        // A soft shadow under each card lifts it from the cloth. Card corners lie on whole
+        // device pixels, so the shadow drawn once at the card's origin is the same every time.
+        const QSizeF card(pixels.width() / dpr, pixels.height() / dpr);
+        const QRectF shape(QPointF(0.5 * s, 1.0 * s), card);
+        m_shadow = QPixmap(qCeil((shape.right() + 1) * dpr), qCeil((shape.bottom() + 1) * dpr));
+        m_shadow.setDevicePixelRatio(dpr);
+        m_shadow.fill(Qt::transparent);
+        QPainter painter(&m_shadow);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 40));
+        painter.drawRoundedRect(shape, 5 * s, 5 * s);
+        m_shadowCard = pixels;
+        m_shadowScale = s;
+    }
+    return m_shadow;
 }
 
 void TableWidget::PaintSelection(QPainter& painter, const QRectF& rect) const {
-    const QRectF frame = rect.adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal s = scale();
+    const QRectF frame = rect.adjusted(0.5 * s, 0.5 * s, -0.5 * s, -0.5 * s);
     painter.setBrush(QColor(40, 120, 255, 56));
     painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(frame, 4.5, 4.5);
+    painter.drawRoundedRect(frame, 4.5 * s, 4.5 * s);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(255, 214, 64), 2.5));
-    painter.drawRoundedRect(rect.adjusted(1.25, 1.25, -1.25, -1.25), 4, 4);
-    painter.setPen(QPen(QColor(120, 80, 0, 160), 1.0));
-    painter.drawRoundedRect(frame, 4.5, 4.5);
+    painter.setPen(QPen(QColor(255, 214, 64), 2.5 * s));
+    painter.drawRoundedRect(rect.adjusted(1.25 * s, 1.25 * s, -1.25 * s, -1.25 * s), 4 * s, 4 * s);
+    painter.setPen(QPen(QColor(120, 80, 0, 160), s));
+    painter.drawRoundedRect(frame, 4.5 * s, 4.5 * s);
+}
+
+void TableWidget::PaintKeyHints(QPainter& painter, const TableGeometry& g) const {
+    // A round badge in the top-right corner of each column's first slot and of each cell,
+    // where no card face carries anything.
+    const qreal radius = g.Pixels(105);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(std::max(1, static_cast<int>(std::round(g.Pixels(150)))));
+    painter.setFont(font);
+    const auto badge = [&](Location slot, QChar key) {
+        const QPointF centre =
+            g.ToPixels(QPointF(cCards::Left(slot) + CardWidth - 150, cCards::Top(slot) + 150));
+        painter.setPen(QPen(QColor(255, 255, 255, 200), g.Scale()));
+        painter.setBrush(QColor(20, 24, 32, 190));
+        painter.drawEllipse(centre, radius, radius);
+        painter.setPen(QColor(255, 255, 255));
+        painter.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
+                         Qt::AlignCenter, QString(key));
+    };
+    for (int c = 0; c < ColumnCount; ++c) {
+        badge(static_cast<Location>(c), QChar(u'A' + c));
+    }
+    for (int i = 0; i < 4; ++i) {
+        badge(FreeCell(i), QChar(u'1' + i));
+        badge(static_cast<Location>(FirstHomeCell + i), QChar(u'5' + i));
+    }
 }
 
 void TableWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintBackground(painter);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    PaintFrames(painter);
 
     const qreal dpr = devicePixelRatioF();
-    const QSize size(CardPixelWidth, CardPixelHeight);
+    const TableGeometry g = tableGeometry();
+    const ColumnSteps steps = CurrentSteps();
+    const QSizeF cardSize = g.CardSize();
+    // Faces drawn for exactly the pixels they cover: never a scaled bitmap.
+    const QSize pixels(static_cast<int>(std::lround(cardSize.width() * dpr)),
+                       static_cast<int>(std::lround(cardSize.height() * dpr)));
+    const qreal s = scale();
+    const QPixmap& shadow = CardShadow(pixels, dpr, s);
     for (CardIndex card : m_order) {
         if (!m_cards[static_cast<std::size_t>(card)].visible) {
             continue;
         }
-        const QRectF rect = cardRect(card);
-        // A soft shadow under each card lifts it from the cloth.
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0, 0, 0, 40));
-        painter.drawRoundedRect(rect.translated(0.5, 1.0), 5, 5);
-        painter.drawPixmap(rect.topLeft(), m_cardPainter.Face(card, size, dpr));
+        const QRectF rect = g.CardRect(DrawnTwips(card, steps));
+        painter.drawPixmap(rect.topLeft(), shadow);
+        painter.drawPixmap(rect.topLeft(), m_cardPainter.FaceInPixels(card, pixels, dpr));
         if (card == m_selected) {
             PaintSelection(painter, rect);
         }
     }
     if (m_mark) {
         // Over everything, so that a target under other cards still shows.
-        const QRectF rect(toPixels(QPointF(*m_mark)), QSizeF(CardPixelWidth, CardPixelHeight));
+        const QRectF rect = g.CardRect(DrawnPlace(QPointF(*m_mark), steps));
         painter.setBrush(QColor(255, 214, 64, 60));
-        painter.setPen(QPen(QColor(255, 214, 64), 3.0, Qt::DashLine));
-        painter.drawRoundedRect(rect.adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+        painter.setPen(QPen(QColor(255, 214, 64), 3.0 * s, Qt::DashLine));
+        painter.drawRoundedRect(rect.adjusted(1.5 * s, 1.5 * s, -1.5 * s, -1.5 * s), 5 * s, 5 * s);
+    }
+    if (m_keyHints) {
+        PaintKeyHints(painter, g);
     }
 }
 
@@ -501,7 +701,8 @@ void TableWidget::Press(QMouseEvent* event) {
     const CardIndex card = cardAt(pos);
     if (card != NoCard) {
         m_pressedCard = card;
-        const QPointF offset = (QPointF(pos) - cardRect(card).topLeft()) * TwipsPerPixel;
+        const QPointF offset =
+            (QPointF(pos) - cardRect(card).topLeft()) * (TwipsPerPixel / scale());
         emit cardPressed(card, event->button(), static_cast<int>(offset.x()),
                          static_cast<int>(offset.y()));
         return;
@@ -565,6 +766,19 @@ void TableWidget::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     m_hoverCard = NoCard;
     UpdateCursor();
+}
+
+void TableWidget::keyPressEvent(QKeyEvent* event) {
+    const std::optional<char> key = PressKeyOf(*event);
+    if (!key) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // A held key would select and drop the same card over and over.
+    if (!event->isAutoRepeat()) {
+        emit keyPressed(*key, (event->modifiers() & Qt::ShiftModifier) != 0);
+    }
 }
 
 } // namespace velmora

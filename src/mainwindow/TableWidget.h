@@ -4,6 +4,7 @@
 #include "appearance/ui/CardPainter.h"
 #include "engine/Ports.h"
 #include "engine/Types.h"
+#include "mainwindow/TableGeometry.h"
 
 #include <QCursor>
 #include <QElapsedTimer>
@@ -24,10 +25,11 @@ class QPainter;
 namespace velmora {
 
 /// The table surface ("picBack"): the gradient background, the free-cell and home-cell frames,
-/// the 52 card pictures in stacking order with the selection frame, the logo and the game-time
-/// box. Card pictures are data (position in twips, visibility, stacking order); the widget
-/// converts at 15 twips per logical pixel with the 9600-twip table centred horizontally.
-/// Pointer input comes out as signals; the owner hands them to the engine.
+/// the 52 card pictures in stacking order with the selection frame, the logo, the game-time
+/// box and the key hints. Card pictures are data (position in twips, visibility, stacking
+/// order); the widget converts at 15 twips per logical pixel times the zoom, with the 9600-twip
+/// table centred horizontally, and draws a column too long for its height with a tighter
+/// overlap. Pointer and key input come out as signals; the owner hands them to the engine.
 class TableWidget final : public QWidget, public ITableView {
     Q_OBJECT
 
@@ -68,6 +70,21 @@ public:
     void setBackgroundPicture(const QImage& picture);
     const QImage& backgroundPicture() const { return m_picture; }
 
+    // Zoom and key hints
+    /// A zoom in percent, or FitToWindow to follow the widget's size; others read as 100.
+    void setZoom(int zoom);
+    int zoom() const { return m_zoom; }
+    /// Pixels per table unit relative to 100 % (at 100 %: 1), for the zoom and the size.
+    double scale() const;
+    /// Table units to pixels at the current scale and size.
+    TableGeometry tableGeometry() const;
+    /// The letter or digit that presses each column and cell, drawn on the table.
+    void setKeyHints(bool visible);
+    bool keyHints() const { return m_keyHints; }
+
+    /// What a screen reader is told about the table (its accessible description).
+    void setTableText(const QString& text);
+
     // Game-time box ("Text1")
     void setTimeText(const QString& text);
     QString timeText() const;
@@ -106,7 +123,7 @@ public:
     std::optional<QPoint> markedTarget() const { return m_mark; }
     /// The frontmost visible card under `pos` (widget pixels), or NoCard.
     CardIndex cardAt(const QPoint& pos) const;
-    /// Where a card picture is drawn, in widget pixels.
+    /// Where a card picture is drawn, in widget pixels (a long column drawn tighter).
     QRectF cardRect(CardIndex card) const;
     /// Where the frame of free cell 0..3 lies, in widget pixels.
     QRectF freeCellRect(int index) const;
@@ -132,6 +149,8 @@ signals:
     void freeCellFrameClicked(int index);
     /// A press on the table surface outside cards and cell frames, in table twips.
     void tablePressed(Qt::MouseButton button, int x, int y);
+    /// A key of the press alphabet: 'A'..'H', '1'..'8' or EscapeKey, with or without Shift.
+    void keyPressed(char key, bool shift);
     /// The animation queue ran empty.
     void animationsFinished();
 
@@ -143,6 +162,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct CardPicture {
@@ -170,10 +190,22 @@ private:
     void PaintBackground(QPainter& painter);
     void PaintFrames(QPainter& painter) const;
     void PaintSelection(QPainter& painter, const QRectF& rect) const;
+    /// The shadow drawn under every card of `pixels` device pixels at scale `s`.
+    const QPixmap& CardShadow(QSize pixels, qreal dpr, qreal s);
+    void PaintKeyHints(QPainter& painter, const TableGeometry& g) const;
     int HomeFrameAt(const QPoint& pos) const;
     int FreeFrameAt(const QPoint& pos) const;
-    /// A logical coordinate rounded to whole device pixels.
-    qreal Snap(qreal value) const;
+    /// The scale for the zoom and the current size; a change redraws everything.
+    void UpdateScale();
+    /// The overlap step of each column now, from where its cards rest or fly to.
+    ColumnSteps CurrentSteps() const;
+    /// Where `card` is drawn in twips: its place pulled up in a tight column, and in flight
+    /// between the drawn ends of its slide.
+    QPointF DrawnTwips(CardIndex card, const ColumnSteps& steps) const;
+    /// The widget pixels painting `card` touches (card, shadow, selection).
+    QRect PaintedArea(CardIndex card, const ColumnSteps& steps) const;
+    /// The frame of cell `loc` (a free or home cell), in widget pixels.
+    QRectF CellRect(Location loc) const;
 
     std::array<CardPicture, CardCount> m_cards{};
     std::array<CardCursor, CardCount> m_cursors{};
@@ -192,7 +224,16 @@ private:
     BackgroundColours::Rgb m_bottom = 0;
     BackgroundColours::Rgb m_top = 0;
     QImage m_picture;
+    /// The gradient, the picture, the cell frames and the logo for the current size.
     QPixmap m_background;
+    QPixmap m_shadow;
+    QSize m_shadowCard;
+    qreal m_shadowScale = 0;
+
+    int m_zoom = 100;
+    /// The scale the time box and the background were last laid out for.
+    double m_laidOutScale = 1.0;
+    bool m_keyHints = false;
 
     CardPainter m_cardPainter;
     QLabel* m_timeBox = nullptr;

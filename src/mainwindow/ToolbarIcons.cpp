@@ -136,6 +136,30 @@ void PaintFolder(QPainter& p, bool open) {
     p.strokePath(front, QPen(FolderLine, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
+/// A small badge with a tick: a finished game.
+void PaintTickBadge(QPainter& p, QPointF centre) {
+    p.setPen(QPen(Qt::white, 1.0));
+    p.setBrush(Green);
+    p.drawEllipse(centre, 5.5, 5.5);
+    QPainterPath tick;
+    tick.moveTo(centre + QPointF(-2.8, 0.2));
+    tick.lineTo(centre + QPointF(-0.8, 2.3));
+    tick.lineTo(centre + QPointF(3.0, -2.2));
+    p.strokePath(tick, QPen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
+/// A small badge with three dots: a game still in play.
+void PaintDotsBadge(QPainter& p, QPointF centre) {
+    p.setPen(QPen(Qt::white, 1.0));
+    p.setBrush(GoldLine);
+    p.drawEllipse(centre, 5.5, 5.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    for (qreal dx : {-2.6, 0.0, 2.6}) {
+        p.drawEllipse(centre + QPointF(dx, 0), 1.0, 1.0);
+    }
+}
+
 /// A curved arrow from right to left (mirrored for the other direction).
 void PaintCurvedArrow(QPainter& p, bool back) {
     p.save();
@@ -400,6 +424,21 @@ void PaintImage(QPainter& p, int index) {
     case ImageHelp:
         PaintHelp(p);
         break;
+    case ImageFavourites:
+        PaintFolder(p, false);
+        PaintStar(p, QPointF(16, 8), 6.5);
+        break;
+    case ImageClosedFolder:
+        PaintFolder(p, false);
+        break;
+    case ImageFinishedGame:
+        PaintCard(p, QRectF(3.5, 2.5, 13, 18), 0, 3);
+        PaintTickBadge(p, QPointF(17, 17));
+        break;
+    case ImageIncompleteGame:
+        PaintCard(p, QRectF(3.5, 2.5, 13, 18), 0, 4);
+        PaintDotsBadge(p, QPointF(17, 17));
+        break;
     default:
         break;
     }
@@ -491,6 +530,25 @@ QIcon ToolbarIcon(const QString& key) {
         return {};
     }
     return QIcon(new PaintedIconEngine(image));
+}
+
+QIcon LibraryIcon(const QString& key) {
+    if (key == u"Program") {
+        return ApplicationIcon();
+    }
+    static const std::array<KeyImage, 5> images{{
+        {"Favourites", ImageFavourites},
+        {"CloseFold", ImageClosedFolder},
+        {"OpenFold", ImageOpen},
+        {"Comp", ImageFinishedGame},
+        {"Incomp", ImageIncompleteGame},
+    }};
+    for (const KeyImage& entry : images) {
+        if (key == QLatin1String(entry.key)) {
+            return QIcon(new PaintedIconEngine(entry.image));
+        }
+    }
+    return {};
 }
 
 QIcon ApplicationIcon() {

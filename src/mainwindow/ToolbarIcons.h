@@ -28,7 +28,12 @@ enum ToolbarImageId : int {
     ImageOptions,
     ImageScoreboard,
     ImageHelp,
-    ImageCount = ImageHelp,
+    // Images of the game library dialogs.
+    ImageFavourites,
+    ImageClosedFolder,
+    ImageFinishedGame,
+    ImageIncompleteGame,
+    ImageCount = ImageIncompleteGame,
 };
 
 /// The key of toolbar position 1..25: a command key ("New", "Select", ...), "Sep1".."Sep6" for
@@ -42,6 +47,10 @@ int ToolbarImageOf(const QString& key);
 QIcon ToolbarIcon(const QString& key);
 /// The icon of toolbar position 1..25 (null for the place holder and the separators).
 QIcon ToolbarIcon(int position);
+
+/// The image of the game library dialogs by its key ("Program", "Favourites", "CloseFold",
+/// "OpenFold", "Comp", "Incomp"); a null icon for other keys.
+QIcon LibraryIcon(const QString& key);
 
 /// Image `index` (1..ImageCount) at `size` logical pixels for `dpr`; null for other indexes.
 QPixmap ToolbarImage(int index, int size, qreal dpr);

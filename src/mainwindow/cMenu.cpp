@@ -5,27 +5,19 @@
 #include "engine/SoundEvents.h"
 #include "engine/cGame.h"
 #include "history/GameSession.h"
+#include "library/ClockRandom.h"
 #include "library/Messages.h"
 #include "library/cOpt.h"
 #include "library/cRecent.h"
 #include "library/cSave.h"
+#include "mainwindow/TableGeometry.h"
 #include "scores/cPlayer.h"
 #include "scores/cScore.h"
 #include "scores/cTime.h"
 
-#include <chrono>
-#include <random>
-
 namespace velmora {
 
 namespace {
-
-double ClockSeededRandom() {
-    const auto seed = static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    std::mt19937_64 rng(seed);
-    return std::uniform_real_distribution<double>(0.0, 1.0)(rng);
-}
 
 /// Commands that open a window: unavailable until a handler is registered.
 bool NeedsHandler(CommandId id) {
@@ -62,6 +54,13 @@ bool NeedsHandler(CommandId id) {
     case CommandId::Toolbar:
     case CommandId::Statusbar:
     case CommandId::Timer:
+    case CommandId::Zoom:
+    case CommandId::Zoom100:
+    case CommandId::Zoom125:
+    case CommandId::Zoom150:
+    case CommandId::Zoom200:
+    case CommandId::ZoomFit:
+    case CommandId::KeyHints:
     case CommandId::Forward:
     case CommandId::Back:
     case CommandId::ReplayAll:
@@ -72,6 +71,23 @@ bool NeedsHandler(CommandId id) {
 }
 
 } // namespace
+
+int ZoomOf(CommandId id) {
+    switch (id) {
+    case CommandId::Zoom100:
+        return 100;
+    case CommandId::Zoom125:
+        return 125;
+    case CommandId::Zoom150:
+        return 150;
+    case CommandId::Zoom200:
+        return 200;
+    case CommandId::ZoomFit:
+        return FitToWindow;
+    default:
+        return -1;
+    }
+}
 
 cMenu::cMenu(Parts parts) : m_p(parts), m_random(ClockSeededRandom) {
     for (const CommandRow& row : Commands()) {
@@ -100,6 +116,14 @@ bool cMenu::Checked(CommandId id) const {
         return m_p.opt.ShowStatusbar() != 0;
     case CommandId::Timer:
         return m_p.opt.ShowTimer() != 0;
+    case CommandId::KeyHints:
+        return m_p.opt.KeyHints() != 0;
+    case CommandId::Zoom100:
+    case CommandId::Zoom125:
+    case CommandId::Zoom150:
+    case CommandId::Zoom200:
+    case CommandId::ZoomFit:
+        return NormalZoom(m_p.opt.Zoom()) == ZoomOf(id);
     default:
         return false;
     }
@@ -166,7 +190,15 @@ void cMenu::Run(CommandId id) {
     case CommandId::Toolbar:
     case CommandId::Statusbar:
     case CommandId::Timer:
+    case CommandId::KeyHints:
         ToggleView(id);
+        return;
+    case CommandId::Zoom100:
+    case CommandId::Zoom125:
+    case CommandId::Zoom150:
+    case CommandId::Zoom200:
+    case CommandId::ZoomFit:
+        m_p.opt.Zoom(static_cast<std::int16_t>(ZoomOf(id)));
         return;
     case CommandId::Exit:
     case CommandId::Source:
@@ -177,6 +209,7 @@ void cMenu::Run(CommandId id) {
         return;
     case CommandId::RecentFinished:
     case CommandId::RecentIncomplete:
+    case CommandId::Zoom:
         return;
     }
 }
@@ -190,6 +223,8 @@ void cMenu::ToggleView(CommandId id) {
         m_p.window.Relayout();
     } else if (id == CommandId::Timer) {
         m_p.opt.ShowTimer(m_p.opt.ShowTimer() != 0 ? 0 : 1);
+    } else if (id == CommandId::KeyHints) {
+        m_p.opt.KeyHints(m_p.opt.KeyHints() != 0 ? 0 : 1);
     }
 }
 

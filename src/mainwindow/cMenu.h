@@ -25,6 +25,10 @@ class cScore;
 class cTime;
 struct SavedGame;
 
+/// The zoom setting a Zoom menu item stands for (FitToWindow for "Fit to Window"); -1 for any
+/// other command.
+int ZoomOf(CommandId id);
+
 /// The game state of the main window and the one place where commands are dispatched: starts
 /// and ends games (recording lost and won ones), enables the commands and fills the status bar.
 ///
@@ -63,7 +67,8 @@ public:
     /// Whether the command can be chosen now: its rule over the game state and, for a command
     /// that opens a window, a registered handler.
     bool Enabled(CommandId id) const;
-    /// Whether the menu item is ticked: the Toolbar, Status Bar and Timer options.
+    /// Whether the menu item is ticked: the Toolbar, Status Bar, Timer and Key Hints options and
+    /// the stored zoom (a zoom the menu does not offer reads as 100 %).
     bool Checked(CommandId id) const;
     /// Carries out a command as its menu item or toolbar button does; a disabled one does
     /// nothing.

@@ -45,6 +45,7 @@ dlgAbout::dlgAbout(QWidget* parent) : QDialog(parent) {
 
     auto* emblem = new QLabel(this);
     emblem->setObjectName(QStringLiteral("picLogo"));
+    emblem->setAccessibleName(QStringLiteral("Velmora 2003"));
     emblem->setPixmap(ApplicationIcon().pixmap(QSize(96, 96), devicePixelRatioF()));
     emblem->setFixedSize(96, 96);
 

@@ -18,6 +18,7 @@ frmHelp::frmHelp(const QString& page, QWidget* parent)
                    ~Qt::WindowContextHelpButtonHint);
 
     m_browser->setObjectName(QStringLiteral("txtHelp"));
+    m_browser->setAccessibleName(QStringLiteral("Help"));
     m_browser->setOpenExternalLinks(true);
     m_browser->setSource(QUrl::fromLocalFile(page));
 

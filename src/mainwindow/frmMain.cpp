@@ -4,6 +4,7 @@
 #include "appearance/frmCustomize.h"
 #include "appearance/frmSetting.h"
 #include "appearance/ui/Background.h"
+#include "engine/TablePress.h"
 #include "engine/cCards.h"
 #include "engine/cGame.h"
 #include "engine/mCheck.h"
@@ -21,8 +22,11 @@
 #include "library/frmOptions.h"
 #include "library/mSave.h"
 #include "mainwindow/CommandTable.h"
+#include "mainwindow/LibraryCommands.h"
 #include "mainwindow/MenuLayout.h"
 #include "mainwindow/SolverTask.h"
+#include "mainwindow/TableDescription.h"
+#include "mainwindow/TableGeometry.h"
 #include "mainwindow/TableWidget.h"
 #include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/cMenu.h"
@@ -39,16 +43,21 @@
 #include "scores/dlgFinish.h"
 #include "scores/frmScore.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTextEdit>
 #include <QToolBar>
 
 #include <algorithm>
@@ -59,10 +68,6 @@ namespace velmora {
 
 namespace {
 
-/// A window narrower than the table is widened to 9720.
-constexpr int NarrowestTwips = 9600;
-constexpr int MinimumWidthTwips = 9720;
-constexpr int MinimumHeightTwips = 7000;
 /// How long a hint marks the target of its move.
 constexpr int HintMarkMilliseconds = 1500;
 
@@ -89,6 +94,17 @@ Location PressedLocation(const GameState& state, char press) {
         return static_cast<Location>(FirstFreeCell + (press - '1'));
     }
     return static_cast<Location>(FirstHomeCell + (press - '5'));
+}
+
+/// Where typing is meant for the field, not the table.
+bool IsTextField(const QWidget* widget) {
+    if (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
+        qobject_cast<const QPlainTextEdit*>(widget) ||
+        qobject_cast<const QAbstractSpinBox*>(widget)) {
+        return true;
+    }
+    const auto* combo = qobject_cast<const QComboBox*>(widget);
+    return combo && combo->isEditable();
 }
 
 /// The customise list's toolbar rows, read from the command table in position order.
@@ -129,7 +145,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velmora 2003"));
     setWindowIcon(ApplicationIcon());
-    setMinimumSize(NarrowestTwips / TwipsPerPixel, MinimumHeightTwips / TwipsPerPixel);
+    ApplyMinimumSize(1.0);
 
     m_table = new TableWidget(this);
     m_table->setAnimationsEnabled(context.animations);
@@ -176,6 +192,9 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     connect(m_table, &TableWidget::freeCellFrameClicked, this, &frmMain::FreeCellClicked);
     connect(m_table, &TableWidget::tablePressed, this,
             [this](Qt::MouseButton, int x, int y) { TablePressed(x, y); });
+    connect(m_table, &TableWidget::keyPressed, this, &frmMain::KeyPressed);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { KeepTableFocus(now); });
 
     StartUp();
     m_tmGeneral.start();
@@ -230,6 +249,11 @@ void frmMain::CreateObjects() {
     m_menu->SetHandler(CommandId::ScoreBoard, [this] { ShowScoreBoard(); });
     m_menu->SetHandler(CommandId::Hint, [this] { StartHint(); });
     m_menu->SetHandler(CommandId::ShowSolution, [this] { StartShowSolution(); });
+    m_library = std::make_unique<LibraryCommands>(LibraryCommands::Parts{
+        *m_menu, *m_session, *m_opt, *m_save, *m_recent, *m_player, *m_sound, m_context.messages,
+        m_context.fileDialogs, [this](const QString& text) { SetCaption(m_caption + text); },
+        this});
+    m_library->Register(*m_menu);
     m_setting->Update_BackGround();
 }
 
@@ -245,6 +269,9 @@ void frmMain::BuildMenus() {
                 break;
             case MenuLayout::Item::Kind::RecentList:
                 BuildRecentMenu(menu, item.command);
+                break;
+            case MenuLayout::Item::Kind::Submenu:
+                BuildSubmenu(menu, item);
                 break;
             case MenuLayout::Item::Kind::Command:
                 BuildCommand(menu, item.command);
@@ -266,6 +293,25 @@ void frmMain::BuildCommand(QMenu* menu, CommandId id) {
     m_actions[action->objectName()] = action;
     m_commandActions[Index(id)] = action;
     connect(action, &QAction::triggered, this, [this, id] { Command(id); });
+}
+
+void frmMain::BuildSubmenu(QMenu* menu, const MenuLayout::Item& item) {
+    const CommandRow& row = RowOf(item.command);
+    QMenu* sub = menu->addMenu(Text(row.caption));
+    sub->setObjectName(Text(row.name));
+    m_actions[sub->objectName()] = sub->menuAction();
+    m_commandActions[Index(item.command)] = sub->menuAction();
+    std::map<int, QActionGroup*> groups;
+    for (const CommandId id : item.submenu) {
+        BuildCommand(sub, id);
+        if (const int group = RowOf(id).radioGroup; group != 0) {
+            QActionGroup*& actions = groups[group];
+            if (!actions) {
+                actions = new QActionGroup(sub);
+            }
+            actions->addAction(m_commandActions[Index(id)]);
+        }
+    }
 }
 
 void frmMain::BuildRecentMenu(QMenu* menu, CommandId list) {
@@ -297,12 +343,14 @@ void frmMain::BuildRecentMenu(QMenu* menu, CommandId list) {
 
 void frmMain::BuildToolbar() {
     m_toolbar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolbar->setAccessibleName(QStringLiteral("Toolbar"));
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar->setMovable(false);
     m_toolbar->setIconSize(QSize(18, 18));
     for (const MenuLayout::ToolbarButton& button : MenuLayout::Toolbar()) {
         if (button.position == 1) {
             m_playerCombo = new QComboBox(m_toolbar);
+            m_playerCombo->setAccessibleName(QStringLiteral("Player"));
             m_playerCombo->setObjectName(QStringLiteral("ImageCombo1"));
             m_playerCombo->setMinimumWidth(1600 / TwipsPerPixel);
             m_playerCombo->setFocusPolicy(Qt::ClickFocus);
@@ -334,13 +382,19 @@ void frmMain::BuildToolbar() {
 
 void frmMain::BuildStatusBar() {
     QStatusBar* bar = statusBar();
+    bar->setAccessibleName(QStringLiteral("Status Bar"));
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
     bar->setStyleSheet(QStringLiteral("QStatusBar::item { border: 0px; }"));
     QFont font = bar->font();
     font.setPointSizeF(font.pointSizeF() * 0.85);
+    // Named for a screen reader even while empty (no game).
+    static const std::array<QString, 5> Names{
+        QStringLiteral("Movements"), QStringLiteral("Cards Left"), QStringLiteral("Possible Moves"),
+        QStringLiteral("Game Points"), QStringLiteral("Session Time")};
     for (int i = 0; i < 5; ++i) {
         auto* panel = new QLabel(bar);
+        panel->setAccessibleName(Names[static_cast<std::size_t>(i)]);
         panel->setObjectName(QStringLiteral("Panel") + QString::number(i + 1));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
@@ -380,7 +434,7 @@ void frmMain::StartUp() {
     }
     m_setting->StartRotation();
     m_sound->PlaySound(SoundStartSession);
-    m_menu->Update_Menu();
+    GeneralTick();
 }
 
 void frmMain::OpenAtStartUp(const QString& path) {
@@ -426,9 +480,9 @@ void frmMain::RestorePlacement() {
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
-    const int widthTwips = m_save->width() < NarrowestTwips ? MinimumWidthTwips : m_save->width();
-    resize(widthTwips / TwipsPerPixel,
-           std::max<int>(m_save->Height(), MinimumHeightTwips) / TwipsPerPixel);
+    // A zoom above 100 % raises it further to its own minimum (SetZoom).
+    const QSize stored(m_save->width() / TwipsPerPixel, m_save->Height() / TwipsPerPixel);
+    resize(RaisedWindowSize(stored));
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     const int halfWidth = area.width() * TwipsPerPixel / 2;
@@ -449,6 +503,8 @@ void frmMain::RestorePlacement() {
 void frmMain::ApplyViewOptions() {
     ShowToolbar(m_opt->ShowToolbar() != 0);
     ShowStatusbar(m_opt->ShowStatusbar() != 0);
+    SetZoom(m_opt->Zoom());
+    ShowKeyHints(m_opt->KeyHints() != 0);
     ShowTimerBox(m_opt->ShowTimer() != 0);
 }
 
@@ -525,6 +581,8 @@ void frmMain::Command(CommandId id) {
 void frmMain::GeneralTick() {
     OpenHandedOver();
     m_menu->Update_Menu();
+    m_table->setTableText(
+        QString::fromStdString(DescribeTable(m_session->State(), m_session->Trans())));
 }
 
 void frmMain::SecondStart(const QString& commandLine) {
@@ -748,6 +806,52 @@ void frmMain::TablePressed(int x, int y) {
     GeneralTick();
 }
 
+void frmMain::KeyPressed(char key, bool shift) {
+    GameState& state = m_session->State();
+    // Without a game no card picture shows, so there is nothing a key could press.
+    if (!state.GameStarted || !state.HasGame()) {
+        return;
+    }
+    const TablePress press = PressForKey(state.Game(), key, shift);
+    switch (press.kind) {
+    case TablePress::Kind::Card:
+        CardPressed(press.card, Qt::LeftButton);
+        return;
+    case TablePress::Kind::DoubleClick:
+        CardDoubleClicked(press.card);
+        return;
+    case TablePress::Kind::FreeCellFrame:
+        FreeCellClicked(press.index);
+        return;
+    case TablePress::Kind::Table:
+        TablePressed(press.x, press.y);
+        return;
+    case TablePress::Kind::ClearSelection:
+        mGame::ClearSelection(state);
+        GeneralTick();
+        return;
+    case TablePress::Kind::None:
+        return;
+    }
+}
+
+void frmMain::KeepTableFocus(QWidget* focused) {
+    if (!m_table || !isActiveWindow() || focused == m_table) {
+        return;
+    }
+    if (focused && (focused->window() != this || IsTextField(focused))) {
+        return;
+    }
+    m_table->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        KeepTableFocus(QApplication::focusWidget());
+    }
+}
+
 // IMenuWindow -------------------------------------------------------------------------------
 
 void frmMain::SetCaption(const QString& caption) {
@@ -962,6 +1066,34 @@ void frmMain::SetReplayInterval(int milliseconds) {
 
 void frmMain::Relayout() {
     m_table->update();
+}
+
+void frmMain::SetZoom(int zoom) {
+    m_table->setZoom(zoom);
+    const int normal = NormalZoom(zoom);
+    for (const CommandRow& row : Commands()) {
+        if (QAction* action = m_commandActions[Index(row.id)]; action && ZoomOf(row.id) >= 0) {
+            action->setChecked(ZoomOf(row.id) == normal);
+        }
+    }
+    // A smaller window grows to the new minimum.
+    ApplyMinimumSize(MinimumScale(zoom));
+}
+
+void frmMain::ApplyMinimumSize(double scale) {
+    QSize minimum = MinimumWindowSize(scale);
+    // A zoom larger than the screen leaves long columns to the tighter overlap.
+    if (const QScreen* shown = screen()) {
+        minimum = minimum.boundedTo(shown->availableGeometry().size());
+    }
+    setMinimumSize(minimum);
+}
+
+void frmMain::ShowKeyHints(bool visible) {
+    m_table->setKeyHints(visible);
+    if (QAction* action = m_commandActions[Index(CommandId::KeyHints)]) {
+        action->setChecked(visible);
+    }
 }
 
 // IRecentMenus ------------------------------------------------------------------------------

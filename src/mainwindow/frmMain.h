@@ -38,6 +38,7 @@ class OptEngineOptions;
 class SettingsStore;
 class SolverTask;
 class TableWidget;
+class LibraryCommands;
 class cFinish;
 class cMenu;
 class cOpt;
@@ -169,6 +170,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // IViewOptions
@@ -176,6 +178,8 @@ private:
     void ShowStatusbar(bool visible) override;
     void ShowToolbar(bool visible) override;
     void SetReplayInterval(int milliseconds) override;
+    void SetZoom(int zoom) override;
+    void ShowKeyHints(bool visible) override;
     // IRecentMenus
     void ShowRecentMenus(const RecentMenus& menus) override;
     // IPlayerCombo
@@ -203,6 +207,7 @@ private:
     void BuildMenus();
     void BuildCommand(QMenu* menu, CommandId id);
     void BuildRecentMenu(QMenu* menu, CommandId list);
+    void BuildSubmenu(QMenu* menu, const MenuLayout::Item& item);
     void BuildToolbar();
     void BuildStatusBar();
     void StartUp();
@@ -221,7 +226,13 @@ private:
     void CardDoubleClicked(int card);
     void FreeCellClicked(int index);
     void TablePressed(int x, int y);
+    /// A key of the press alphabet, handled as the pointer press it stands for.
+    void KeyPressed(char key, bool shift);
     void ShowFlashState(bool inverted);
+    /// The window's minimum size for the table at `scale`, within the screen.
+    void ApplyMinimumSize(double scale);
+    /// Gives the table the keyboard focus unless a text field has it.
+    void KeepTableFocus(QWidget* focused);
 
     void StartHint();
     void ShowHint(const solver::Decision& decision);
@@ -248,6 +259,7 @@ private:
     std::unique_ptr<cSetting> m_setting;
     std::unique_ptr<OptEngineOptions> m_engineOptions;
     std::unique_ptr<cMenu> m_menu;
+    std::unique_ptr<LibraryCommands> m_library;
 
     TableWidget* m_table = nullptr;
     QToolBar* m_toolbar = nullptr;

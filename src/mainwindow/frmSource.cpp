@@ -45,6 +45,7 @@ frmSource::frmSource(const cTrans& trans, ISoundPort* sound, Context context, QW
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("Text1"));
+    m_text->setAccessibleName(QStringLiteral("Game Source"));
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

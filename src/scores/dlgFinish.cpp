@@ -52,6 +52,7 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
     frame1->setObjectName(QStringLiteral("Frame1"));
     m_imcGame = new QListWidget(frame1);
     m_imcGame->setObjectName(QStringLiteral("imcGame"));
+    m_imcGame->setAccessibleName(QStringLiteral("Select"));
     const QIcon gameIcon = style()->standardIcon(QStyle::SP_FileIcon);
     const std::pair<const char*, const char*> actions[] = {
         {"New", "Start a New Game"},
@@ -74,14 +75,17 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
     m_chkSave->setObjectName(QStringLiteral("chkSave"));
     m_txtSave = new QLineEdit(frame2);
     m_txtSave->setObjectName(QStringLiteral("txtSave"));
+    m_txtSave->setAccessibleName(QStringLiteral("Save this Game"));
     m_cmdBrowse = new QPushButton(QStringLiteral("Browse"), frame2);
     m_cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     m_chkFav = new QCheckBox(QStringLiteral("Add To Favorites"), frame2);
     m_chkFav->setObjectName(QStringLiteral("chkFav"));
     m_txtFav = new QLineEdit(frame2);
     m_txtFav->setObjectName(QStringLiteral("txtFav"));
+    m_txtFav->setAccessibleName(QStringLiteral("Add To Favorites"));
     m_imc1 = new QListWidget(frame2);
     m_imc1->setObjectName(QStringLiteral("imc1"));
+    m_imc1->setAccessibleName(QStringLiteral("Favorites Folder"));
     auto* frame2Layout = new QGridLayout(frame2);
     frame2Layout->addWidget(m_chkSave, 0, 0, 1, 2);
     frame2Layout->addWidget(m_txtSave, 1, 0);

@@ -23,7 +23,9 @@ frmAddPlayer::frmAddPlayer(const cPlayer& player, cUser& user, IMessages& messag
     setModal(true);
 
     m_txtPlayer->setObjectName(QStringLiteral("txtPlayer"));
+    m_txtPlayer->setAccessibleName(QStringLiteral("Player Name"));
     m_txtFullName->setObjectName(QStringLiteral("txtFullName"));
+    m_txtFullName->setAccessibleName(QStringLiteral("Full Name"));
     auto* cmdAdd = new QPushButton(QStringLiteral("Add"), this);
     cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
     cmdAdd->setDefault(true);

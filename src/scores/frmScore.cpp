@@ -175,6 +175,7 @@ frmScore::~frmScore() {
 QWidget* frmScore::BuildGeneral() {
     auto* page = new QWidget(this);
     m_lvwGeneral = ReportView(page, "lvwGeneral", m_general, false);
+    m_lvwGeneral->setAccessibleName(QStringLiteral("General"));
 
     m_thisGame = {Heading(page, "lgmgame", "This Game"), Label(page, "lgmPlayer", "Player :"),
                   Label(page, "lgmMove", "Moves :"), Label(page, "lgmCards", "Cards Left :"),
@@ -218,6 +219,7 @@ QWidget* frmScore::BuildScoreBoard() {
     m_chkFinished = new QCheckBox(QStringLiteral("Show Only Finished Games"), page);
     m_chkFinished->setObjectName(QStringLiteral("chkFinished"));
     m_lvwScore = ReportView(page, "lvwScore", m_scores, true);
+    m_lvwScore->setAccessibleName(QStringLiteral("Score Board"));
 
     auto* filters = new QHBoxLayout;
     filters->addWidget(m_imcUser);
@@ -239,6 +241,7 @@ QWidget* frmScore::BuildScoreBoard() {
 QWidget* frmScore::BuildStatistics() {
     auto* page = new QWidget(this);
     m_lvwStatistics = ReportView(page, "lvwStatistics", m_statistics, false);
+    m_lvwStatistics->setAccessibleName(QStringLiteral("Statistics"));
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_lvwStatistics);
@@ -248,6 +251,7 @@ QWidget* frmScore::BuildStatistics() {
 QWidget* frmScore::BuildTopScores() {
     auto* page = new QWidget(this);
     m_lvwTopScore = ReportView(page, "lvwTopScore", m_topScores, true);
+    m_lvwTopScore->setAccessibleName(QStringLiteral("Top Scores"));
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_lvwTopScore);
@@ -257,6 +261,7 @@ QWidget* frmScore::BuildTopScores() {
 QWidget* frmScore::BuildGlobal() {
     auto* page = new QWidget(this);
     m_lvwGlobal = ReportView(page, "lvwGlobal", m_global, true);
+    m_lvwGlobal->setAccessibleName(QStringLiteral("Global Statistics"));
 
     auto* frmexport = new QGroupBox(page);
     frmexport->setObjectName(QStringLiteral("frmexport"));
@@ -291,6 +296,7 @@ QWidget* frmScore::BuildGlobal() {
 QWidget* frmScore::BuildProgress() {
     auto* page = new QWidget(this);
     m_imcProgress = ImageList(page, "imcProgress");
+    m_imcProgress->setAccessibleName(QStringLiteral("Progress"));
     m_charts = new ProgressCharts(page);
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Player :"), page));

@@ -1,8 +1,8 @@
 #include "solver/Presses.h"
 
 #include "engine/GameState.h"
+#include "engine/TablePress.h"
 #include "engine/cGame.h"
-#include "engine/mPics.h"
 
 #include <chrono>
 
@@ -56,32 +56,7 @@ bool IsPressChar(char c) {
 }
 
 void Press(GameState& state, char c) {
-    cGame& game = state.Game();
-    if (c >= 'A' && c <= 'H') {
-        const int column = c - 'A';
-        const Location exposed = game.GetBottomCardLocation(static_cast<Location>(column));
-        if (exposed == NoLocation) {
-            mPics::PressTable(state, column * ColumnPitch + 60 + ColumnPitch / 2,
-                              ColumnTop + RowStep);
-            return;
-        }
-        mPics::PressCard(state, exposed);
-        return;
-    }
-    if (c >= '1' && c <= '4') {
-        const int index = c - '1';
-        const auto cell = static_cast<Location>(FirstFreeCell + index);
-        if (game.GetCardIndex(cell) == NoCard) {
-            mPics::ClickFreeCellFrame(state, index);
-            return;
-        }
-        mPics::PressCard(state, cell);
-        return;
-    }
-    const auto home = static_cast<Location>(FirstHomeCell + (c - '5'));
-    if (game.GetCardIndex(home) != NoCard) {
-        mPics::PressCard(state, home);
-    }
+    ApplyPress(state, PressForKey(state.Game(), c, false));
 }
 
 EmptyColumnChoice PressPlayer::AskEmptyColumn(int) {

@@ -74,6 +74,31 @@ TEST(CardPainter, CachesPerCardSizeAndRatio) {
     EXPECT_TRUE(painter.Face(0, QSize(), 1.0).isNull());
 }
 
+TEST(CardPainter, FacesForExactPixelsAndTheLatestFewSizesKept) {
+    CardPainter painter;
+    // 106.5 x 144 logical pixels at ratio 2: 213 x 288 device pixels, the design filling them.
+    const QPixmap face = painter.FaceInPixels(7, QSize(213, 288), 2.0);
+    EXPECT_EQ(face.size(), QSize(213, 288));
+    EXPECT_DOUBLE_EQ(face.devicePixelRatio(), 2.0);
+    const QImage image = face.toImage();
+    EXPECT_EQ(qAlpha(image.pixel(212, 144)), 255) << "the border reaches the last column";
+    EXPECT_EQ(qAlpha(image.pixel(106, 287)), 255) << "and the last row";
+    EXPECT_EQ(painter.BackInPixels(QSize(213, 288), 2.0).size(), QSize(213, 288));
+
+    // A window resized to fit asks for one size after another: only the latest few stay.
+    painter.Clear();
+    const qint64 first = painter.FaceInPixels(3, QSize(71, 96), 1.0).cacheKey();
+    const qint64 second = painter.FaceInPixels(3, QSize(72, 96), 1.0).cacheKey();
+    for (int width = 73; width < 71 + static_cast<int>(CardPainter::MaxSizes); ++width) {
+        painter.FaceInPixels(3, QSize(width, 96), 1.0);
+    }
+    EXPECT_EQ(painter.FaceInPixels(3, QSize(71, 96), 1.0).cacheKey(), first) << "still kept";
+    painter.FaceInPixels(3, QSize(90, 96), 1.0); // pushes out 72, used longest ago
+    EXPECT_EQ(painter.CachedCount(), static_cast<int>(CardPainter::MaxSizes));
+    EXPECT_EQ(painter.FaceInPixels(3, QSize(71, 96), 1.0).cacheKey(), first);
+    EXPECT_NE(painter.FaceInPixels(3, QSize(72, 96), 1.0).cacheKey(), second);
+}
+
 TEST(CardPainter, SuitsTwoAndFourAreRedOneAndThreeBlack) {
     CardPainter painter;
     const QSize size(CardPainter::Width, CardPainter::Height);

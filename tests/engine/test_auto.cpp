@@ -14,6 +14,10 @@ TEST_F(AutoTest, CardsGoHomeOnlyWhenBothOtherColourPilesAreCloseEnough) {
     Lay({{"KD", "3C"}}, {}, {"2C", "2H", "KS"});
     mRight::AutoMoveToHome(state);
     EXPECT_EQ(At(8), Card("3C"));
+    // With both red piles at ace it still waits: a red 2 may yet need it.
+    Lay({{"KD", "3C"}}, {}, {"2C", "AH", "AD"});
+    mRight::AutoMoveToHome(state);
+    EXPECT_EQ(At(8), Card("3C"));
     // With both red piles at 2 it goes.
     Lay({{"KD", "3C"}}, {}, {"2C", "2H", "2D"});
     mRight::AutoMoveToHome(state);

@@ -193,6 +193,8 @@ public:
     void ShowToolbar(bool v) override { calls << QStringLiteral("toolbar %1").arg(v); }
     void SetReplayInterval(int ms) override { calls << QStringLiteral("interval %1").arg(ms); }
     void Relayout() override { calls << QStringLiteral("relayout"); }
+    void SetZoom(int zoom) override { calls << QStringLiteral("zoom %1").arg(zoom); }
+    void ShowKeyHints(bool v) override { calls << QStringLiteral("keyhints %1").arg(v); }
 };
 
 /// A temporary home: a settings file and program and user data folders, never the real ones.

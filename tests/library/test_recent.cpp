@@ -52,6 +52,12 @@ TEST_F(RecentTest, OldestFallsOutOfSlotFive) {
     EXPECT_EQ(recent->GetRecent(1), "/g/6.V2K");
     EXPECT_EQ(recent->GetRecent(5), "/g/2.V2K");
     EXPECT_EQ(recent->GetRecent(6), "");
+    EXPECT_EQ(recent->GetTotalNumb(1), 5);
+    for (const char* name : {"1", "2", "3", "4", "5"}) {
+        recent->AddtoRecent(QStringLiteral("/g/%1.vlg").arg(QString::fromLatin1(name)));
+    }
+    EXPECT_EQ(recent->GetRecent(10), "/g/1.vlg");
+    EXPECT_EQ(recent->GetTotalNumb(6), 5);
 }
 
 TEST_F(RecentTest, KindsGoToTheirListsAndOthersOnlyRebuild) {

@@ -12,6 +12,7 @@
 #include "engine/mCheck.h"
 #include "history/GameSession.h"
 #include "library/cSave.h"
+#include "library/frmOpenGame.h"
 #include "mainwindow/TableWidget.h"
 #include "mainwindow/cMenu.h"
 #include "mainwindow/frmMain.h"
@@ -19,13 +20,16 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -49,6 +53,46 @@ inline const WonGame& SolvedGame() {
         return WonGame{-1, {}};
     }();
     return game;
+}
+
+constexpr CardIndex CardOf(int suit, int rank) {
+    return static_cast<CardIndex>((suit - 1) * 13 + rank - 1);
+}
+
+/// Columns of six cards whose exposed cards, like the free-cell cards, are all black, so no
+/// card fits anywhere; with `emptyCell` the last free cell is left empty (one possible move).
+inline std::pair<std::vector<std::vector<CardIndex>>, std::vector<CardIndex>>
+BlockedBoard(bool emptyCell) {
+    std::vector<CardIndex> exposed, cells;
+    for (int rank = 2; rank <= 5; ++rank) {
+        exposed.push_back(CardOf(1, rank));
+        exposed.push_back(CardOf(3, rank));
+    }
+    for (int rank = 6; rank <= 7; ++rank) {
+        cells.push_back(CardOf(1, rank));
+        cells.push_back(CardOf(3, rank));
+    }
+    std::vector<CardIndex> rest;
+    for (CardIndex c = 0; c < CardCount; ++c) {
+        if (std::find(exposed.begin(), exposed.end(), c) == exposed.end() &&
+            std::find(cells.begin(), cells.end(), c) == cells.end()) {
+            rest.push_back(c);
+        }
+    }
+    if (emptyCell) {
+        rest.insert(rest.begin(), cells.back());
+        cells.back() = NoCard;
+    }
+    std::vector<std::vector<CardIndex>> columns(8);
+    std::size_t next = 0;
+    for (int c = 0; c < 8; ++c) {
+        const std::size_t buried = 5 + (emptyCell && c == 0 ? 1 : 0);
+        for (std::size_t i = 0; i < buried; ++i) {
+            columns[c].push_back(rest[next++]);
+        }
+        columns[c].push_back(exposed[static_cast<std::size_t>(c)]);
+    }
+    return {columns, cells};
 }
 
 class MainWindowTest : public TempHome {
@@ -195,6 +239,39 @@ protected:
             session.State().Game().SetLocation(m.from, m.to, 1, 1, true);
         }
         ASSERT_TRUE(session.Trans().SaveToFile(path.toStdString()).has_value());
+    }
+
+    /// Runs `command` and, once its modal dialog of type T is up, `act` on it; the dialog is
+    /// closed afterwards if `act` left it open. False when no such dialog showed.
+    template <typename T>
+    static bool WithDialog(frmMain& w, const char* command, const std::function<void(T&)>& act) {
+        bool shown = false;
+        // A timer of this call: when no dialog runs it, it dies with the call instead of firing
+        // later.
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, &w, [&] {
+            auto* dialog = w.findChild<T*>();
+            if (!dialog || !dialog->isVisible()) {
+                return;
+            }
+            shown = true;
+            act(*dialog);
+            if (dialog->isVisible()) {
+                dialog->reject();
+            }
+        });
+        timer.start(0);
+        w.Command(QString::fromLatin1(command));
+        return shown;
+    }
+    /// The Open command by the open dialog's Browse button: the file dialog of the fixture's
+    /// `files` answers.
+    static void OpenByBrowse(frmMain& w) {
+        WithDialog<frmOpenGame>(w, "mnuOpen", [](frmOpenGame& dialog) {
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdBrowse")),
+                              Qt::LeftButton);
+        });
     }
 
     /// Runs the forward replay to its end, one tick at a time.

@@ -141,9 +141,10 @@ std::set<CommandId> Plus(std::set<CommandId> a, std::initializer_list<CommandId>
 
 TEST_F(cMenuTest, EnablingFollowsTheGameStateTheHistoryAndTheReplay) {
     GiveEveryWindowAHandler();
-    const std::set<CommandId> always{New,      Select,     Open,     Exit,      Toolbar, Statusbar,
-                                     Timer,    FavOpen,    OrgFav,   Customize, Options, Settings,
-                                     AutoSave, ScoreBoard, Contents, About};
+    const std::set<CommandId> always{New,      Select,   Open,       Exit,     Toolbar,   Statusbar,
+                                     Timer,    Zoom,     Zoom100,    Zoom125,  Zoom150,   Zoom200,
+                                     ZoomFit,  KeyHints, FavOpen,    OrgFav,   Customize, Options,
+                                     Settings, AutoSave, ScoreBoard, Contents, About};
     menu->NoGame();
     ExpectEnabled(always, "without a game");
     menu->Run(Restart);
@@ -237,6 +238,29 @@ TEST_F(cMenuTest, ViewCommandsToggleTheirOptionAndTick) {
     EXPECT_TRUE(menu->Checked(Statusbar));
     EXPECT_EQ(window.relayouts, 1) << "the timer box needs no new layout";
     EXPECT_FALSE(menu->Checked(New));
+
+    EXPECT_FALSE(menu->Checked(KeyHints));
+    menu->Run(KeyHints);
+    EXPECT_EQ(opt->KeyHints(), 1);
+}
+
+TEST_F(cMenuTest, ZoomItemsAreOneRadioGroupOverTheStoredZoom) {
+    const std::vector<CommandId> items{Zoom100, Zoom125, Zoom150, Zoom200, ZoomFit};
+    auto ticked = [&] {
+        std::vector<CommandId> on;
+        std::copy_if(items.begin(), items.end(), std::back_inserter(on),
+                     [&](CommandId id) { return menu->Checked(id); });
+        return on;
+    };
+    EXPECT_EQ(ticked(), std::vector<CommandId>{Zoom100}) << "100 % by default";
+    for (const CommandId id : items) {
+        EXPECT_EQ(RowOf(id).radioGroup, RowOf(Zoom100).radioGroup);
+        menu->Run(id);
+        EXPECT_EQ(ticked(), std::vector<CommandId>{id}) << RowOf(id).name;
+    }
+    EXPECT_EQ(opt->Zoom(), 0) << "Fit to Window is stored as 0";
+    opt->Zoom(175);
+    EXPECT_EQ(ticked(), std::vector<CommandId>{Zoom100}) << "an odd zoom shows as 100 %";
 }
 
 TEST(CommandTable, NamesKeysAndPositionsAreUnique) {
@@ -273,6 +297,7 @@ TEST(CommandTable, NamesKeysAndPositionsAreUnique) {
             if (item.kind != MenuLayout::Item::Kind::Separator) {
                 inMenus.insert(item.command);
             }
+            inMenus.insert(item.submenu.begin(), item.submenu.end());
         }
     }
     EXPECT_EQ(inMenus.size(), CommandCount);

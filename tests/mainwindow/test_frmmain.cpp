@@ -671,50 +671,6 @@ TEST_F(FrmMainPlacement, ClosingStoresTheNormalPlacementButNotAMinimizedOne) {
 
 // Warning flash ---------------------------------------------------------------------------------
 
-namespace {
-
-constexpr CardIndex CardOf(int suit, int rank) {
-    return static_cast<CardIndex>((suit - 1) * 13 + rank - 1);
-}
-
-/// Columns of six cards whose exposed cards, like the free-cell cards, are all black, so no
-/// card fits anywhere; with `emptyCell` the last free cell is left empty (one possible move).
-std::pair<std::vector<std::vector<CardIndex>>, std::vector<CardIndex>> BlockedBoard(
-    bool emptyCell) {
-    std::vector<CardIndex> exposed, cells;
-    for (int rank = 2; rank <= 5; ++rank) {
-        exposed.push_back(CardOf(1, rank));
-        exposed.push_back(CardOf(3, rank));
-    }
-    for (int rank = 6; rank <= 7; ++rank) {
-        cells.push_back(CardOf(1, rank));
-        cells.push_back(CardOf(3, rank));
-    }
-    std::vector<CardIndex> rest;
-    for (CardIndex c = 0; c < CardCount; ++c) {
-        if (std::find(exposed.begin(), exposed.end(), c) == exposed.end() &&
-            std::find(cells.begin(), cells.end(), c) == cells.end()) {
-            rest.push_back(c);
-        }
-    }
-    if (emptyCell) {
-        rest.insert(rest.begin(), cells.back());
-        cells.back() = NoCard;
-    }
-    std::vector<std::vector<CardIndex>> columns(8);
-    std::size_t next = 0;
-    for (int c = 0; c < 8; ++c) {
-        const std::size_t buried = 5 + (emptyCell && c == 0 ? 1 : 0);
-        for (std::size_t i = 0; i < buried; ++i) {
-            columns[c].push_back(rest[next++]);
-        }
-        columns[c].push_back(exposed[static_cast<std::size_t>(c)]);
-    }
-    return {columns, cells};
-}
-
-} // namespace
-
 TEST_F(FrmMainFlash, PressWithNoOrOneMoveLeftFlashesTheTitleAndPanel3) {
     frmMain& w = Start();
     w.Command(QStringLiteral("mnuNew"));
@@ -772,6 +728,53 @@ TEST_F(FrmMainFlash, PressWithNoOrOneMoveLeftFlashesTheTitleAndPanel3) {
     ClickCard(w, static_cast<Location>(5 * 8 + 2));
     EXPECT_FALSE(w.FlashRunning());
     EXPECT_EQ(State(w).SelectedLocation, 5 * 8 + 2);
+}
+
+// The target pointer shows where the selected card or run could go, within the free space.
+TEST_F(FrmMainFlash, TargetPointerNeedsAFittingCardAndEnoughFreeSpace) {
+    frmMain& w = Start();
+    w.Command(QStringLiteral("mnuNew"));
+    auto card = [](int suit, int rank) {
+        return static_cast<CardIndex>((suit - 1) * 13 + rank - 1);
+    };
+    const int clubs = 1, diamonds = 2, spades = 3, hearts = 4;
+    // Column 0 ends in the run 9C 8H 7S; column 1 takes 9C (a run of three), column 2 takes 7S.
+    const std::vector<std::vector<CardIndex>> columns{
+        {card(hearts, 13), card(clubs, 9), card(hearts, 8), card(spades, 7)},
+        {card(diamonds, 10)},
+        {card(diamonds, 8)},
+        {card(clubs, 13)},
+        {card(diamonds, 13)},
+        {card(spades, 13)},
+        {card(clubs, 12)},
+        {card(spades, 12)}};
+    const CardIndex j1 = card(clubs, 11), j2 = card(diamonds, 11), j3 = card(spades, 11);
+    const CardIndex j4 = card(hearts, 11);
+    auto hover = [&](CardIndex over) {
+        const QPointF centre = w.Table().cardRect(over).center();
+        QMouseEvent event(QEvent::MouseMove, centre, w.Table().mapToGlobal(centre), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&w.Table(), &event);
+        return w.Table().cardCursor(over);
+    };
+    using Cursor = TableWidget::CardCursor;
+
+    // No free space: a single card onto a card that takes it still shows the target.
+    Lay(w, columns, {j1, j2, j3, j4});
+    mGame::SelectLocation(State(w), 3 * 8);
+    EXPECT_EQ(hover(card(diamonds, 8)), Cursor::Target);
+    EXPECT_EQ(hover(card(clubs, 13)), Cursor::Normal);
+    // The run of three needs a free space of two.
+    EXPECT_EQ(hover(card(diamonds, 10)), Cursor::Normal);
+    Lay(w, columns, {j1, NoCard, j3, j4});
+    mGame::SelectLocation(State(w), 3 * 8);
+    EXPECT_EQ(hover(card(diamonds, 10)), Cursor::Normal);
+    Lay(w, columns, {NoCard, NoCard, j3, j4});
+    mGame::SelectLocation(State(w), 3 * 8);
+    EXPECT_EQ(hover(card(diamonds, 10)), Cursor::Target);
+    // Nothing selected: never the target.
+    mGame::ClearSelection(State(w));
+    EXPECT_EQ(hover(card(diamonds, 10)), Cursor::Normal);
 }
 
 // Start-up failures -------------------------------------------------------------------------

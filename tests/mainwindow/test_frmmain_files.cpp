@@ -97,7 +97,7 @@ TEST_F(FrmMainFiles, AHugeFileIsRefusedBeforeItIsRead) {
         ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
         ASSERT_TRUE(huge.resize(qint64{5} * 1024 * 1024)); // sparse, takes no room
     }
-    w.Command(QStringLiteral("mnuOpen"));
+    OpenByBrowse(w);
     ASSERT_EQ(messages.boxes.size(), 1U);
     EXPECT_EQ(messages.Last(), "The file \"" + files.answer +
                                    "\" is not a saved game: it is larger than 4 MB, far more "

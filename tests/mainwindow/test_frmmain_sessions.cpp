@@ -185,7 +185,7 @@ TEST_F(FrmMainSession, AFinishedGameOnViewIsClosedWithoutARecord) {
     QDir().mkpath(Path("R&D"));
     SaveWonGame(path);
     files.answer = path;
-    w.Command(QStringLiteral("mnuOpen"));
+    OpenByBrowse(w);
     // The file name's ampersand is shown, not taken for an access key.
     EXPECT_EQ(Act(w, "Recent1_1")->text(), QStringLiteral("&1 ") + Path("R&&D/won.v2k"));
 
@@ -205,13 +205,13 @@ TEST_F(FrmMainSession, OpenAsksAboutTheGameInPlayOnlyOnceAFileIsChosen) {
     const QString path = SavedDeal(5);
 
     files.answer.clear();
-    w.Command(QStringLiteral("mnuOpen"));
+    OpenByBrowse(w);
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_EQ(w.Session().Trans().MoveID(), 1);
 
     files.answer = path;
     messages.answers = {false};
-    w.Command(QStringLiteral("mnuOpen"));
+    OpenByBrowse(w);
     ASSERT_EQ(messages.boxes.size(), 1U);
     EXPECT_EQ(messages.boxes[0].text, QStringLiteral("Are you sure You want to Quit this Game ?"));
     EXPECT_EQ(State(w).GameNumber, 0);
@@ -219,7 +219,7 @@ TEST_F(FrmMainSession, OpenAsksAboutTheGameInPlayOnlyOnceAFileIsChosen) {
     EXPECT_TRUE(Scores(w).empty());
 
     messages.answers = {true};
-    w.Command(QStringLiteral("mnuOpen"));
+    OpenByBrowse(w);
     EXPECT_EQ(Scores(w).size(), 1U);
     EXPECT_EQ(State(w).GameNumber, 5);
 }
@@ -231,7 +231,7 @@ TEST_F(FrmMainSession, AnOpenedGameIsTimedFromItsOpening) {
     const QString path = SavedDeal(5);
     clock.Advance(1000);
     files.answer = path;
-    w.Command(QStringLiteral("mnuOpen"));
+    OpenByBrowse(w);
     clock.Advance(5);
     w.TimeTick();
     EXPECT_EQ(w.Table().timeText(), QStringLiteral("0:00:05 "));

@@ -260,5 +260,33 @@ TEST_F(FrmMainSolver, ShowSolutionWithoutALineChangesNothing) {
     EXPECT_TRUE(Scores(w).empty());
 }
 
+TEST(SelectGameWinnable, TheVerdictIsToldInTheDialogsWords) {
+    solver::Decision decision;
+    decision.verdict = solver::Verdict::Solved;
+    decision.actions.resize(3);
+    EXPECT_EQ(WinnableText(decision), QStringLiteral("Winnable in 3 moves"));
+    decision.rejected = true;
+    EXPECT_EQ(WinnableText(decision), QStringLiteral("Unknown"));
+    decision = {};
+    decision.verdict = solver::Verdict::Unsolvable;
+    EXPECT_EQ(WinnableText(decision), QStringLiteral("Not winnable"));
+    decision.verdict = solver::Verdict::Unknown;
+    EXPECT_EQ(WinnableText(decision), QStringLiteral("Unknown"));
+}
+
+TEST(SelectGameWinnable, ATypedNumberIsDecidedFromItsDealInTheBackground) {
+    SolverTask task;
+    QString shown;
+    CheckWinnable(task, 1, solver::Limits{}, [&shown](const QString& text) { shown = text; });
+    task.WaitForResult();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Winnable in "))) << shown.toStdString();
+
+    solver::Limits none;
+    none.memoryBytes = 1;
+    CheckWinnable(task, 2, none, [&shown](const QString& text) { shown = text; });
+    task.WaitForResult();
+    EXPECT_EQ(shown, QStringLiteral("Unknown"));
+}
+
 } // namespace
 } // namespace velmora::test

@@ -1,13 +1,17 @@
 #include "mainwindow/TableWidget.h"
 
 #include "engine/GameState.h"
+#include "engine/TablePress.h"
 #include "engine/cCards.h"
 #include "engine/cGame.h"
 #include "history/GameSession.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineF>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -196,6 +200,52 @@ TEST_F(Table, AnimationsPlayOneAfterAnotherInTheOrderIssued) {
     EXPECT_EQ(finished.count(), 1);
 }
 
+namespace {
+
+/// Collects what the table is asked to paint.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+TEST_F(Table, ASlideStepRepaintsOnlyWhereItsCardWasAndIs) {
+    Put(0, 0);
+    Put(1, 7); // column 7, far from the slide
+    table->AttachSelection(0);
+    table->show();
+    QApplication::processEvents();
+    PaintRecorder recorder;
+    table->installEventFilter(&recorder);
+
+    table->AnimateCard(0, cCards::Left(0), cCards::Top(0), cCards::Left(3), cCards::Top(0), 10);
+    for (int step = 0; step < 2; ++step) {
+        const QRectF before = table->cardRect(0);
+        recorder.painted = QRegion();
+        table->advanceAnimation(1);
+        QApplication::processEvents();
+        const QRectF after = table->cardRect(0);
+        ASSERT_NE(before, after);
+        // The card, its selection frame and its shadow (half a pixel right, one down), at
+        // both ends of the step.
+        for (const QRectF& card : {before, after}) {
+            const QRect shadow = card.adjusted(0, 0, 1.5, 2).toAlignedRect();
+            EXPECT_TRUE(QRegion(shadow).subtracted(recorder.painted).isEmpty()) << step;
+        }
+        EXPECT_FALSE(recorder.painted.intersects(table->cardRect(1).toAlignedRect())) << step;
+    }
+    table->removeEventFilter(&recorder);
+}
+
 TEST_F(Table, JumpsAndPlacementsOverrideTheQueue) {
     table->AnimateCard(4, 0, 0, 600, 600, 1); // one step: at once
     EXPECT_EQ(table->cardPosition(4), QPoint(600, 600));
@@ -288,4 +338,123 @@ TEST_F(Table, SelectionCursorTimeBoxAndBackground) {
     EXPECT_NE(shot.pixelColor(2, 1), shot.pixelColor(2, 2));
     table->setColorIndex(15);
     EXPECT_EQ(table->grab().toImage().pixelColor(2, 0), QColor(128, 0, 0));
+}
+
+// Zoom, long columns, sharp faces, key hints and keys -----------------------------------------
+
+TEST_F(Table, FitToWindowFollowsTheSizeAndPressesComeBackInTableUnits) {
+    table->show();
+    table->setZoom(FitToWindow);
+    table->resize(1280, 2000); // the width decides: 1280 / 640
+    EXPECT_DOUBLE_EQ(table->scale(), 2.0);
+    table->resize(1920, 823); // the height decides: a column of 13 ends at 6172 twips
+    EXPECT_DOUBLE_EQ(table->scale(), 823 * 15.0 / 6172);
+    auto* box = table->findChild<QLabel*>(QStringLiteral("Text1"));
+    EXPECT_EQ(box->height(), 40) << "the time box grows with the table";
+
+    Put(11, 8 * 3 + 2);
+    QSignalSpy pressed(table.get(), &TableWidget::cardPressed);
+    const QPoint inside = table->cardRect(11).topLeft().toPoint() + QPoint(20, 10);
+    Send(QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
+    ASSERT_EQ(pressed.count(), 1);
+    EXPECT_NEAR(pressed[0][2].toInt(), 20 * 15 / table->scale(), 15);
+
+    table->setZoom(100);
+    table->resize(800, 600);
+    EXPECT_EQ(table->cardRect(11), QRectF(80 + 164, 162, 71, 96)); // (2460, 2428) twips
+    EXPECT_EQ(box->geometry(), QRect(80 + 291, 70, 56, 20)) << "100 % is the unscaled table";
+}
+
+TEST_F(Table, ALongColumnIsDrawnTighterSoItsLastCardShowsWhole) {
+    table->resize(800, 500); // 7500 twips: room for a column of 17
+    for (int row = 0; row < 19; ++row) {
+        Put(static_cast<CardIndex>(row), static_cast<Location>(row * 8 + 2));
+    }
+    Put(31, 12); // a short column beside it, row 1
+    const QRectF last = table->cardRect(18);
+    EXPECT_LE(last.bottom(), 500);
+    EXPECT_GE(last.bottom(), 497) << "no tighter than needed";
+    EXPECT_EQ(table->cardRect(0).topLeft(), QPointF(80 + 164, 111)) << "row 0 stays";
+    EXPECT_EQ(table->cardRect(31).topLeft(), QPointF(80 + 324, 128)) << "a short one stays";
+    EXPECT_EQ(table->cardPosition(18), QPoint(2460, 1660 + 18 * 256)) << "the model stays";
+
+    // Hit-testing follows the drawing: the exposed card, and covered cards' strips.
+    const double step = (table->cardRect(10).top() - table->cardRect(0).top()) / 10;
+    EXPECT_EQ(table->cardAt(last.center().toPoint()), 18);
+    for (const CardIndex covered : {9, 16}) {
+        const QPointF strip(last.left() + 10, table->cardRect(covered).top() + step / 2);
+        EXPECT_EQ(table->cardAt(strip.toPoint()), covered);
+    }
+
+    // A card sliding onto the long column flies straight to where the column draws it.
+    Put(40, 0);
+    table->AnimateCard(40, cCards::Left(0), cCards::Top(0), cCards::Left(19 * 8 + 2),
+                       cCards::Top(19 * 8 + 2), 4);
+    const QPointF start = table->cardRect(40).topLeft();
+    table->advanceAnimation(2);
+    const QPointF halfway = table->cardRect(40).topLeft();
+    table->advanceAnimation(2);
+    const QRectF landed = table->cardRect(40);
+    EXPECT_LE(landed.bottom(), 500);
+    EXPECT_LT(QLineF(halfway, (start + landed.topLeft()) / 2).length(), 1.0);
+}
+
+TEST_F(Table, FacesAreDrawnForTheirExactPixelsAtEveryZoom) {
+    table->resize(1400, 1000);
+    Put(5, 0);
+    for (const int zoom : {100, 125, 150, 200}) {
+        table->setZoom(zoom);
+        const QRect rect = table->cardRect(5).toRect();
+        const QImage shot = table->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage face = CardPainter().FaceInPixels(5, rect.size(), 1.0).toImage();
+        // Inside the rounded corners the table shows the face pixel for pixel.
+        const QRect inner = face.rect().adjusted(6, 6, -6, -6);
+        EXPECT_EQ(shot.copy(inner.translated(rect.topLeft())),
+                  face.convertToFormat(QImage::Format_ARGB32).copy(inner))
+            << zoom;
+    }
+}
+
+TEST_F(Table, KeyHintsAndKeysOfThePressAlphabet) {
+    table->resize(1400, 1000);
+    table->setZoom(200);
+    auto badges = [&] { // lightness below each badge's letter
+        const QImage shot = table->grab().toImage();
+        std::vector<int> lightness;
+        for (const Location slot : {0, 7, 200, 203, 205, 208}) {
+            const QPointF centre = table->toPixels(
+                QPointF(cCards::Left(slot) + CardWidth - 150, cCards::Top(slot) + 150));
+            lightness.push_back(shot.pixelColor((centre + QPointF(0, 11)).toPoint()).lightness());
+        }
+        return lightness;
+    };
+    const std::vector<int> without = badges();
+    table->setKeyHints(true);
+    const std::vector<int> with = badges();
+    for (std::size_t i = 0; i < with.size(); ++i) {
+        EXPECT_LT(with[i], without[i] - 40) << "a dark badge on place " << i;
+    }
+
+    QSignalSpy keys(table.get(), &TableWidget::keyPressed);
+    auto press = [&](int key, Qt::KeyboardModifiers modifiers = {}, bool repeat = false) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), repeat);
+        QApplication::sendEvent(table.get(), &event);
+    };
+    press(Qt::Key_A);
+    press(Qt::Key_H, Qt::ShiftModifier);
+    press(Qt::Key_8);
+    press(Qt::Key_3, Qt::KeypadModifier);
+    press(Qt::Key_Escape);
+    // Not presses: outside the alphabet, menu shortcuts and access keys, a held key.
+    for (const int key : {int(Qt::Key_I), int(Qt::Key_9), int(Qt::Key_0)}) {
+        press(key);
+    }
+    press(Qt::Key_C, Qt::ControlModifier);
+    press(Qt::Key_A, Qt::AltModifier);
+    press(Qt::Key_B, {}, true);
+    QList<QString> got;
+    for (const QList<QVariant>& k : keys) {
+        got << QString(QChar(k[0].value<char>())) + (k[1].toBool() ? "+" : "");
+    }
+    EXPECT_EQ(got, (QList<QString>{"A", "H+", "8", "3", QString(QChar(EscapeKey))}));
 }

@@ -1,4 +1,5 @@
 #include "../library/TestSupport.h"
+#include "support/AccessibleNames.h"
 
 #include "scores/cPlayer.h"
 #include "scores/cUser.h"
@@ -36,6 +37,11 @@ protected:
     std::unique_ptr<cPlayer> player;
     std::unique_ptr<cUser> user;
 };
+
+TEST_F(AddPlayerDialogTest, EveryControlHasAnAccessibleName) {
+    auto dialog = Open();
+    EXPECT_EQ(UnnamedControls(*dialog), QStringList());
+}
 
 TEST_F(AddPlayerDialogTest, ProposesTheLowestFreePlayerName) {
     auto first = Open();

@@ -1,4 +1,5 @@
 #include "library/TestSupport.h"
+#include "support/AccessibleNames.h"
 
 #include "library/cRecent.h"
 #include "library/cSave.h"
@@ -154,6 +155,11 @@ TEST_F(FinishDialog, SelectIsNotOfferedWhileItsDialogIsMissing) {
     auto* games = Find<QListWidget>(*d, "imcGame");
     EXPECT_FALSE(games->item(1)->flags() & Qt::ItemIsEnabled);
     EXPECT_EQ(games->currentRow(), 0);
+}
+
+TEST_F(FinishDialog, EveryControlHasAnAccessibleName) {
+    auto d = Open();
+    EXPECT_EQ(UnnamedControls(*d), QStringList());
 }
 
 } // namespace

@@ -180,6 +180,20 @@ TEST_F(PlayersTest, TotalsAccumulateAndTheTotalsRowFollows) {
     EXPECT_EQ(player->GetPerc(1), 0);
 }
 
+TEST_F(PlayersTest, TheTotalsRowSumsAllFiveSlotsAndAveragesRoundHalfToEven) {
+    for (const char* name : {"A", "B", "C", "D", "E"}) {
+        Add(name);
+    }
+    player->SaveScore(5, 1, 1, 0, 10, 3);
+    player->SaveScore(5, 1, 0, 1, 10, 2);
+    player->SaveScore(1, 2, 1, 1, 20, 7);
+    EXPECT_EQ(player->GetAvgScore(5), 2); // 2.5
+    EXPECT_EQ(player->GetAvgScore(1), 4); // 3.5
+    EXPECT_EQ(player->GetTotal(6), 4);
+    EXPECT_EQ(player->GetScore(6), 12);
+    EXPECT_EQ(player->GetAvgScore(6), 3);
+}
+
 TEST_F(PlayersTest, TotalsSaturateInsteadOfWrapping) {
     Add("A");
     store->SaveSetting("Player1", "Time", "2147483000");

@@ -214,6 +214,17 @@ TEST_F(ScoreTest, CapacityGrowsByAHundred) {
     EXPECT_EQ(score->Records()[149].GameNumber, 149);
 }
 
+TEST_F(ScoreTest, ReadingStopsAtTheTablesLimit) {
+    QByteArray text;
+    for (int i = 0; i <= cScore::MaxRecords; ++i) {
+        text += "\"Guest\",10," + QByteArray::number(i) + ",10,\"12/6/2026 1:00:00 AM\",50,25\r\n";
+    }
+    WriteScores(text);
+    score->LoadScores();
+    ASSERT_EQ(score->Count(), cScore::MaxRecords);
+    EXPECT_EQ(score->Records().back().GameNumber, cScore::MaxRecords - 1);
+}
+
 TEST_F(ScoreTest, ScoreBoardChoicesLiveInSectionScore) {
     EXPECT_EQ(score->DayComboIndex(), 1);
     EXPECT_EQ(score->TabIndex(), 1);

@@ -104,15 +104,28 @@ QString RankText(int rank) {
 /// The rank as an outline whose cap height is `height`, centred on `centreX` with its top at
 /// `top`, squeezed horizontally to at most `maxWidth`.
 QPainterPath RankPath(int rank, qreal centreX, qreal top, qreal height, qreal maxWidth) {
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setBold(true);
-    font.setPixelSize(100);
-    const QString text = RankText(rank);
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    const QFontMetricsF metrics(font);
-    const qreal capHeight = metrics.capHeight() > 0 ? metrics.capHeight() : 72.0;
+    struct Outline {
+        QPainterPath path;
+        qreal capHeight = 0;
+    };
+    // Shaping text is the dearest step of drawing a face: outline each rank once.
+    static const std::array<Outline, 13> outlines = [] {
+        QFont font(QStringLiteral("DejaVu Sans Condensed"));
+        font.setStyleHint(QFont::SansSerif);
+        font.setBold(true);
+        font.setPixelSize(100);
+        const QFontMetricsF metrics(font);
+        std::array<Outline, 13> all;
+        for (int r = 1; r <= 13; ++r) {
+            Outline& outline = all[static_cast<std::size_t>(r - 1)];
+            outline.path.addText(0, 0, font, RankText(r));
+            outline.capHeight = metrics.capHeight() > 0 ? metrics.capHeight() : 72.0;
+        }
+        return all;
+    }();
+    const Outline& outline = outlines[static_cast<std::size_t>(std::clamp(rank, 1, 13) - 1)];
+    const QPainterPath& path = outline.path;
+    const qreal capHeight = outline.capHeight;
     const QRectF bounds = path.boundingRect();
     const qreal sy = height / capHeight;
     const qreal sx = std::min(sy, maxWidth / bounds.width());
@@ -435,14 +448,23 @@ template <typename Paint> void InDesignSpace(QPainter& p, const QRectF& rect, Pa
     p.restore();
 }
 
-QPixmap Render(QSize size, qreal dpr, void (*paint)(QPainter&, const QRectF&, CardIndex),
+QPixmap Render(QSize pixels, qreal dpr, void (*paint)(QPainter&, const QRectF&, CardIndex),
                CardIndex card) {
-    QPixmap pixmap(QSize(qCeil(size.width() * dpr), qCeil(size.height() * dpr)));
+    QPixmap pixmap(pixels);
     pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), card);
+    // The design fills the whole pixmap, however many device pixels it has.
+    paint(painter, QRectF(0, 0, pixels.width() / dpr, pixels.height() / dpr), card);
     return pixmap;
+}
+
+void PaintBackOf(QPainter& painter, const QRectF& rect, CardIndex) {
+    CardPainter::PaintBack(painter, rect);
+}
+
+QSize DevicePixels(QSize size, qreal dpr) {
+    return {qCeil(size.width() * dpr), qCeil(size.height() * dpr)};
 }
 
 } // namespace
@@ -455,7 +477,15 @@ QPainterPath CardPainter::SuitPath(int suit, const QRectF& box) {
     QTransform t;
     t.translate(box.left(), box.top());
     t.scale(box.width() / 100, box.height() / 100);
-    return t.map(DesignSuit(suit));
+    // Uniting the outlines of clubs and spades is slow, and every pip asks for one.
+    static const std::array<QPainterPath, 5> designs = [] {
+        std::array<QPainterPath, 5> all;
+        for (int i = 1; i <= 4; ++i) {
+            all[static_cast<std::size_t>(i)] = DesignSuit(i);
+        }
+        return all;
+    }();
+    return suit >= 1 && suit <= 4 ? t.map(designs[static_cast<std::size_t>(suit)]) : QPainterPath();
 }
 
 void CardPainter::PaintFace(QPainter& painter, const QRectF& rect, CardIndex card) {
@@ -541,33 +571,57 @@ void CardPainter::PaintLogo(QPainter& painter, const QRectF& rect) {
 }
 
 QPixmap CardPainter::Face(CardIndex card, QSize size, qreal dpr) {
-    if (card < 0 || card >= CardCount || size.isEmpty() || dpr <= 0) {
-        return {};
-    }
-    const QString key =
-        QStringLiteral("f%1/%2x%3@%4").arg(card).arg(size.width()).arg(size.height()).arg(dpr);
-    auto it = m_cache.constFind(key);
-    if (it != m_cache.constEnd()) {
-        return *it;
-    }
-    QPixmap pixmap = Render(size, dpr, &CardPainter::PaintFace, card);
-    m_cache.insert(key, pixmap);
-    return pixmap;
+    return FaceInPixels(card, DevicePixels(size, dpr), dpr);
 }
 
 QPixmap CardPainter::Back(QSize size, qreal dpr) {
-    if (size.isEmpty() || dpr <= 0) {
+    return BackInPixels(DevicePixels(size, dpr), dpr);
+}
+
+QPixmap CardPainter::FaceInPixels(CardIndex card, QSize pixels, qreal dpr) {
+    if (card < 0 || card >= CardCount) {
         return {};
     }
-    const QString key = QStringLiteral("b/%1x%2@%3").arg(size.width()).arg(size.height()).arg(dpr);
-    auto it = m_cache.constFind(key);
-    if (it != m_cache.constEnd()) {
-        return *it;
+    return Cached(card, pixels, dpr);
+}
+
+QPixmap CardPainter::BackInPixels(QSize pixels, qreal dpr) {
+    return Cached(NoCard, pixels, dpr);
+}
+
+QPixmap CardPainter::Cached(CardIndex card, QSize pixels, qreal dpr) {
+    if (pixels.isEmpty() || dpr <= 0) {
+        return {};
     }
-    QPixmap pixmap = Render(
-        size, dpr, [](QPainter& p, const QRectF& r, CardIndex) { PaintBack(p, r); }, NoCard);
-    m_cache.insert(key, pixmap);
-    return pixmap;
+    // Looked up on every painted card: compare numbers, build nothing.
+    auto size = std::find_if(m_sizes.begin(), m_sizes.end(), [&](const SizeCache& cache) {
+        return cache.pixels == pixels && cache.dpr == dpr;
+    });
+    if (size == m_sizes.end()) {
+        // A window resized to fit asks for a new size at every step: keep the latest few.
+        if (m_sizes.size() >= MaxSizes) {
+            m_sizes.pop_back();
+        }
+        m_sizes.push_front(SizeCache{pixels, dpr, {}});
+        size = m_sizes.begin();
+    } else if (size != m_sizes.begin()) {
+        std::rotate(m_sizes.begin(), size, std::next(size));
+        size = m_sizes.begin();
+    }
+    QPixmap& slot = size->pixmaps[static_cast<std::size_t>(card == NoCard ? CardCount : card)];
+    if (slot.isNull()) {
+        slot = Render(pixels, dpr, card == NoCard ? &PaintBackOf : &CardPainter::PaintFace, card);
+    }
+    return slot;
+}
+
+int CardPainter::CachedCount() const {
+    int count = 0;
+    for (const SizeCache& size : m_sizes) {
+        count += static_cast<int>(std::ranges::count_if(
+            size.pixmaps, [](const QPixmap& pixmap) { return !pixmap.isNull(); }));
+    }
+    return count;
 }
 
 } // namespace velmora

@@ -3,11 +3,13 @@
 #include "engine/Types.h"
 
 #include <QColor>
-#include <QHash>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QRectF>
 #include <QSize>
+
+#include <array>
+#include <deque>
 
 class QPainter;
 
@@ -26,9 +28,16 @@ public:
     QPixmap Face(CardIndex card, QSize size, qreal dpr);
     /// The card back at `size` logical pixels rendered for `dpr`.
     QPixmap Back(QSize size, qreal dpr);
+    /// The face drawn for exactly `pixels` device pixels (logical size `pixels` / `dpr`), so a
+    /// zoomed table shows it without scaling.
+    QPixmap FaceInPixels(CardIndex card, QSize pixels, qreal dpr);
+    QPixmap BackInPixels(QSize pixels, qreal dpr);
     /// Drops every cached pixmap.
-    void Clear() { m_cache.clear(); }
-    int CachedCount() const { return static_cast<int>(m_cache.size()); }
+    void Clear() { m_sizes.clear(); }
+    int CachedCount() const;
+
+    /// How many pixel sizes the cache keeps; the size used longest ago goes first.
+    static constexpr std::size_t MaxSizes = 4;
 
     /// Paints the face of `card` filling `rect`.
     static void PaintFace(QPainter& painter, const QRectF& rect, CardIndex card);
@@ -42,7 +51,15 @@ public:
     static QColor SuitColour(int suit);
 
 private:
-    QHash<QString, QPixmap> m_cache;
+    /// The pixmaps of one pixel size and ratio: the 52 faces, then the back.
+    struct SizeCache {
+        QSize pixels;
+        qreal dpr = 0;
+        std::array<QPixmap, CardCount + 1> pixmaps;
+    };
+    QPixmap Cached(CardIndex card, QSize pixels, qreal dpr);
+
+    std::deque<SizeCache> m_sizes; ///< most recently used first
 };
 
 } // namespace velmora

@@ -132,7 +132,9 @@ void ShowMonths(QChartView* view, const ProgressData& data) {
 
 ProgressCharts::ProgressCharts(QWidget* parent) : QWidget(parent) {
     m_points = View(this, "chtPoints");
+    m_points->setAccessibleName(QStringLiteral("Points per Game"));
     m_months = View(this, "chtMonths");
+    m_months->setAccessibleName(QStringLiteral("Games per Month"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_points, 1);
