@@ -44,12 +44,15 @@ fi
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 failed=()
+# Absolute paths: a target may change its working folder.
+root=$PWD
+case $build in /*) ;; *) build=$root/$build ;; esac
 for t in "${targets[@]}"; do
   mkdir -p "$build/corpus/$t"
   echo "== fuzz_$t for ${seconds}s"
   if ! "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -max_len=16384 -timeout=10 \
-      -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="fuzz/corpus/$t/" \
-      "$build/corpus/$t" "fuzz/corpus/$t"; then
+      -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$root/fuzz/corpus/$t/" \
+      "$build/corpus/$t" "$root/fuzz/corpus/$t"; then
     failed+=("$t")
   fi
 done

@@ -86,7 +86,8 @@ Result<cFavourites::Created> cFavourites::CreateFolder(const QString& name) {
     if (QFileInfo(JoinPath(Root(), name)).isDir()) {
         return Created::Exists;
     }
-    if (!QDir(Root()).mkdir(name)) {
+    // The whole path: to QDir a bare name that starts with ":" is a resource path.
+    if (!QDir().mkdir(JoinPath(Root(), name))) {
         return Fail("The folder \"" + name.toStdString() + "\" could not be created.");
     }
     return Created::Done;

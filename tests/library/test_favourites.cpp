@@ -78,6 +78,12 @@ TEST_F(Favourites, CreatesFoldersOfOneToThirtyCharactersInsideTheRootOnly) {
     const QString thirty(30, u'x');
     EXPECT_EQ(favourites->CreateFolder(thirty).value(), cFavourites::Created::Done);
     EXPECT_TRUE(QFileInfo(Root() + u'/' + thirty).isDir());
+    // A name that starts with a colon is an ordinary folder name, not a resource path.
+    for (const char* colon : {":", ":Hard"}) {
+        EXPECT_EQ(favourites->CreateFolder(QString::fromUtf8(colon)).value(),
+                  cFavourites::Created::Done);
+        EXPECT_TRUE(QFileInfo(Root() + u'/' + QString::fromUtf8(colon)).isDir()) << colon;
+    }
     const QStringList before = Tree();
     EXPECT_EQ(favourites->CreateFolder(QString(31, u'y')).value(), cFavourites::Created::Ignored);
     EXPECT_EQ(favourites->CreateFolder({}).value(), cFavourites::Created::Ignored);
