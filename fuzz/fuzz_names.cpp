@@ -15,6 +15,7 @@
 #include "library/cFavourites.h"
 #include "library/cSave.h"
 #include "platform/SettingsStore.h"
+#include "support/QuietPorts.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -54,11 +55,6 @@ void Empty(const QString& folder, const QStringList& keep) {
     }
 }
 
-class FixedClock final : public IClock {
-public:
-    QDateTime Now() const override { return QDateTime(QDate(2026, 12, 5), QTime(17, 20, 0)); }
-};
-
 /// A home in the scratch folder, with the process working in a folder of it, so that a path
 /// taken relative to the working folder shows up too.
 struct Home {
@@ -78,7 +74,7 @@ struct Home {
     const QString favourites = userFolder + QStringLiteral("/Favorites");
     const QString favouriteFolder = favourites + QStringLiteral("/Easy Games");
     SettingsStore store{QString::fromStdString(fuzz::ScratchPath("names.ini"))};
-    FixedClock clock;
+    quiet::FixedClock clock;
     AppFolders folders;
     cSave save{store, folders, clock};
     cSetting setting{store};

@@ -11,6 +11,7 @@
 #include "scores/PlayerPorts.h"
 #include "scores/cPlayer.h"
 #include "scores/cScore.h"
+#include "support/QuietPorts.h"
 
 #include <QDir>
 #include <QStringList>
@@ -20,20 +21,6 @@
 using namespace velmora;
 
 namespace {
-
-class FixedClock final : public IClock {
-public:
-    QDateTime Now() const override { return QDateTime(QDate(2026, 12, 5), QTime(17, 20, 0)); }
-};
-
-/// The first player is always the one selected.
-class FirstPlayer final : public IPlayerCombo {
-public:
-    void Clear() override {}
-    void AddItem(const QString&) override {}
-    void SelectPosition(int) override {}
-    QString SelectedText() const override { return QStringLiteral("Guest"); }
-};
 
 /// A settings store with one player, "Guest", made long before any date the input can hold
 /// in a valid line; its folders in the scratch folder.
@@ -55,8 +42,8 @@ struct Home {
         score = std::make_unique<cScore>(*save, *player, clock);
     }
 
-    FixedClock clock;
-    FirstPlayer combo;
+    quiet::FixedClock clock;
+    quiet::GuestSelected combo;
     AppFolders folders;
     QString scoreFile;
     std::unique_ptr<SettingsStore> store;
