@@ -207,6 +207,7 @@ TEST_F(FrmMainAccessibility, EveryControlIsNamedAndTheTableTellsTheGame) {
     }
     EXPECT_EQ(UnnamedControls(dlgMove(nullptr)), QStringList());
     EXPECT_EQ(UnnamedControls(dlgAbout(&w)), QStringList());
+    ProvideHelpPage();
     w.ShowHelp();
     EXPECT_EQ(UnnamedControls(*w.findChild<QDialog*>(QStringLiteral("frmHelp"))), QStringList());
 
