@@ -201,6 +201,8 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
 }
 
 frmMain::~frmMain() {
+    // Hiding the window on its way out moves the focus: no call into a half-destroyed window.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     m_solverTask->Cancel();
     m_context.store.SetFailureReport({});
     m_tmGeneral.stop();
