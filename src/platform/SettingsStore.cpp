@@ -15,6 +15,10 @@ namespace {
 
 /// How long a write waits for another copy of the game to finish its own.
 constexpr int LockWaitMs = 5000;
+/// A lock file this old whose holder cannot be identified is left over from a killed copy (one
+/// killed between creating the file and writing its holder into it leaves it empty). A live
+/// holder keeps its lock file locked, so it is never taken from it however old the file is.
+constexpr int StaleLockMs = 2000;
 
 QString Escape(const QString& value) {
     QString out;
@@ -208,6 +212,7 @@ void SettingsStore::Look() const {
 bool SettingsStore::Modify(const std::function<bool(Content&)>& change) {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QLockFile lock(m_path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(StaleLockMs);
     if (!lock.tryLock(LockWaitMs)) {
         Failed(WriteMessage(m_path, LockReason(lock)));
         return false;

@@ -3,7 +3,9 @@
 #include "support/FileSizeLimit.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -149,6 +151,19 @@ TEST_F(SettingsStoreTest, TwoProcessesWritingAtOnceLoseNothing) {
     }
     EXPECT_EQ(store.GetInt("Options", "CardSpeed", 0), 5);
     EXPECT_FALSE(QFile::exists(Path() + ".lock"));
+}
+
+// A copy killed between creating its lock file and writing into it leaves an empty one behind.
+TEST_F(SettingsStoreTest, AnEmptyLockFileLeftByAKilledCopyDoesNotBlockWrites) {
+    QDir().mkpath(QFileInfo(Path()).absolutePath());
+    QFile lockFile(Path() + ".lock");
+    ASSERT_TRUE(lockFile.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-10),
+                                     QFileDevice::FileModificationTime));
+    lockFile.close();
+    SettingsStore store(Path());
+    EXPECT_TRUE(store.SaveSetting("Options", "CardSpeed", "7"));
+    EXPECT_EQ(SettingsStore(Path()).GetSetting("Options", "CardSpeed"), "7");
 }
 
 TEST_F(SettingsStoreTest, AFailedWriteKeepsTheFileAndTheValueAndIsReportedOnce) {

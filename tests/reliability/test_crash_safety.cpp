@@ -69,12 +69,17 @@ protected:
         writer.setProcessEnvironment(environment);
         writer.start(QStringLiteral(VELMORA_CRASH_WRITER), {dir.path(), QString::fromLatin1(kind)});
         EXPECT_TRUE(writer.waitForStarted(10000));
+        // Whatever an earlier kill left behind (a lock file, a half-written temporary) must not
+        // hold up the writes for long.
         QByteArray done;
-        while (done.size() < writes && writer.state() == QProcess::Running) {
-            if (writer.waitForReadyRead(10000)) {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+        while (done.size() < writes && writer.state() == QProcess::Running &&
+               std::chrono::steady_clock::now() < giveUp) {
+            if (writer.waitForReadyRead(1000)) {
                 done += writer.readAllStandardOutput();
             }
         }
+        EXPECT_GE(done.size(), writes) << kind << " stopped writing after an earlier kill";
         // A busy wait, so that the kill lands at any point of the writes that follow.
         const auto until = std::chrono::steady_clock::now() +
                            std::chrono::microseconds(random() % (spreadMicroseconds + 1));
