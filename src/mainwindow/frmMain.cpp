@@ -15,13 +15,13 @@
 #include "library/FileDialogs.h"
 #include "library/GeneralDate.h"
 #include "library/Messages.h"
-#include "library/OptEngineOptions.h"
 #include "library/cOpt.h"
 #include "library/cRecent.h"
 #include "library/cSave.h"
 #include "library/frmOptions.h"
 #include "library/mSave.h"
 #include "mainwindow/CommandTable.h"
+#include "mainwindow/GameApp.h"
 #include "mainwindow/LibraryCommands.h"
 #include "mainwindow/MenuLayout.h"
 #include "mainwindow/SolverTask.h"
@@ -77,11 +77,6 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::int16_t ToTwips16(int pixels) {
-    const int twips = pixels * TwipsPerPixel;
-    return static_cast<std::int16_t>(std::clamp(twips, 0, 32767));
-}
-
 /// The place a press of the press alphabet names on the table: a column's exposed card (its
 /// top slot when empty), a free cell or a home cell.
 Location PressedLocation(const GameState& state, char press) {
@@ -105,20 +100,6 @@ bool IsTextField(const QWidget* widget) {
     }
     const auto* combo = qobject_cast<const QComboBox*>(widget);
     return combo && combo->isEditable();
-}
-
-/// The customise list's toolbar rows, read from the command table in position order.
-std::vector<CustomItem> CustomToolbarItems() {
-    std::vector<CustomItem> items;
-    for (const MenuLayout::ToolbarButton& button : MenuLayout::Toolbar()) {
-        if (!button.command) {
-            continue;
-        }
-        const CommandRow& row = RowOf(*button.command);
-        items.push_back(
-            {button.position, Text(row.customCaption), Text(row.toolbarKey), row.shownAtFirst});
-    }
-    return items;
 }
 
 /// The game on the table as the score board reads it.
@@ -196,7 +177,10 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { KeepTableFocus(now); });
 
-    StartUp();
+    m_app->StartUp();
+    if (!m_app->QuitRequested()) {
+        GeneralTick();
+    }
     m_tmGeneral.start();
 }
 
@@ -214,49 +198,53 @@ frmMain::~frmMain() {
 }
 
 void frmMain::CreateObjects() {
-    SettingsStore& store = m_context.store;
     m_solverTask = new SolverTask(this);
     m_solverLimits.time = std::chrono::seconds(5);
-    m_opt = std::make_unique<cOpt>(store, this);
-    m_save = std::make_unique<cSave>(store, m_context.folders, m_context.clock);
-    m_player = std::make_unique<cPlayer>(store, this);
-    m_user = std::make_unique<cUser>(*m_player, m_context.messages, this);
-    m_engineOptions = std::make_unique<OptEngineOptions>(*m_opt);
-    m_custom = std::make_unique<cCustom>(store, CustomToolbarItems(), this);
-    // The stored sound is read when it plays; m_setting exists by then.
-    m_sound = std::make_unique<cSound>([this](int event) { return m_setting->Sound(event); });
-    m_setting = std::make_unique<cSetting>(store, this);
-
-    EnginePorts ports;
-    ports.view = m_table;
-    ports.sound = m_sound.get();
-    ports.options = m_engineOptions.get();
-    ports.dialogs = this;
-    ports.events = this;
-    m_session = std::make_unique<GameSession>(ports, this);
-    m_time = std::make_unique<cTime>(m_session->State(), *m_save, m_context.clock);
-    m_score = std::make_unique<cScore>(*m_save, *m_player, m_context.clock);
-    m_finish = std::make_unique<cFinish>(store);
-    m_recent = std::make_unique<cRecent>(store, this);
-    m_menu = std::make_unique<cMenu>(cMenu::Parts{*m_session, *m_opt, *m_save, *m_recent, *m_player,
-                                                  *m_score, *m_time, *m_sound, m_context.messages,
-                                                  m_context.fileDialogs, *this});
-    m_menu->SetHandler(CommandId::Exit, [this] { ExitAtOnce(); });
-    m_menu->SetHandler(CommandId::Source, [this] { ShowSource(); });
-    m_menu->SetHandler(CommandId::Options, [this] { ShowOptions(); });
-    m_menu->SetHandler(CommandId::Contents, [this] { ShowHelp(); });
-    m_menu->SetHandler(CommandId::About, [this] { ShowAbout(); });
-    m_menu->SetHandler(CommandId::Customize, [this] { ShowCustomize(); });
-    m_menu->SetHandler(CommandId::Settings, [this] { ShowSettings(); });
-    m_menu->SetHandler(CommandId::ScoreBoard, [this] { ShowScoreBoard(); });
-    m_menu->SetHandler(CommandId::Hint, [this] { StartHint(); });
-    m_menu->SetHandler(CommandId::ShowSolution, [this] { StartShowSolution(); });
+    const AppContext app{
+        m_context.store,       m_context.folders,     m_context.clock, m_context.messages,
+        m_context.fileDialogs, m_context.commandLine, m_context.sound, nullptr};
+    m_app = std::make_unique<GameApp>(app, AppWindowPorts{*this, *this, *this, *this, *this, *this,
+                                                          *this, *this, *this, *m_table, *this});
+    cMenu& menu = m_app->Menu();
+    menu.SetHandler(CommandId::Exit, [this] { ExitAtOnce(); });
+    menu.SetHandler(CommandId::Source, [this] { ShowSource(); });
+    menu.SetHandler(CommandId::Options, [this] { ShowOptions(); });
+    menu.SetHandler(CommandId::Contents, [this] { ShowHelp(); });
+    menu.SetHandler(CommandId::About, [this] { ShowAbout(); });
+    menu.SetHandler(CommandId::Customize, [this] { ShowCustomize(); });
+    menu.SetHandler(CommandId::Settings, [this] { ShowSettings(); });
+    menu.SetHandler(CommandId::ScoreBoard, [this] { ShowScoreBoard(); });
+    menu.SetHandler(CommandId::Hint, [this] { StartHint(); });
+    menu.SetHandler(CommandId::ShowSolution, [this] { StartShowSolution(); });
     m_library = std::make_unique<LibraryCommands>(LibraryCommands::Parts{
-        *m_menu, *m_session, *m_opt, *m_save, *m_recent, *m_player, *m_sound, m_context.messages,
-        m_context.fileDialogs, [this](const QString& text) { SetCaption(m_caption + text); },
-        this});
-    m_library->Register(*m_menu);
-    m_setting->Update_BackGround();
+        menu, m_app->Session(), m_app->Opt(), m_app->Save(), m_app->Recent(), m_app->Player(),
+        m_app->Sound(), m_context.messages, m_context.fileDialogs,
+        [this](const QString& text) { SetCaption(m_caption + text); }, this});
+    m_library->Register(menu);
+}
+
+bool frmMain::QuitRequested() const {
+    return m_app->QuitRequested();
+}
+
+GameSession& frmMain::Session() {
+    return m_app->Session();
+}
+
+cMenu& frmMain::Menu() {
+    return m_app->Menu();
+}
+
+cOpt& frmMain::Opt() {
+    return m_app->Opt();
+}
+
+cSave& frmMain::Save() {
+    return m_app->Save();
+}
+
+cSetting& frmMain::Setting() {
+    return m_app->Setting();
 }
 
 void frmMain::BuildMenus() {
@@ -291,7 +279,7 @@ void frmMain::BuildCommand(QMenu* menu, CommandId id) {
         action->setShortcut(QKeySequence(Text(row.shortcut)));
     }
     action->setCheckable(row.checkable);
-    action->setEnabled(m_menu->Enabled(id));
+    action->setEnabled(m_app->Menu().Enabled(id));
     m_actions[action->objectName()] = action;
     m_commandActions[Index(id)] = action;
     connect(action, &QAction::triggered, this, [this, id] { Command(id); });
@@ -333,7 +321,7 @@ void frmMain::BuildRecentMenu(QMenu* menu, CommandId list) {
         const int slot = i + (finished ? 0 : MenuLayout::RecentEntries);
         connect(action, &QAction::triggered, this, [this, slot] {
             m_table->finishAnimations();
-            m_menu->OpenRecent(slot);
+            m_app->Menu().OpenRecent(slot);
         });
     }
     QAction* none = sub->addAction(QStringLiteral("None"));
@@ -359,7 +347,7 @@ void frmMain::BuildToolbar() {
             m_toolbarPositions[1] = m_toolbar->addWidget(m_playerCombo);
             connect(m_playerCombo, &QComboBox::activated, this, [this](int index) {
                 if (!m_fillingCombo) {
-                    m_menu->PlayerChosen(index + 1);
+                    m_app->Menu().PlayerChosen(index + 1);
                 }
             });
             continue;
@@ -375,7 +363,7 @@ void frmMain::BuildToolbar() {
         QAction* action = m_toolbar->addAction(ToolbarIcon(key), Text(row.toolTip));
         action->setObjectName(QStringLiteral("tb") + key);
         action->setToolTip(Text(row.toolTip));
-        action->setEnabled(m_menu->Enabled(id));
+        action->setEnabled(m_app->Menu().Enabled(id));
         m_commandButtons[Index(id)] = action;
         m_toolbarPositions[static_cast<std::size_t>(button.position)] = action;
         connect(action, &QAction::triggered, this, [this, id] { Command(id); });
@@ -408,108 +396,6 @@ void frmMain::BuildStatusBar() {
     }
 }
 
-void frmMain::StartUp() {
-    SettingsStore& store = m_context.store;
-    auto done = mSave::SetUpAtStartUp(
-        store, m_context.folders, m_context.clock,
-        [this](const QString& name, const QString& fullName, const QString& date) {
-            m_user->AddUser(name, fullName, date);
-        });
-    if (!done) {
-        ShowError(m_context.messages, done.error());
-    }
-    m_user->ListUserCombo();
-    const QDateTime now = m_context.clock.Now();
-    m_save->SessionStart(now);
-    m_save->GameStartTime(now);
-    m_recent->UpdateRecent();
-    ShowCards(false);
-    RunOpenGame();
-    if (m_quitRequested) {
-        return;
-    }
-    RestorePlacement();
-    ApplyViewOptions();
-    m_custom->RestoreAll();
-    if (m_context.sound) {
-        m_sound->init();
-    }
-    m_setting->StartRotation();
-    m_sound->PlaySound(SoundStartSession);
-    GeneralTick();
-}
-
-void frmMain::OpenAtStartUp(const QString& path) {
-    if (auto opened = m_menu->OpenGame(path); !opened) {
-        ShowError(m_context.messages, opened.error());
-        m_menu->NoGame();
-    }
-}
-
-void frmMain::RunOpenGame() {
-    const OpenGameDecision decision = m_save->Open_Game(m_context.commandLine, m_context.messages);
-    switch (decision.action) {
-    case OpenGameDecision::Action::NoGame:
-        m_menu->NoGame();
-        return;
-    case OpenGameDecision::Action::ResumeUnfinished:
-        if (auto opened = m_menu->ResumeGame(decision.unfinishedFile); !opened) {
-            ShowError(m_context.messages, opened.error());
-            m_menu->NoGame();
-            return;
-        }
-        m_menu->Game_Started(false);
-        return;
-    case OpenGameDecision::Action::OpenFile:
-        OpenAtStartUp(decision.file);
-        return;
-    case OpenGameDecision::Action::GiveUpUnfinishedThenOpen:
-        if (auto opened = m_menu->ResumeGame(decision.unfinishedFile); opened) {
-            m_menu->GameLost();
-        } else {
-            ShowError(m_context.messages, opened.error());
-        }
-        OpenAtStartUp(decision.file);
-        return;
-    case OpenGameDecision::Action::Quit:
-        m_quitRequested = true;
-        return;
-    }
-}
-
-void frmMain::RestorePlacement() {
-    if (m_save->Maximized()) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-        return;
-    }
-    // A zoom above 100 % raises it further to its own minimum (SetZoom).
-    const QSize stored(m_save->width() / TwipsPerPixel, m_save->Height() / TwipsPerPixel);
-    resize(RaisedWindowSize(stored));
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    const int halfWidth = area.width() * TwipsPerPixel / 2;
-    const int halfHeight = area.height() * TwipsPerPixel / 2;
-    int left = m_save->Left();
-    int top = m_save->Top();
-    if (left < 1 || left >= halfWidth) {
-        left = 0;
-        m_save->Left(0);
-    }
-    if (top < 1 || top >= halfHeight) {
-        top = 0;
-        m_save->Top(0);
-    }
-    move(area.left() + left / TwipsPerPixel, area.top() + top / TwipsPerPixel);
-}
-
-void frmMain::ApplyViewOptions() {
-    ShowToolbar(m_opt->ShowToolbar() != 0);
-    ShowStatusbar(m_opt->ShowStatusbar() != 0);
-    SetZoom(m_opt->Zoom());
-    ShowKeyHints(m_opt->KeyHints() != 0);
-    ShowTimerBox(m_opt->ShowTimer() != 0);
-}
-
 void frmMain::ExitAtOnce() {
     m_exitAtOnce = true;
     close();
@@ -517,44 +403,10 @@ void frmMain::ExitAtOnce() {
 
 void frmMain::closeEvent(QCloseEvent* event) {
     if (!m_exitAtOnce && !m_shutDown) {
-        Shutdown();
+        m_app->Shutdown();
     }
     m_shutDown = true;
     event->accept();
-}
-
-void frmMain::Shutdown() {
-    m_sound->PlaySound(SoundEndSession);
-    if (isMaximized()) {
-        m_save->Maximized(true);
-    } else if (!isMinimized()) {
-        m_save->Maximized(false);
-        m_save->Height(ToTwips16(height()));
-        m_save->width(ToTwips16(width()));
-        m_save->Top(ToTwips16(y()));
-        m_save->Left(ToTwips16(x()));
-    }
-    GameState& state = m_session->State();
-    const bool inPlay = state.GameStarted && !state.Finished;
-    if (m_opt->EnableUnfinished() == 1 && inPlay) {
-        mGame::ClearSelection(state);
-        auto saved = MakeFolder(m_save->UserFolder());
-        if (saved) {
-            saved = m_session->Trans().SaveToFile(m_save->UnfinishedFile().toStdString());
-        }
-        if (!saved) {
-            ShowError(m_context.messages, saved.error());
-            return;
-        }
-        m_save->LastGameTime(m_time->GameTimeToStore());
-        m_save->Unfinished(true);
-        return;
-    }
-    if (m_opt->EnableUnfinished() == 0 && inPlay) {
-        m_menu->GameLost();
-    }
-    m_save->Unfinished(false);
-    m_save->LastGameTime(0);
 }
 
 QAction* frmMain::Action(const QString& name) const {
@@ -571,9 +423,9 @@ void frmMain::Command(const QString& name) {
 void frmMain::Command(CommandId id) {
     // A command acts on the board as it is: cards still sliding are put in place first.
     m_table->finishAnimations();
-    m_menu->Run(id);
+    m_app->Menu().Run(id);
     if (QAction* action = m_commandActions[Index(id)]; action && action->isCheckable()) {
-        action->setChecked(m_menu->Checked(id));
+        action->setChecked(m_app->Menu().Checked(id));
     }
     GeneralTick();
 }
@@ -582,9 +434,9 @@ void frmMain::Command(CommandId id) {
 
 void frmMain::GeneralTick() {
     OpenHandedOver();
-    m_menu->Update_Menu();
+    m_app->Menu().Update_Menu();
     m_table->setTableText(
-        QString::fromStdString(DescribeTable(m_session->State(), m_session->Trans())));
+        QString::fromStdString(DescribeTable(m_app->Session().State(), m_app->Session().Trans())));
 }
 
 void frmMain::SecondStart(const QString& commandLine) {
@@ -606,20 +458,20 @@ void frmMain::OpenHandedOver() {
     }
     const QString commandLine = *std::exchange(m_handedOver, std::nullopt);
     m_table->finishAnimations();
-    m_menu->OpenCommandLine(commandLine);
-    m_menu->Update_Menu();
+    m_app->Menu().OpenCommandLine(commandLine);
+    m_app->Menu().Update_Menu();
 }
 
 void frmMain::TimeTick() {
-    m_menu->TimeTick();
+    m_app->Menu().TimeTick();
 }
 
 void frmMain::ForwardTick() {
-    m_session->Trans().ForwardStep(m_opt->FwdBackSpeed());
+    m_app->Session().Trans().ForwardStep(m_app->Opt().FwdBackSpeed());
 }
 
 void frmMain::BackwardTick() {
-    m_session->Trans().BackwardStep(m_opt->FwdBackSpeed());
+    m_app->Session().Trans().BackwardStep(m_app->Opt().FwdBackSpeed());
 }
 
 void frmMain::StartFlash(int interval, int ticks) {
@@ -673,13 +525,13 @@ void frmMain::HintTick() {
 // Hint and Show Solution ----------------------------------------------------------------------
 
 void frmMain::StartHint() {
-    m_hintBoard = m_session->State().Game().Board();
+    m_hintBoard = m_app->Session().State().Game().Board();
     m_solverTask->Start(m_hintBoard, m_solverLimits,
                         [this](const solver::Decision& decision) { ShowHint(decision); });
 }
 
 void frmMain::ShowHint(const solver::Decision& decision) {
-    GameState& state = m_session->State();
+    GameState& state = m_app->Session().State();
     // The table moved on while the search ran: its line no longer fits.
     if (!state.GameStarted || state.Finished || state.Game().Board() != m_hintBoard) {
         return;
@@ -703,7 +555,7 @@ void frmMain::ShowHint(const solver::Decision& decision) {
 }
 
 void frmMain::StartShowSolution() {
-    const std::int32_t number = m_session->State().GameNumber;
+    const std::int32_t number = m_app->Session().State().GameNumber;
     GameState deal;
     mGame::StartGame(deal, number, false);
     m_solverTask->Start(
@@ -712,7 +564,7 @@ void frmMain::StartShowSolution() {
 }
 
 void frmMain::FinishShowSolution(std::int32_t gameNumber, const solver::Decision& decision) {
-    const GameState& state = m_session->State();
+    const GameState& state = m_app->Session().State();
     if (!state.GameStarted || state.Finished || state.GameNumber != gameNumber) {
         return;
     }
@@ -730,22 +582,23 @@ void frmMain::FinishShowSolution(std::int32_t gameNumber, const solver::Decision
         return;
     }
     HintTick();
-    m_menu->WatchSolution(*solution);
+    m_app->Menu().WatchSolution(*solution);
     GeneralTick();
 }
 
 // Pointer ----------------------------------------------------------------------------------
 
 void frmMain::CardPressed(int card, Qt::MouseButton button) {
-    GameState& state = m_session->State();
-    if (m_opt->EnableFlash() == 1 && state.GameStarted && state.SelectedLocation == NoLocation) {
+    GameState& state = m_app->Session().State();
+    if (m_app->Opt().EnableFlash() == 1 && state.GameStarted &&
+        state.SelectedLocation == NoLocation) {
         const int possible = state.Game().GetPossibleMoves();
         if (possible == 0) {
             StartFlash(100, 7);
-            m_sound->PlaySound(SoundZeroPossibleMove);
+            m_app->Sound().PlaySound(SoundZeroPossibleMove);
         } else if (possible == 1) {
             StartFlash(300, 2);
-            m_sound->PlaySound(SoundOnePossibleMove);
+            m_app->Sound().PlaySound(SoundOnePossibleMove);
         }
     }
     m_table->setCardCursor(static_cast<CardIndex>(card), TableWidget::CardCursor::Normal);
@@ -759,7 +612,7 @@ void frmMain::CardPressed(int card, Qt::MouseButton button) {
 }
 
 void frmMain::CardReleased(int card, Qt::MouseButton button) {
-    GameState& state = m_session->State();
+    GameState& state = m_app->Session().State();
     const Location loc = state.Game().GetLocation(static_cast<CardIndex>(card));
     if (button != Qt::RightButton || !IsColumnArea(loc)) {
         return;
@@ -776,7 +629,7 @@ void frmMain::CardReleased(int card, Qt::MouseButton button) {
 }
 
 void frmMain::CardMoved(int card) {
-    GameState& state = m_session->State();
+    GameState& state = m_app->Session().State();
     const int freeSpace = mGame::GetFreeSpace(state);
     const Location loc = state.Game().GetLocation(static_cast<CardIndex>(card));
     auto cursor = TableWidget::CardCursor::Normal;
@@ -790,7 +643,7 @@ void frmMain::CardMoved(int card) {
 }
 
 void frmMain::CardDoubleClicked(int card) {
-    GameState& state = m_session->State();
+    GameState& state = m_app->Session().State();
     const Location loc = state.Game().GetLocation(static_cast<CardIndex>(card));
     if (state.Cards().GetStatus(loc) == 1) {
         mPics::DoubleClickCard(state, loc);
@@ -799,17 +652,17 @@ void frmMain::CardDoubleClicked(int card) {
 }
 
 void frmMain::FreeCellClicked(int index) {
-    mPics::ClickFreeCellFrame(m_session->State(), index);
+    mPics::ClickFreeCellFrame(m_app->Session().State(), index);
     GeneralTick();
 }
 
 void frmMain::TablePressed(int x, int y) {
-    mPics::PressTable(m_session->State(), x, y);
+    mPics::PressTable(m_app->Session().State(), x, y);
     GeneralTick();
 }
 
 void frmMain::KeyPressed(char key, bool shift) {
-    GameState& state = m_session->State();
+    GameState& state = m_app->Session().State();
     // Without a game no card picture shows, so there is nothing a key could press.
     if (!state.GameStarted || !state.HasGame()) {
         return;
@@ -912,22 +765,22 @@ void frmMain::FocusTable() {
 }
 
 void frmMain::ShowOptions() {
-    frmOptions dialog(OptionsContext{*m_opt, *m_save, *m_recent, *m_player, *m_user,
-                                     m_context.messages, m_context.fileDialogs, m_context.clock,
-                                     this},
+    frmOptions dialog(OptionsContext{m_app->Opt(), m_app->Save(), m_app->Recent(), m_app->Player(),
+                                     m_app->User(), m_context.messages, m_context.fileDialogs,
+                                     m_context.clock, this},
                       this);
     dialog.exec();
 }
 
 void frmMain::ShowSource() {
-    const GameState& state = m_session->State();
+    const GameState& state = m_app->Session().State();
     frmSource::Context context;
     context.gameNumber = state.GameNumber;
-    context.playerName = m_player->GetName(m_player->GetCurrentPlayerIndex());
-    context.exportFolder = m_save->ExportFolder();
+    context.playerName = m_app->Player().GetName(m_app->Player().GetCurrentPlayerIndex());
+    context.exportFolder = m_app->Save().ExportFolder();
     const IClock& clock = m_context.clock;
     context.dateText = [&clock] { return GeneralDate::Format(clock.Now()); };
-    frmSource dialog(m_session->Trans(), m_sound.get(), context, this);
+    frmSource dialog(m_app->Session().Trans(), &m_app->Sound(), context, this);
     IFileDialogs& files = m_context.fileDialogs;
     dialog.setSaveDialog([&files](QWidget*, const QString& suggested) {
         const QFileInfo info(suggested);
@@ -942,9 +795,9 @@ void frmMain::ShowSource() {
 }
 
 void frmMain::ShowScoreBoard() {
-    TableFigures game(*m_session, *m_time);
-    frmScore dialog(ScoreContext{*m_score, *m_save, game, m_context.messages, m_context.fileDialogs,
-                                 m_sound.get()},
+    TableFigures game(m_app->Session(), m_app->Time());
+    frmScore dialog(ScoreContext{m_app->Score(), m_app->Save(), game, m_context.messages,
+                                 m_context.fileDialogs, &m_app->Sound()},
                     this);
     dialog.exec();
 }
@@ -974,17 +827,17 @@ void frmMain::ShowHelp() {
 
 void frmMain::ShowCustomize() {
     frmCustomize dialog(
-        *m_custom, [](const QString& key) { return ToolbarIcon(key); }, this);
+        m_app->Custom(), [](const QString& key) { return ToolbarIcon(key); }, this);
     dialog.exec();
 }
 
 void frmMain::ShowSettings() {
     const QString pictures = m_context.folders.picturesFolder;
-    frmSetting dialog(SettingContext{*m_setting, *m_sound, m_save->UserFolder(),
-                                     QFileInfo(pictures).isDir() ? pictures : m_save->UserFolder(),
-                                     m_save->InStallFolder(), m_context.messages,
-                                     m_context.fileDialogs},
-                      this);
+    frmSetting dialog(
+        SettingContext{m_app->Setting(), m_app->SoundPlayer(), m_app->Save().UserFolder(),
+                       QFileInfo(pictures).isDir() ? pictures : m_app->Save().UserFolder(),
+                       m_app->Save().InStallFolder(), m_context.messages, m_context.fileDialogs},
+        this);
     dialog.exec();
 }
 
@@ -1035,7 +888,39 @@ void frmMain::SetWallpaperTimer(bool running, int milliseconds) {
 }
 
 void frmMain::WallpaperTick() {
-    m_setting->WallpaperTick();
+    m_app->Setting().WallpaperTick();
+}
+
+// IWindowPlacement --------------------------------------------------------------------------
+
+IWindowPlacement::Shown frmMain::State() const {
+    if (isMaximized()) {
+        return Shown::Maximized;
+    }
+    return isMinimized() ? Shown::Minimized : Shown::Normal;
+}
+
+QSize frmMain::ScreenSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->geometry().size() : QSize(1024, 768);
+    return size * TwipsPerPixel;
+}
+
+QRect frmMain::Geometry() const {
+    return {x() * TwipsPerPixel, y() * TwipsPerPixel, width() * TwipsPerPixel,
+            height() * TwipsPerPixel};
+}
+
+void frmMain::Maximize() {
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void frmMain::Place(int left, int top, int width, int height) {
+    // A zoom above 100 % raises it further to its own minimum (SetZoom).
+    resize(RaisedWindowSize(QSize(width / TwipsPerPixel, height / TwipsPerPixel)));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint(0, 0);
+    move(origin.x() + left / TwipsPerPixel, origin.y() + top / TwipsPerPixel);
 }
 
 // IViewOptions ------------------------------------------------------------------------------
@@ -1138,30 +1023,15 @@ QString frmMain::SelectedText() const {
 
 // IGameEvents -------------------------------------------------------------------------------
 
-void frmMain::GameStarting(std::int32_t gameNumber, bool keepHistory) {
+void frmMain::GameStarting(std::int32_t, bool) {
     // A hint or solution still being searched belongs to the game before.
     m_solverTask->Cancel();
     HintTick();
-    m_time->RunGameClock();
-    SetTimeTimer(true);
-    SetStopEnabled(false);
-    if (!keepHistory) {
-        // The incomplete auto-save name it returns is not needed: games are auto-saved under
-        // a fresh name when they end.
-        m_save->OnGameStarting(gameNumber, keepHistory);
-    }
 }
 
-void frmMain::StatusChanged() {
-    if (m_menu) {
-        m_menu->Statusbar_Update();
-    }
-}
+void frmMain::StatusChanged() {}
 
 void frmMain::GameWon() {
-    // The points shown and recorded are those of the winning move, however long the player
-    // takes over the dialog.
-    m_time->StopGameClock();
     // The won test runs deep inside a move; the dialog may start another game, so it opens
     // once the move has finished.
     if (m_finishPending) {
@@ -1175,12 +1045,13 @@ void frmMain::ShowFinish() {
     m_finishPending = false;
     m_table->finishAnimations();
     // A replay must not take moves back while the win is being recorded.
-    m_session->Trans().ReplayStop();
+    m_app->Session().Trans().ReplayStop();
     emit finishDialogOpening();
-    dlgFinish dialog(FinishContext{*m_finish, *m_save, *m_recent, m_session->State().GameNumber,
-                                   m_player->GetName(m_player->GetCurrentPlayerIndex()),
-                                   m_context.fileDialogs, m_context.messages, m_sound.get(),
-                                   *m_menu, m_menu->Enabled(CommandId::Select)},
+    dlgFinish dialog(FinishContext{m_app->Finish(), m_app->Save(), m_app->Recent(),
+                                   m_app->Session().State().GameNumber,
+                                   m_app->Player().GetName(m_app->Player().GetCurrentPlayerIndex()),
+                                   m_context.fileDialogs, m_context.messages, &m_app->Sound(),
+                                   m_app->Menu(), m_app->Menu().Enabled(CommandId::Select)},
                      this);
     dialog.exec();
     GeneralTick();
@@ -1189,8 +1060,8 @@ void frmMain::ShowFinish() {
 // IReplayControl ----------------------------------------------------------------------------
 
 void frmMain::SetStopEnabled(bool enabled) {
-    if (m_menu) {
-        m_menu->SetStopEnabled(enabled);
+    if (m_app) {
+        m_app->Menu().SetStopEnabled(enabled);
     }
 }
 
@@ -1220,7 +1091,7 @@ EmptyColumnChoice frmMain::AskEmptyColumn(int targetColumn) {
     if (m_answerEmptyColumn) {
         return m_answerEmptyColumn(targetColumn);
     }
-    return dlgMove::Ask(this, m_sound.get(), targetColumn);
+    return dlgMove::Ask(this, &m_app->Sound(), targetColumn);
 }
 
 } // namespace velmora

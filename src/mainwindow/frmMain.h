@@ -1,15 +1,9 @@
 #pragma once
 
-#include "appearance/cCustom.h"
-#include "appearance/cSetting.h"
-#include "engine/Ports.h"
-#include "history/HistoryPorts.h"
 #include "library/AppFolders.h"
-#include "library/MainWindowPorts.h"
+#include "mainwindow/AppPorts.h"
 #include "mainwindow/CommandTable.h"
 #include "mainwindow/MenuLayout.h"
-#include "mainwindow/MenuWindow.h"
-#include "scores/PlayerPorts.h"
 #include "solver/Presses.h"
 
 #include <QMainWindow>
@@ -30,25 +24,18 @@ class QToolBar;
 
 namespace velmora {
 
+class GameApp;
 class GameSession;
 class IClock;
 class IFileDialogs;
 class IMessages;
-class OptEngineOptions;
 class SettingsStore;
 class SolverTask;
 class TableWidget;
 class LibraryCommands;
-class cFinish;
 class cMenu;
 class cOpt;
-class cPlayer;
-class cRecent;
 class cSave;
-class cScore;
-class cSound;
-class cTime;
-class cUser;
 
 /// What the main window is built from: the store, the folders, the clock and the ports through
 /// which it asks the player. Tests pass fakes and switch animations off.
@@ -65,7 +52,8 @@ struct MainWindowContext {
 };
 
 /// The game window: menu bar, toolbar with the player list, the table and the status bar.
-/// Runs the start-up in its constructor and the shutdown when it is closed.
+/// It adapts its widgets to the ports of GameApp, which owns the game and runs the start-up
+/// (from this constructor) and the shutdown (when the window is closed).
 class frmMain final : public QMainWindow,
                       public IMenuWindow,
                       public IViewOptions,
@@ -75,21 +63,23 @@ class frmMain final : public QMainWindow,
                       public IReplayControl,
                       public IPlayerDialogs,
                       public IBackgroundWindow,
-                      public ICustomWindow {
+                      public ICustomWindow,
+                      public IWindowPlacement {
     Q_OBJECT
 public:
     explicit frmMain(const MainWindowContext& context, QWidget* parent = nullptr);
     ~frmMain() override;
 
     /// True when the start-up question was answered No: the program ends without showing.
-    bool QuitRequested() const { return m_quitRequested; }
+    bool QuitRequested() const;
 
-    GameSession& Session() { return *m_session; }
-    cMenu& Menu() { return *m_menu; }
+    GameApp& App() { return *m_app; }
+    GameSession& Session();
+    cMenu& Menu();
     TableWidget& Table() { return *m_table; }
-    cOpt& Opt() { return *m_opt; }
-    cSave& Save() { return *m_save; }
-    cSetting& Setting() { return *m_setting; }
+    cOpt& Opt();
+    cSave& Save();
+    cSetting& Setting();
 
     /// How the empty-column question is answered (by dlgMove unless a test replaces it).
     void SetEmptyColumnAnswer(std::function<EmptyColumnChoice(int column)> answer) {
@@ -202,6 +192,12 @@ private:
     // IBackgroundWindow
     void ShowBackground(int colorIndex, const QString& picture) override;
     void SetWallpaperTimer(bool running, int milliseconds) override;
+    // IWindowPlacement
+    Shown State() const override;
+    QSize ScreenSize() const override;
+    QRect Geometry() const override;
+    void Maximize() override;
+    void Place(int left, int top, int width, int height) override;
 
     void CreateObjects();
     void BuildMenus();
@@ -210,13 +206,7 @@ private:
     void BuildSubmenu(QMenu* menu, const MenuLayout::Item& item);
     void BuildToolbar();
     void BuildStatusBar();
-    void StartUp();
-    void RunOpenGame();
-    void RestorePlacement();
-    void ApplyViewOptions();
-    void Shutdown();
     void ShowFinish();
-    void OpenAtStartUp(const QString& path);
     /// Opens the command line a second start handed over, unless a modal dialog is open.
     void OpenHandedOver();
 
@@ -240,25 +230,11 @@ private:
     void FinishShowSolution(std::int32_t gameNumber, const solver::Decision& decision);
 
     MainWindowContext m_context;
-    bool m_quitRequested = false;
     bool m_exitAtOnce = false;
     bool m_shutDown = false;
     bool m_finishPending = false;
 
-    std::unique_ptr<cOpt> m_opt;
-    std::unique_ptr<cSave> m_save;
-    std::unique_ptr<cPlayer> m_player;
-    std::unique_ptr<cUser> m_user;
-    std::unique_ptr<GameSession> m_session;
-    std::unique_ptr<cTime> m_time;
-    std::unique_ptr<cScore> m_score;
-    std::unique_ptr<cFinish> m_finish;
-    std::unique_ptr<cRecent> m_recent;
-    std::unique_ptr<cCustom> m_custom;
-    std::unique_ptr<cSound> m_sound;
-    std::unique_ptr<cSetting> m_setting;
-    std::unique_ptr<OptEngineOptions> m_engineOptions;
-    std::unique_ptr<cMenu> m_menu;
+    std::unique_ptr<GameApp> m_app;
     std::unique_ptr<LibraryCommands> m_library;
 
     TableWidget* m_table = nullptr;
