@@ -773,14 +773,12 @@ void frmMain::ShowOptions() {
 }
 
 void frmMain::ShowSource() {
-    const GameState& state = m_app->Session().State();
     frmSource::Context context;
-    context.gameNumber = state.GameNumber;
     context.playerName = m_app->Player().GetName(m_app->Player().GetCurrentPlayerIndex());
     context.exportFolder = m_app->Save().ExportFolder();
     const IClock& clock = m_context.clock;
     context.dateText = [&clock] { return GeneralDate::Format(clock.Now()); };
-    frmSource dialog(m_app->Session().Trans(), &m_app->Sound(), context, this);
+    frmSource dialog(m_app->Session(), &m_app->Sound(), context, this);
     IFileDialogs& files = m_context.fileDialogs;
     dialog.setSaveDialog([&files](QWidget*, const QString& suggested) {
         const QFileInfo info(suggested);

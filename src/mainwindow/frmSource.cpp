@@ -1,7 +1,7 @@
 #include "mainwindow/frmSource.h"
 
 #include "engine/SoundEvents.h"
-#include "history/cTrans.h"
+#include "history/GameSession.h"
 #include "platform/SafeFileQt.h"
 
 #include <QDir>
@@ -36,8 +36,9 @@ void WarningBox(QWidget* parent, const QString& message) {
 
 } // namespace
 
-frmSource::frmSource(const cTrans& trans, ISoundPort* sound, Context context, QWidget* parent)
-    : QDialog(parent), m_trans(trans), m_sound(sound), m_context(std::move(context)),
+frmSource::frmSource(const GameSession& session, ISoundPort* sound, Context context,
+                     QWidget* parent)
+    : QDialog(parent), m_session(session), m_sound(sound), m_context(std::move(context)),
       m_saveDialog(&PlatformSaveDialog), m_errorReport(&WarningBox) {
     setObjectName(QStringLiteral("frmSource"));
     setWindowTitle(QStringLiteral("Game Source"));
@@ -88,7 +89,8 @@ void frmSource::showEvent(QShowEvent* event) {
 }
 
 void frmSource::CreateSource() {
-    m_source = m_trans.CreateSource();
+    m_gameNumber = m_session.State().GameNumber;
+    m_source = m_session.Trans().CreateSource();
     QString shown = QString::fromStdString(m_source);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_text->setPlainText(shown);
@@ -111,8 +113,8 @@ QByteArray frmSource::FileContents(const QString& playerName, const QString& dat
 
 bool frmSource::SaveTo(const QString& path, QString* error) const {
     const QString date = m_context.dateText ? m_context.dateText() : QString();
-    auto written = SafeFile::Replace(
-        path, FileContents(m_context.playerName, date, m_context.gameNumber, m_source));
+    auto written =
+        SafeFile::Replace(path, FileContents(m_context.playerName, date, m_gameNumber, m_source));
     if (!written && error != nullptr) {
         *error = QString::fromStdString(written.error().reason);
     }
@@ -122,7 +124,7 @@ bool frmSource::SaveTo(const QString& path, QString* error) const {
 void frmSource::Save() {
     const QString suggested =
         QDir(m_context.exportFolder)
-            .filePath(QString::number(m_context.gameNumber) + QStringLiteral(" Source"));
+            .filePath(QString::number(m_gameNumber) + QStringLiteral(" Source"));
     const QString path = m_saveDialog ? m_saveDialog(this, suggested) : QString();
     if (path.isEmpty()) {
         return;

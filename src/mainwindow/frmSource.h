@@ -13,17 +13,17 @@ class QPlainTextEdit;
 
 namespace velmora {
 
-class cTrans;
+class GameSession;
 
 /// "Game Source": the move list of the game on the table, with saving as a text file.
-/// Each time it is shown it plays sound event 15 and builds the list anew.
+/// Each time it is shown it plays sound event 15 and builds the list anew from the session's
+/// history of the moment (a new deal replaces that history, so none is kept).
 class frmSource final : public QDialog {
     Q_OBJECT
 
 public:
-    /// What the caller knows about the game and the player.
+    /// What the caller knows about the player.
     struct Context {
-        std::int32_t gameNumber = 0;
         QString playerName;
         /// Folder the save dialog starts in.
         QString exportFolder;
@@ -37,7 +37,8 @@ public:
 
     /// `sound` may be null. The save dialog defaults to the platform's file dialog and the
     /// error report to a warning box.
-    frmSource(const cTrans& trans, ISoundPort* sound, Context context, QWidget* parent = nullptr);
+    frmSource(const GameSession& session, ISoundPort* sound, Context context,
+              QWidget* parent = nullptr);
 
     void setSaveDialog(SaveDialog dialog) { m_saveDialog = std::move(dialog); }
     void setErrorReport(ErrorReport report) { m_errorReport = std::move(report); }
@@ -59,11 +60,13 @@ private:
     void CreateSource();
     void Save();
 
-    const cTrans& m_trans;
+    const GameSession& m_session;
     ISoundPort* m_sound;
     Context m_context;
     SaveDialog m_saveDialog;
     ErrorReport m_errorReport;
+    /// The game number and move list as shown.
+    std::int32_t m_gameNumber = 0;
     std::string m_source;
     QPlainTextEdit* m_text = nullptr;
 };

@@ -97,7 +97,7 @@ protected:
     }
 
     frmSource::Context Context() const {
-        return {1, QStringLiteral("Ann Player"), folder.path(),
+        return {QStringLiteral("Ann Player"), folder.path(),
                 [] { return QStringLiteral("12/5/2026 5:31:02 PM"); }};
     }
 
@@ -107,7 +107,7 @@ protected:
 };
 
 TEST_F(SourceDialog, ShowsTheMoveListAndPlaysEvent15) {
-    frmSource dialog(session.Trans(), &sound, Context());
+    frmSource dialog(session, &sound, Context());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Game Source"));
     EXPECT_EQ(Button(dialog, "Command1")->text(), QStringLiteral("OK"));
     EXPECT_EQ(Button(dialog, "Command2")->text(), QStringLiteral("Save"));
@@ -125,8 +125,24 @@ TEST_F(SourceDialog, ShowsTheMoveListAndPlaysEvent15) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
+TEST_F(SourceDialog, ADealBeforeItShowsGivesTheNewGamesEmptyList) {
+    // The history it was made for is gone once another game is dealt.
+    frmSource dialog(session, &sound, Context());
+    session.StartGame(2);
+    ASSERT_EQ(session.Trans().TotalTrans(), 0);
+    dialog.show();
+    EXPECT_EQ(dialog.SourceText(), "");
+    QString suggested;
+    dialog.setSaveDialog([&](QWidget*, const QString& start) {
+        suggested = start;
+        return QString();
+    });
+    QTest::mouseClick(Button(dialog, "Command2"), Qt::LeftButton);
+    EXPECT_EQ(suggested, QDir(folder.path()).filePath(QStringLiteral("2 Source")));
+}
+
 TEST_F(SourceDialog, SaveWritesTheHeaderAndListWithCrLf) {
-    frmSource dialog(session.Trans(), &sound, Context());
+    frmSource dialog(session, &sound, Context());
     QString suggested;
     const QString path = folder.filePath(QStringLiteral("out.txt"));
     dialog.setSaveDialog([&](QWidget*, const QString& start) {
@@ -152,7 +168,7 @@ TEST_F(SourceDialog, SaveWritesTheHeaderAndListWithCrLf) {
 }
 
 TEST_F(SourceDialog, CancelledOrFailedSavesWriteNothingAndFailuresAreReported) {
-    frmSource dialog(session.Trans(), &sound, Context());
+    frmSource dialog(session, &sound, Context());
     QStringList reports;
     dialog.setErrorReport([&](QWidget*, const QString& message) { reports << message; });
     dialog.setSaveDialog([](QWidget*, const QString&) { return QString(); });
