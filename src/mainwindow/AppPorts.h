@@ -44,6 +44,8 @@ struct AppWindowPorts {
     IWindowPlacement& placement;
     ITableView& table;
     IGameEvents& events;
+    /// Where event sounds go instead of the program's sound player, when set.
+    ISoundPort* sound = nullptr;
 };
 
 } // namespace velmora

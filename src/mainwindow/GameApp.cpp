@@ -67,7 +67,7 @@ GameApp::GameApp(const AppContext& context, const AppWindowPorts& window)
     m_custom = std::make_unique<cCustom>(store, CustomToolbarItems(), &m_window.custom);
     // The stored sound is read when it plays; m_setting exists by then.
     m_sound = std::make_unique<cSound>([this](int event) { return m_setting->Sound(event); });
-    m_soundPort = m_context.soundPort ? m_context.soundPort : m_sound.get();
+    m_soundPort = m_window.sound ? m_window.sound : m_sound.get();
     m_setting = std::make_unique<cSetting>(store, &m_window.background);
 
     EnginePorts ports;

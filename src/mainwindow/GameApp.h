@@ -29,8 +29,8 @@ class cSound;
 class cTime;
 class cUser;
 
-/// What the game is run with: the store, the folders, the clock and the ports through which it
-/// asks the player.
+/// What the program is run with: the store, the folders, the clock and the ports through which
+/// it asks the player.
 struct AppContext {
     SettingsStore& store;
     AppFolders folders;
@@ -39,10 +39,10 @@ struct AppContext {
     IFileDialogs& fileDialogs;
     /// The whole command-line argument text: one saved-game path, or empty.
     QString commandLine;
+    /// Cards slide on the table (the window's concern; off in tests).
+    bool animations = true;
     /// Prepare the sound player at start-up (off in tests).
     bool sound = true;
-    /// Where event sounds go instead of the sound player, when set.
-    ISoundPort* soundPort = nullptr;
 };
 
 /// The game without its window: owns the settings owners, the game on the table with its
@@ -84,7 +84,7 @@ public:
     cMenu& Menu() { return *m_menu; }
     /// The sound player itself (the settings dialog plays files through it).
     cSound& SoundPlayer() { return *m_sound; }
-    /// Where event sounds go: the sound player unless the context named another port.
+    /// Where event sounds go: the sound player unless the window ports name another.
     ISoundPort& Sound() { return *m_soundPort; }
 
 private:

@@ -200,11 +200,9 @@ frmMain::~frmMain() {
 void frmMain::CreateObjects() {
     m_solverTask = new SolverTask(this);
     m_solverLimits.time = std::chrono::seconds(5);
-    const AppContext app{
-        m_context.store,       m_context.folders,     m_context.clock, m_context.messages,
-        m_context.fileDialogs, m_context.commandLine, m_context.sound, nullptr};
-    m_app = std::make_unique<GameApp>(app, AppWindowPorts{*this, *this, *this, *this, *this, *this,
-                                                          *this, *this, *this, *m_table, *this});
+    m_app = std::make_unique<GameApp>(m_context,
+                                      AppWindowPorts{*this, *this, *this, *this, *this, *this,
+                                                     *this, *this, *this, *m_table, *this});
     cMenu& menu = m_app->Menu();
     menu.SetHandler(CommandId::Exit, [this] { ExitAtOnce(); });
     menu.SetHandler(CommandId::Source, [this] { ShowSource(); });

@@ -3,6 +3,7 @@
 #include "library/AppFolders.h"
 #include "mainwindow/AppPorts.h"
 #include "mainwindow/CommandTable.h"
+#include "mainwindow/GameApp.h"
 #include "mainwindow/MenuLayout.h"
 #include "solver/Presses.h"
 
@@ -24,7 +25,6 @@ class QToolBar;
 
 namespace velmora {
 
-class GameApp;
 class GameSession;
 class IClock;
 class IFileDialogs;
@@ -37,19 +37,9 @@ class cMenu;
 class cOpt;
 class cSave;
 
-/// What the main window is built from: the store, the folders, the clock and the ports through
-/// which it asks the player. Tests pass fakes and switch animations off.
-struct MainWindowContext {
-    SettingsStore& store;
-    AppFolders folders;
-    const IClock& clock;
-    IMessages& messages;
-    IFileDialogs& fileDialogs;
-    /// The whole command-line argument text: one saved-game path, or empty.
-    QString commandLine;
-    bool animations = true;
-    bool sound = true;
-};
+/// What the main window is built from: the game's context; tests pass fakes and switch
+/// animations and sound off.
+using MainWindowContext = AppContext;
 
 /// The game window: menu bar, toolbar with the player list, the table and the status bar.
 /// It adapts its widgets to the ports of GameApp, which owns the game and runs the start-up

@@ -39,7 +39,7 @@ public:
     QRect frame{1500, 3000, 9900, 7500};
 
     AppWindowPorts Ports() {
-        return {*this, *this, *this, *this, *this, *this, *this, *this, *this, table, *this};
+        return {*this, *this, *this, *this, *this, *this, *this, *this, *this, table, *this, this};
     }
 
     // IMenuWindow
@@ -118,7 +118,7 @@ protected:
         window.log.clear();
         app.reset();
         app = std::make_unique<GameApp>(
-            AppContext{*store, folders, clock, messages, files, commandLine, false, &window},
+            AppContext{*store, folders, clock, messages, files, commandLine, false, false},
             window.Ports());
         app->Menu().SetRandom([] { return 0.5; });
         app->StartUp();
@@ -162,10 +162,11 @@ TEST_F(GameAppTest, StartUpRunsItsStepsInOrderWithTheFirstRunBeforeThePlayerList
     // table's caption, the window is placed (Top at half the screen goes back to 0) before the
     // bars show, and the start sound comes last.
     ASSERT_FALSE(window.players.isEmpty()) << window.log.join(u'\n').toStdString();
-    EXPECT_EQ(window.log, (QStringList{"players " + window.players.join(u','), "recent menus",
-                                       "cards 0", "cards 0", "caption Velmora 2003", "placed 1,0 9720x7000", "toolbar 1",
-                                       "statusbar 1", "zoom 100", "keyhints 0", "timer 1",
-                                       "customised", "wallpaper 0", "sound 1"}));
+    EXPECT_EQ(
+        window.log,
+        (QStringList{"players " + window.players.join(u','), "recent menus", "cards 0", "cards 0",
+                     "caption Velmora 2003", "placed 1,0 9720x7000", "toolbar 1", "statusbar 1",
+                     "zoom 100", "keyhints 0", "timer 1", "customised", "wallpaper 0", "sound 1"}));
     EXPECT_EQ(Stored("Top"), QStringLiteral("0"));
     EXPECT_EQ(Stored("Left"), QStringLiteral("1"));
     EXPECT_EQ(Stored("SessionStart"), Stored("GameStartTime"));
