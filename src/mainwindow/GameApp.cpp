@@ -18,6 +18,7 @@
 #include "mainwindow/MenuLayout.h"
 #include "mainwindow/cMenu.h"
 #include "platform/SettingsStore.h"
+#include "scores/ScoreBoard.h"
 #include "scores/cFinish.h"
 #include "scores/cPlayer.h"
 #include "scores/cScore.h"
@@ -56,6 +57,23 @@ std::vector<CustomItem> CustomToolbarItems() {
 
 } // namespace
 
+/// The game on the table as the score board reads it.
+class GameApp::TableFigures final : public IGameFigures {
+public:
+    TableFigures(const GameSession& session, cTime& time) : m_session(session), m_time(time) {}
+    bool GameInProgress() const override {
+        return m_session.State().GameStarted && !m_session.State().Finished;
+    }
+    std::int32_t MoveNumber() const override { return m_session.Trans().MoveID(); }
+    std::int32_t CardsLeft() const override { return m_time.GetCardLeft(); }
+    std::int32_t GameTime() override { return m_time.GetGameTime(); }
+    std::int32_t SessionTime() override { return m_time.GetSessionTime(); }
+
+private:
+    const GameSession& m_session;
+    cTime& m_time;
+};
+
 GameApp::GameApp(const AppContext& context, const AppWindowPorts& window)
     : m_context(context), m_window(window) {
     SettingsStore& store = m_context.store;
@@ -84,10 +102,15 @@ GameApp::GameApp(const AppContext& context, const AppWindowPorts& window)
     m_menu = std::make_unique<cMenu>(
         cMenu::Parts{*m_session, *m_opt, *m_save, *m_recent, *m_player, *m_score, *m_time,
                      *m_soundPort, m_context.messages, m_context.fileDialogs, m_window.menu});
+    m_figures = std::make_unique<TableFigures>(*m_session, *m_time);
     m_setting->Update_BackGround();
 }
 
 GameApp::~GameApp() = default;
+
+IGameFigures& GameApp::Figures() {
+    return *m_figures;
+}
 
 void GameApp::StartUp() {
     auto done = mSave::SetUpAtStartUp(

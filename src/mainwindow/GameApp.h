@@ -12,6 +12,7 @@ namespace velmora {
 
 class GameSession;
 class IClock;
+class IGameFigures;
 class IFileDialogs;
 class IMessages;
 class OptEngineOptions;
@@ -82,6 +83,8 @@ public:
     cCustom& Custom() { return *m_custom; }
     cSetting& Setting() { return *m_setting; }
     cMenu& Menu() { return *m_menu; }
+    /// The game on the table as the score board reads it.
+    IGameFigures& Figures();
     /// The sound player itself (the settings dialog plays files through it).
     cSound& SoundPlayer() { return *m_sound; }
     /// Where event sounds go: the sound player unless the window ports name another.
@@ -93,6 +96,8 @@ private:
     void RestorePlacement();
     void ApplyViewOptions();
     void StorePlacement();
+
+    class TableFigures;
 
     // IGameEvents: the game's own part, then the window's.
     void GameStarting(std::int32_t gameNumber, bool keepHistory) override;
@@ -119,6 +124,7 @@ private:
     std::unique_ptr<cSetting> m_setting;
     std::unique_ptr<OptEngineOptions> m_engineOptions;
     std::unique_ptr<cMenu> m_menu;
+    std::unique_ptr<TableFigures> m_figures;
 };
 
 } // namespace velmora

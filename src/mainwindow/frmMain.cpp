@@ -1,6 +1,5 @@
 #include "mainwindow/frmMain.h"
 
-#include "appearance/cSound.h"
 #include "appearance/frmCustomize.h"
 #include "appearance/frmSetting.h"
 #include "appearance/ui/Background.h"
@@ -16,10 +15,8 @@
 #include "library/GeneralDate.h"
 #include "library/Messages.h"
 #include "library/cOpt.h"
-#include "library/cRecent.h"
 #include "library/cSave.h"
 #include "library/frmOptions.h"
-#include "library/mSave.h"
 #include "mainwindow/CommandTable.h"
 #include "mainwindow/GameApp.h"
 #include "mainwindow/LibraryCommands.h"
@@ -35,11 +32,7 @@
 #include "mainwindow/frmHelp.h"
 #include "mainwindow/frmSource.h"
 #include "platform/SettingsStore.h"
-#include "scores/cFinish.h"
 #include "scores/cPlayer.h"
-#include "scores/cScore.h"
-#include "scores/cTime.h"
-#include "scores/cUser.h"
 #include "scores/dlgFinish.h"
 #include "scores/frmScore.h"
 
@@ -60,8 +53,6 @@
 #include <QTextEdit>
 #include <QToolBar>
 
-#include <algorithm>
-#include <limits>
 #include <utility>
 
 namespace velmora {
@@ -101,23 +92,6 @@ bool IsTextField(const QWidget* widget) {
     const auto* combo = qobject_cast<const QComboBox*>(widget);
     return combo && combo->isEditable();
 }
-
-/// The game on the table as the score board reads it.
-class TableFigures final : public IGameFigures {
-public:
-    TableFigures(const GameSession& session, cTime& time) : m_session(session), m_time(time) {}
-    bool GameInProgress() const override {
-        return m_session.State().GameStarted && !m_session.State().Finished;
-    }
-    std::int32_t MoveNumber() const override { return m_session.Trans().MoveID(); }
-    std::int32_t CardsLeft() const override { return m_time.GetCardLeft(); }
-    std::int32_t GameTime() override { return m_time.GetGameTime(); }
-    std::int32_t SessionTime() override { return m_time.GetSessionTime(); }
-
-private:
-    const GameSession& m_session;
-    cTime& m_time;
-};
 
 } // namespace
 
@@ -791,9 +765,8 @@ void frmMain::ShowSource() {
 }
 
 void frmMain::ShowScoreBoard() {
-    TableFigures game(m_app->Session(), m_app->Time());
-    frmScore dialog(ScoreContext{m_app->Score(), m_app->Save(), game, m_context.messages,
-                                 m_context.fileDialogs, &m_app->Sound()},
+    frmScore dialog(ScoreContext{m_app->Score(), m_app->Save(), m_app->Figures(),
+                                 m_context.messages, m_context.fileDialogs, &m_app->Sound()},
                     this);
     dialog.exec();
 }
