@@ -99,7 +99,7 @@ private:
 
     class TableFigures;
 
-    // IGameEvents: the game's own part, then the window's.
+    // IGameEvents: each does the game's part and passes the event on to the window.
     void GameStarting(std::int32_t gameNumber, bool keepHistory) override;
     void SetCaption(const std::string& caption) override;
     void StatusChanged() override;
