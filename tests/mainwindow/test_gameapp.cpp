@@ -105,7 +105,7 @@ public:
     void StatusChanged() override {}
     void GameWon() override {}
     // ISoundPort
-    void CardMove(int, Location) override {}
+    void CardMove(MoveMode, Location) override {}
     void PlaySound(int event) override { log << QStringLiteral("sound %1").arg(event); }
 
     NullTableView table;
@@ -131,7 +131,8 @@ protected:
         GameState& state = app->Session().State();
         for (int column : {0, 1}) {
             const Location from = state.Game().GetBottomCardLocation(static_cast<Location>(column));
-            state.Game().SetLocation(from, FreeCell(column), ModeFirst, 1, true);
+            state.MutableGame().SetLocation(from, FreeCell(column), MoveMode::First,
+                                            Motion::Instant());
         }
         mGame::SelectLocation(state, state.Game().GetBottomCardLocation(2));
         ASSERT_NE(state.SelectedLocation, NoLocation);
