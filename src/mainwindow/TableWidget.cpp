@@ -78,8 +78,7 @@ TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     LayoutTimeBox();
 
     m_frameTimer.setTimerType(Qt::PreciseTimer);
-    m_frameTimer.setInterval(16);
-    connect(&m_frameTimer, &QTimer::timeout, this, &TableWidget::FrameTick);
+    connect(&m_frameTimer, &QTimer::timeout, this, &TableWidget::frameTick);
 }
 
 TableWidget::~TableWidget() = default;
@@ -195,21 +194,25 @@ void TableWidget::StartFrameTimer() {
     if (!m_autoAdvance || m_queue.empty() || m_frameTimer.isActive()) {
         return;
     }
-    const QScreen* shown = screen();
-    const qreal rate = shown != nullptr ? shown->refreshRate() : 60.0;
-    m_frameTimer.setInterval(std::clamp(static_cast<int>(1000.0 / std::max(rate, 1.0)), 4, 33));
-    m_pendingMs = 0;
-    m_clock.start();
+    m_frameTimer.setInterval(FrameInterval(screen() != nullptr ? screen()->refreshRate() : 60.0));
     m_frameTimer.start();
 }
 
-void TableWidget::FrameTick() {
-    m_pendingMs += m_clock.restart();
-    const int steps = static_cast<int>(m_pendingMs / StepMilliseconds);
-    m_pendingMs %= StepMilliseconds;
-    if (steps > 0) {
-        advanceAnimation(steps);
-    }
+int TableWidget::FrameInterval(qreal refreshRate) {
+    // Rounded up: a tick a little slower than the screen shows every step on a frame of its
+    // own, where a faster one would now and then put two steps into one frame.
+    const qreal rate = refreshRate > 0 ? refreshRate : 60.0;
+    return std::clamp(static_cast<int>(std::ceil(1000.0 / rate)), 4, 33);
+}
+
+bool TableWidget::frameTimerActive() const {
+    return m_frameTimer.isActive();
+}
+
+void TableWidget::frameTick() {
+    // One step a frame, however late the tick: a stalled event loop slows the slide down
+    // instead of making it jump, and nothing piles up to be played later.
+    advanceAnimation(1);
 }
 
 void TableWidget::advanceAnimation(int steps) {

@@ -7,7 +7,6 @@
 #include "mainwindow/TableGeometry.h"
 
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPixmap>
 #include <QPointF>
@@ -34,9 +33,6 @@ class TableWidget final : public QWidget, public ITableView {
     Q_OBJECT
 
 public:
-    /// Wall time of one animation step.
-    static constexpr int StepMilliseconds = 5;
-
     /// The pointer shown while it is over a card.
     enum class CardCursor { Normal, Target };
 
@@ -105,6 +101,14 @@ public:
     int queuedAnimations() const { return static_cast<int>(m_queue.size()); }
     /// Plays `steps` steps of the queue, one move after another.
     void advanceAnimation(int steps);
+    /// One frame of the screen: one step of the queue, painted. The frame timer calls it at
+    /// the screen's refresh interval while the queue holds anything (and auto-advance is on).
+    void frameTick();
+    bool frameTimerActive() const;
+    int frameInterval() const { return m_frameTimer.interval(); }
+    /// The timer interval in milliseconds for a screen refreshing `refreshRate` times a second
+    /// (60 when unknown), so that every step has a frame of its own.
+    static int FrameInterval(qreal refreshRate);
     /// Puts every queued card at the end of its slide.
     void finishAnimations();
 
@@ -183,7 +187,6 @@ private:
 
     static bool IsCard(CardIndex card) { return card >= 0 && card < CardCount; }
     void Press(QMouseEvent* event);
-    void FrameTick();
     void StartFrameTimer();
     void UpdateCursor();
     void LayoutTimeBox();
@@ -217,8 +220,6 @@ private:
     bool m_animationsEnabled = true;
     bool m_autoAdvance = true;
     QTimer m_frameTimer;
-    QElapsedTimer m_clock;
-    qint64 m_pendingMs = 0;
 
     int m_colorIndex = BackgroundColours::DefaultColorIndex;
     BackgroundColours::Rgb m_bottom = 0;

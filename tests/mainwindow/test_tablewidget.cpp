@@ -246,6 +246,63 @@ TEST_F(Table, ASlideStepRepaintsOnlyWhereItsCardWasAndIs) {
     table->removeEventFilter(&recorder);
 }
 
+TEST_F(Table, EveryFrameShowsOneStepAndAStopLeavesNothingPending) {
+    Put(0, 0);
+    table->show();
+    QApplication::processEvents();
+    PaintRecorder recorder;
+    table->installEventFilter(&recorder);
+
+    // A move at the default card speed: each of its 20 steps gets a frame and a paint of its
+    // own, however quickly the frames follow one another.
+    const QPointF from(cCards::Left(0), cCards::Top(0));
+    const QPointF to(cCards::Left(205), cCards::Top(205));
+    table->AnimateCard(0, cCards::Left(0), cCards::Top(0), cCards::Left(205), cCards::Top(205), 20);
+    for (int step = 1; step <= 20; ++step) {
+        recorder.painted = QRegion();
+        table->frameTick();
+        QApplication::processEvents();
+        EXPECT_EQ(table->cardPosition(0), (from + (to - from) * step / 20.0).toPoint()) << step;
+        EXPECT_TRUE(
+            QRegion(table->cardRect(0).toAlignedRect()).subtracted(recorder.painted).isEmpty())
+            << step;
+    }
+    EXPECT_FALSE(table->isAnimating());
+    table->removeEventFilter(&recorder);
+
+    // The timer runs only while something is queued; a stop puts the cards in place and
+    // leaves no step to be played later.
+    QSignalSpy finished(table.get(), &TableWidget::animationsFinished);
+    table->setAutoAdvance(true);
+    EXPECT_FALSE(table->frameTimerActive());
+    table->AnimateCard(1, 0, 0, 1200, 0, 10);
+    table->AnimateCard(2, 0, 0, 2400, 0, 10);
+    EXPECT_TRUE(table->frameTimerActive());
+    EXPECT_EQ(table->frameInterval(), TableWidget::FrameInterval(table->screen()->refreshRate()));
+    table->frameTick();
+    table->frameTick();
+    table->finishAnimations();
+    EXPECT_FALSE(table->frameTimerActive());
+    EXPECT_EQ(finished.count(), 1);
+    table->frameTick();
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(table->cardPosition(1), QPoint(1200, 0));
+    EXPECT_EQ(table->cardPosition(2), QPoint(2400, 0));
+    table->AnimateCard(1, 1200, 0, 2200, 0, 10);
+    EXPECT_TRUE(table->frameTimerActive());
+    table->frameTick();
+    EXPECT_EQ(table->cardPosition(1), QPoint(1300, 0)) << "one step, no catching up";
+    table->PlaceCard(1, 0, 0);
+    EXPECT_FALSE(table->frameTimerActive()) << "the last slide dropped";
+
+    // Ticks a little slower than the screen, never faster: no two steps in one frame.
+    EXPECT_EQ(TableWidget::FrameInterval(60), 17);
+    EXPECT_EQ(TableWidget::FrameInterval(144), 7);
+    EXPECT_EQ(TableWidget::FrameInterval(0), 17) << "unknown rate";
+    EXPECT_EQ(TableWidget::FrameInterval(1000), 4);
+    EXPECT_EQ(TableWidget::FrameInterval(10), 33);
+}
+
 TEST_F(Table, JumpsAndPlacementsOverrideTheQueue) {
     table->AnimateCard(4, 0, 0, 600, 600, 1); // one step: at once
     EXPECT_EQ(table->cardPosition(4), QPoint(600, 600));
