@@ -3,12 +3,12 @@
 #include "appearance/ui/Background.h"
 #include "engine/TablePress.h"
 #include "engine/cCards.h"
+#include "mainwindow/TimeBox.h"
 #include "mainwindow/ToolbarIcons.h"
 
 #include <QAccessible>
 #include <QFont>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -64,17 +64,7 @@ TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     m_cursors.fill(CardCursor::Normal);
     m_top = BackgroundColours::TableColour(m_colorIndex);
 
-    m_timeBox = new QLabel(this);
-    m_timeBox->setObjectName(QStringLiteral("Text1"));
-    m_timeBox->setAccessibleName(QStringLiteral("Game Time"));
-    m_timeBox->setAlignment(Qt::AlignCenter);
-    m_timeBox->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_timeBox->setContentsMargins(0, 0, 0, 0);
-    QFont font = m_timeBox->font();
-    font.setFamily(QStringLiteral("DejaVu Sans Mono"));
-    font.setStyleHint(QFont::Monospace);
-    font.setBold(true);
-    m_timeBox->setFont(font);
+    m_timeBox = new TimeBox(this);
     LayoutTimeBox();
 
     m_frameTimer.setTimerType(Qt::PreciseTimer);
@@ -222,12 +212,13 @@ void TableWidget::advanceAnimation(int steps) {
     // Only where the moving cards were and are now is painted again, unless a column's
     // overlap changes under them.
     const ColumnSteps before = CurrentSteps();
-    std::array<bool, CardCount> moved{};
+    // Where each moving card was painted before this advance; empty for the others.
+    std::array<QRect, CardCount> was{};
     while (steps > 0 && !m_queue.empty()) {
         Animation& a = m_queue.front();
-        if (!moved[static_cast<std::size_t>(a.card)]) {
-            moved[static_cast<std::size_t>(a.card)] = true;
-            update(PaintedArea(a.card, before));
+        QRect& area = was[static_cast<std::size_t>(a.card)];
+        if (area.isEmpty()) {
+            area = PaintedArea(a.card, before);
         }
         ++a.done;
         --steps;
@@ -247,9 +238,9 @@ void TableWidget::advanceAnimation(int steps) {
     if (after != before) {
         update();
     } else {
-        for (std::size_t card = 0; card < moved.size(); ++card) {
-            if (moved[card]) {
-                update(PaintedArea(static_cast<CardIndex>(card), after));
+        for (std::size_t card = 0; card < was.size(); ++card) {
+            if (!was[card].isEmpty()) {
+                UpdateMoved(was[card], PaintedArea(static_cast<CardIndex>(card), after));
             }
         }
     }
@@ -257,6 +248,19 @@ void TableWidget::advanceAnimation(int steps) {
         m_frameTimer.stop();
         emit animationsFinished();
     }
+}
+
+void TableWidget::UpdateMoved(const QRect& was, const QRect& now) {
+    // One rectangle where the two lie close: a rectangular clip lets the raster engine copy
+    // the card pictures straight, where two rectangles make it blend them span by span.
+    const QRect both = was.united(now);
+    const auto area = [](const QRect& r) { return qint64(r.width()) * r.height(); };
+    if (area(both) <= 2 * (area(was) + area(now))) {
+        update(both);
+        return;
+    }
+    update(was);
+    update(now);
 }
 
 void TableWidget::finishAnimations() {
@@ -520,19 +524,9 @@ void TableWidget::LayoutTimeBox() {
     const auto pixels = [&g](double at100) {
         return static_cast<int>(std::round(at100 * g.Scale()));
     };
-    m_timeBox->setGeometry(left, pixels(70), static_cast<int>(std::round(gapRight)) - left,
-                           pixels(20));
-    QFont font = m_timeBox->font();
-    font.setPixelSize(pixels(10));
-    m_timeBox->setFont(font);
-    const QString style =
-        QStringLiteral("QLabel { color: #f4f7f2; background: rgba(0, 0, 0, 96);"
-                       " border: %1px solid rgba(255, 255, 255, 90); border-radius: %2px; }")
-            .arg(std::max(1, pixels(1)))
-            .arg(pixels(4));
-    if (m_timeBox->styleSheet() != style) {
-        m_timeBox->setStyleSheet(style);
-    }
+    m_timeBox->setScaledGeometry(
+        QRect(left, pixels(70), static_cast<int>(std::round(gapRight)) - left, pixels(20)),
+        g.Scale());
 }
 
 void TableWidget::resizeEvent(QResizeEvent* event) {
@@ -690,6 +684,9 @@ void TableWidget::paintEvent(QPaintEvent*) {
     }
     if (m_keyHints) {
         PaintKeyHints(painter, g);
+    }
+    if (!m_timeBox->isHidden()) {
+        painter.drawPixmap(m_timeBox->pos(), m_timeBox->Picture(dpr));
     }
 }
 

@@ -18,10 +18,11 @@
 #include <optional>
 #include <vector>
 
-class QLabel;
 class QPainter;
 
 namespace velmora {
+
+class TimeBox;
 
 /// The table surface ("picBack"): the gradient background, the free-cell and home-cell frames,
 /// the 52 card pictures in stacking order with the selection frame, the logo, the game-time
@@ -207,6 +208,8 @@ private:
     QPointF DrawnTwips(CardIndex card, const ColumnSteps& steps) const;
     /// The widget pixels painting `card` touches (card, shadow, selection).
     QRect PaintedArea(CardIndex card, const ColumnSteps& steps) const;
+    /// Asks to repaint a moved card's old and new areas.
+    void UpdateMoved(const QRect& was, const QRect& now);
     /// The frame of cell `loc` (a free or home cell), in widget pixels.
     QRectF CellRect(Location loc) const;
 
@@ -237,7 +240,7 @@ private:
     bool m_keyHints = false;
 
     CardPainter m_cardPainter;
-    QLabel* m_timeBox = nullptr;
+    TimeBox* m_timeBox = nullptr;
     std::optional<QCursor> m_targetCursor;
     qreal m_cursorDpr = 0;
 
