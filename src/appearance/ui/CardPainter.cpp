@@ -373,6 +373,46 @@ void PaintCourtFigure(QPainter& p, int suit, int rank) {
     FillSuit(p, suit, Centred(20.5, 20, 6.5, 7));
 }
 
+/// The figure's upper half drawn once and copied turned half a circle for the lower half,
+/// where that turn maps device pixels onto device pixels (the card's centre on a pixel corner
+/// or centre, no rotation or shear); false, drawing nothing, elsewhere.
+bool PaintCourtHalvesOnce(QPainter& p, int suit, int rank, const QRectF& panel,
+                          const QPolygonF& upper) {
+    const QTransform toDevice = p.deviceTransform();
+    // What the painter adds below its world transform: the device pixel ratio.
+    const QTransform ratio = p.worldTransform().inverted() * toDevice;
+    const QPointF centre2 = toDevice.map(QPointF(CentreX, CentreY)) * 2;
+    const auto whole = [](qreal v) { return std::abs(v - std::round(v)) < 1e-6; };
+    if (toDevice.type() > QTransform::TxScale || ratio.type() > QTransform::TxScale ||
+        ratio.m11() != ratio.m22() || !whole(centre2.x()) || !whole(centre2.y())) {
+        return false;
+    }
+    const QRect area = toDevice.mapRect(panel).toAlignedRect();
+    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QPainter lp(&layer);
+    lp.setRenderHints(p.renderHints());
+    lp.setTransform(toDevice * QTransform::fromTranslate(-area.left(), -area.top()));
+    QPainterPath clip;
+    clip.addPolygon(upper);
+    lp.setClipPath(clip);
+    PaintCourtFigure(lp, suit, rank);
+    lp.end();
+
+    const qreal dpr = ratio.m11();
+    const QPoint turned(static_cast<int>(std::round(centre2.x())) - area.right() - 1,
+                        static_cast<int>(std::round(centre2.y())) - area.bottom() - 1);
+    QImage lower = layer.mirrored(true, true);
+    layer.setDevicePixelRatio(dpr);
+    lower.setDevicePixelRatio(dpr);
+    p.save();
+    p.resetTransform();
+    p.drawImage(QPointF(area.topLeft()) / dpr, layer);
+    p.drawImage(QPointF(turned) / dpr, lower);
+    p.restore();
+    return true;
+}
+
 void PaintCourt(QPainter& p, int suit, int rank) {
     const QRectF panel(14.5, 13.5, 42, 69);
     const QColor line = CardPainter::SuitColour(suit);
@@ -387,18 +427,20 @@ void PaintCourt(QPainter& p, int suit, int rank) {
     // figure turned half a circle.
     const QPolygonF upper{panel.topLeft(), panel.topRight(), QPointF(panel.right(), CentreY - 5),
                           QPointF(panel.left(), CentreY + 5)};
-    for (int half = 0; half < 2; ++half) {
-        p.save();
-        if (half == 1) {
-            p.translate(CentreX, CentreY);
-            p.rotate(180);
-            p.translate(-CentreX, -CentreY);
+    if (!PaintCourtHalvesOnce(p, suit, rank, panel, upper)) {
+        for (int half = 0; half < 2; ++half) {
+            p.save();
+            if (half == 1) {
+                p.translate(CentreX, CentreY);
+                p.rotate(180);
+                p.translate(-CentreX, -CentreY);
+            }
+            QPainterPath clip;
+            clip.addPolygon(upper);
+            p.setClipPath(clip);
+            PaintCourtFigure(p, suit, rank);
+            p.restore();
         }
-        QPainterPath clip;
-        clip.addPolygon(upper);
-        p.setClipPath(clip);
-        PaintCourtFigure(p, suit, rank);
-        p.restore();
     }
     p.setPen(QPen(Gold, 1.0));
     p.drawLine(QPointF(panel.left(), CentreY + 5), QPointF(panel.right(), CentreY - 5));
