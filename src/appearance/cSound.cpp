@@ -48,21 +48,25 @@ void cSound::Stopfile() {
     }
 }
 
-void cSound::CardMove(int mode, Location to) {
+void cSound::CardMove(MoveMode mode, Location to) {
     PlaySound(CardMoveEvent(mode, to));
 }
 
-int cSound::CardMoveEvent(int mode, Location to) {
+int cSound::CardMoveEvent(MoveMode mode, Location to) {
     if (to >= FirstHomeCell) {
         return SoundMoveRight;
     }
-    if (mode == ModeFollow) {
+    if (mode == MoveMode::Follow) {
         return SoundMultiMove;
     }
-    if (mode == ModeHistory) {
+    if (mode == MoveMode::History) {
         return SoundUndo;
     }
     return SoundNormalMove;
+}
+
+bool cSound::Loading() const {
+    return m_player && m_player->status() == QSoundEffect::Loading;
 }
 
 } // namespace velmora

@@ -122,7 +122,7 @@ std::optional<std::vector<PressAction>> ToActions(const Position& start,
             break;
         case MoveKind::ToEmpty: {
             a.presses += static_cast<char>('A' + m.to);
-            // A run under the card and room for more than one card open the question.
+            // A run under the card and a free space of two or more open the question.
             const int freeSpace = (p.EmptyColumns() + 1) * (p.EmptyCells() + 1) - 1;
             if (m.from < ColumnCount && p.RunLength(m.from) >= 2 && freeSpace >= 2) {
                 a.answer = EmptyColumnChoice::Single;
@@ -156,7 +156,7 @@ void LoadBoard(GameState& state, const std::array<CardIndex, BoardSize>& board) 
     for (int loc = 0; loc < BoardSize; ++loc) {
         const CardIndex card = board[static_cast<std::size_t>(loc)];
         if (card != NoCard) {
-            state.Game().init(static_cast<Location>(loc), card);
+            state.MutableGame().init(static_cast<Location>(loc), card);
         }
     }
     state.GameStarted = true;

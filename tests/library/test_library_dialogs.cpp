@@ -51,7 +51,7 @@ public:
 class FakeSound final : public ISoundPort {
 public:
     std::vector<int> played;
-    void CardMove(int, Location) override {}
+    void CardMove(MoveMode, Location) override {}
     void PlaySound(int event) override { played.push_back(event); }
 };
 

@@ -30,7 +30,7 @@ namespace {
 
 class RecordingSound final : public ISoundPort {
 public:
-    void CardMove(int, Location) override {}
+    void CardMove(MoveMode, Location) override {}
     void PlaySound(int event) override { events.push_back(event); }
     std::vector<int> events;
 };
