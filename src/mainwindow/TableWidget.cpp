@@ -155,6 +155,13 @@ void TableWidget::AnimateCard(CardIndex card, int fromLeft, int fromTop, int toL
     }
     const bool hidden = !m_cards[static_cast<std::size_t>(card)].visible;
     m_queue.push_back({card, QPointF(fromLeft, fromTop), QPointF(toLeft, toTop), steps, 0, hidden});
+    // The pace holds until the next movement is issued, so what is queued now plays out
+    // within the backlog bound.
+    int remaining = 0;
+    for (const Animation& a : m_queue) {
+        remaining += a.steps - a.done;
+    }
+    m_stepsPerFrame = StepsPerFrame(remaining);
     StartFrameTimer();
 }
 
@@ -201,8 +208,12 @@ bool TableWidget::frameTimerActive() const {
 
 void TableWidget::frameTick() {
     // One step a frame, however late the tick: a stalled event loop slows the slide down
-    // instead of making it jump, and nothing piles up to be played later.
-    advanceAnimation(1);
+    // instead of making it jump. Only a queue longer than the backlog bound plays faster.
+    advanceAnimation(m_stepsPerFrame);
+}
+
+int TableWidget::StepsPerFrame(int remaining) {
+    return std::max(1, (remaining + MaxBacklogFrames - 1) / MaxBacklogFrames);
 }
 
 void TableWidget::advanceAnimation(int steps) {

@@ -102,9 +102,17 @@ public:
     int queuedAnimations() const { return static_cast<int>(m_queue.size()); }
     /// Plays `steps` steps of the queue, one move after another.
     void advanceAnimation(int steps);
-    /// One frame of the screen: one step of the queue, painted. The frame timer calls it at
-    /// the screen's refresh interval while the queue holds anything (and auto-advance is on).
+    /// One frame of the screen: one step of the queue, painted; more than one when the queue
+    /// held more than MaxBacklogFrames frames of steps when its last movement was issued. The frame
+    /// timer calls it at the screen's refresh interval while the queue holds anything (and
+    /// auto-advance is on).
     void frameTick();
+    /// The most frames the queued slides may take to play out: movements issued faster than
+    /// they slide (a replay, a long chain of moves home) never leave the table more than
+    /// about a second behind the game.
+    static constexpr int MaxBacklogFrames = 60;
+    /// Steps one frame plays with `remaining` steps queued.
+    static int StepsPerFrame(int remaining);
     bool frameTimerActive() const;
     int frameInterval() const { return m_frameTimer.interval(); }
     /// The timer interval in milliseconds for a screen refreshing `refreshRate` times a second
@@ -222,6 +230,7 @@ private:
     std::deque<Animation> m_queue;
     bool m_animationsEnabled = true;
     bool m_autoAdvance = true;
+    int m_stepsPerFrame = 1;
     QTimer m_frameTimer;
 
     int m_colorIndex = BackgroundColours::DefaultColorIndex;

@@ -294,6 +294,22 @@ TEST_F(Table, EveryFrameShowsOneStepAndAStopLeavesNothingPending) {
     table->PlaceCard(1, 0, 0);
     EXPECT_FALSE(table->frameTimerActive()) << "the last slide dropped";
 
+    // Movements issued faster than they slide: the queue plays out within the backlog bound,
+    // a step a frame as long as it fits.
+    EXPECT_EQ(TableWidget::StepsPerFrame(TableWidget::MaxBacklogFrames), 1);
+    EXPECT_EQ(TableWidget::StepsPerFrame(TableWidget::MaxBacklogFrames + 1), 2);
+    for (int card = 0; card < 10; ++card) {
+        table->AnimateCard(card, 0, 0, 1200, 1000, 100);
+    }
+    int frames = 0;
+    while (table->isAnimating() && frames <= TableWidget::MaxBacklogFrames) {
+        table->frameTick();
+        ++frames;
+    }
+    EXPECT_LE(frames, TableWidget::MaxBacklogFrames) << "ten slides of 100 steps";
+    EXPECT_GT(frames, TableWidget::MaxBacklogFrames / 2) << "and no faster than needed";
+    EXPECT_EQ(table->cardPosition(9), QPoint(1200, 1000));
+
     // Ticks a little slower than the screen, never faster: no two steps in one frame.
     EXPECT_EQ(TableWidget::FrameInterval(60), 17);
     EXPECT_EQ(TableWidget::FrameInterval(144), 7);
