@@ -42,6 +42,7 @@
 #include "scores/cUser.h"
 #include "scores/dlgFinish.h"
 #include "scores/frmScore.h"
+#include "scores/ui/PlayersPage.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -912,9 +913,11 @@ void frmMain::FocusTable() {
 }
 
 void frmMain::ShowOptions() {
-    frmOptions dialog(OptionsContext{*m_opt, *m_save, *m_recent, *m_player, *m_user,
-                                     m_context.messages, m_context.fileDialogs, m_context.clock,
-                                     this},
+    const auto playersPage = [this](QWidget* parent) -> OptionsPage* {
+        return new PlayersPage(*m_player, *m_user, m_context.messages, m_context.clock, parent);
+    };
+    frmOptions dialog(OptionsContext{*m_opt, *m_save, *m_recent, playersPage, m_context.messages,
+                                     m_context.fileDialogs, this},
                       this);
     dialog.exec();
 }

@@ -6,6 +6,7 @@
 #include "library/frmOptions.h"
 #include "scores/cPlayer.h"
 #include "scores/cUser.h"
+#include "scores/ui/PlayersPage.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -37,8 +38,11 @@ protected:
     }
 
     std::unique_ptr<frmOptions> Open() {
-        auto dialog = std::make_unique<frmOptions>(OptionsContext{
-            *opt, *save, *recent, *player, *user, messages, fileDialogs, clock, &view});
+        const auto playersPage = [this](QWidget* parent) {
+            return new PlayersPage(*player, *user, messages, clock, parent);
+        };
+        auto dialog = std::make_unique<frmOptions>(
+            OptionsContext{*opt, *save, *recent, playersPage, messages, fileDialogs, &view});
         dialog->show();
         return dialog;
     }
