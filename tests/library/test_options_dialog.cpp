@@ -1,4 +1,5 @@
-#include "TestSupport.h"
+#include "support/TempHome.h"
+#include "support/Widgets.h"
 
 #include "library/cOpt.h"
 #include "library/cRecent.h"
@@ -45,14 +46,6 @@ protected:
             OptionsContext{*opt, *save, *recent, playersPage, messages, fileDialogs, &view});
         dialog->show();
         return dialog;
-    }
-    template <typename T> static T* Find(QWidget& dialog, const char* name) {
-        T* widget = dialog.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    static void Click(QWidget& dialog, const char* name) {
-        QTest::mouseClick(Find<QAbstractButton>(dialog, name), Qt::LeftButton);
     }
     /// Snapshot of the store file, to prove nothing was written.
     QByteArray StoreFile() const { return ReadAll(StorePath()); }

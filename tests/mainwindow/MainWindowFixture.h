@@ -2,7 +2,7 @@
 
 // A main window over a temporary home with fake ports, and helpers that play it by presses.
 
-#include "library/TestSupport.h"
+#include "support/TempHome.h"
 #include "support/Solver.h"
 
 #include "appearance/DataFolder.h"

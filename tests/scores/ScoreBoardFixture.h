@@ -2,7 +2,7 @@
 
 // A score board over a temporary home: players created by hand, score files written by hand.
 
-#include "library/TestSupport.h"
+#include "support/TempHome.h"
 #include "support/QuietPorts.h"
 
 #include "library/cSave.h"
