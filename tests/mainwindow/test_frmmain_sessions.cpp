@@ -47,6 +47,7 @@ protected:
                                   files,  commandLine, true,  false};
         windows.push_back(std::make_unique<frmMain>(context));
         frmMain& w = *windows.back();
+        w.Menu().SetRandom([] { return 0.0; });
         w.Table().setAutoAdvance(false);
         w.show();
         return w;

@@ -254,6 +254,7 @@ TEST_F(FailureTest, WithoutItsDataFolderTheGamePlaysAndTellsWhatIsMissing) {
     MainWindowContext context{*store, folders, clock, messages, files, {}, false, true};
     windows.push_back(std::make_unique<frmMain>(context));
     frmMain& w = *windows.back();
+    w.Menu().SetRandom([] { return 0.0; }); // game 0, which has a stacking move at the deal
     w.show();
     w.Command(CommandId::New);
     ASSERT_TRUE(StackMove(w)); // its move sound is missing
@@ -273,6 +274,7 @@ TEST_F(FailureTest, NoSoundDeviceIsNoObstacle) {
     MainWindowContext context{*store, folders, clock, messages, files, {}, false, true};
     windows.push_back(std::make_unique<frmMain>(context));
     frmMain& w = *windows.back();
+    w.Menu().SetRandom([] { return 0.0; }); // game 0, which has a stacking move at the deal
     w.show();
     for (int i = 0; i < 3; ++i) {
         w.Command(CommandId::New);
