@@ -1,25 +1,19 @@
 #include "platform/SettingsStore.h"
 
 #include "support/FileSizeLimit.h"
+#include "support/QtPrint.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <unistd.h>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& list, std::ostream* os) {
-    *os << '[' << list.join(QStringLiteral(" | ")).toStdString() << ']';
-}
 
 using velmora::SettingsStore;
 using velmora::test::FileSizeLimit;

@@ -1,5 +1,5 @@
-#include "support/TempHome.h"
 #include "support/AccessibleNames.h"
+#include "support/TempHome.h"
 
 #include "scores/cPlayer.h"
 #include "scores/cUser.h"

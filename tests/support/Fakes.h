@@ -9,21 +9,14 @@
 #include "library/MainWindowPorts.h"
 #include "library/Messages.h"
 #include "scores/PlayerPorts.h"
+#include "support/QtPrint.h"
 
 #include <QDateTime>
 #include <QStringList>
 
 #include <algorithm>
 #include <deque>
-#include <ostream>
 #include <vector>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& list, std::ostream* os) {
-    *os << '[' << list.join(QStringLiteral(" | ")).toStdString() << ']';
-}
 
 namespace velmora::test {
 
