@@ -72,12 +72,12 @@ void BM_RandomLegalMoves(benchmark::State& st) {
                 break;
             }
             const Move m = legal[rng() % legal.size()];
-            state.Game().SetLocation(m.from, m.to, 1, 1, true);
+            state.MutableGame().SetLocation(m.from, m.to, MoveMode::First, Motion::Instant());
             ++moves;
         }
     }
-    st.counters["moves/s"] = benchmark::Counter(static_cast<double>(moves),
-                                                benchmark::Counter::kIsRate);
+    st.counters["moves/s"] =
+        benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_RandomLegalMoves);
 

@@ -39,7 +39,7 @@ void CheckBoard(const GameSession& session, const std::string& when) {
 
 /// One press on a random column, free cell or home cell, as a player could make it.
 void RandomPress(GameState& state, std::mt19937_64& random) {
-    cGame& game = state.Game();
+    const cGame& game = state.Game();
     const int target = static_cast<int>(random() % 17);
     if (target < ColumnCount) {
         const Location exposed = game.GetBottomCardLocation(static_cast<Location>(target));

@@ -48,18 +48,18 @@ void cSound::Stopfile() {
     }
 }
 
-void cSound::CardMove(int mode, Location to) {
+void cSound::CardMove(MoveMode mode, Location to) {
     PlaySound(CardMoveEvent(mode, to));
 }
 
-int cSound::CardMoveEvent(int mode, Location to) {
+int cSound::CardMoveEvent(MoveMode mode, Location to) {
     if (to >= FirstHomeCell) {
         return SoundMoveRight;
     }
-    if (mode == ModeFollow) {
+    if (mode == MoveMode::Follow) {
         return SoundMultiMove;
     }
-    if (mode == ModeHistory) {
+    if (mode == MoveMode::History) {
         return SoundUndo;
     }
     return SoundNormalMove;

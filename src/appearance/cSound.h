@@ -36,10 +36,10 @@ public:
     void Stopfile();
     /// Plays the sound of one card movement: event 9 onto a home cell, otherwise 8 for mode 2,
     /// 10 for mode 3 and 7 for any other mode.
-    void CardMove(int mode, Location to) override;
+    void CardMove(MoveMode mode, Location to) override;
 
     /// The event CardMove plays.
-    static int CardMoveEvent(int mode, Location to);
+    static int CardMoveEvent(MoveMode mode, Location to);
 
 private:
     void EnsurePlayer();

@@ -46,8 +46,10 @@ public:
     void SetRecorder(IRecorder* recorder);
 
     /// The board of the game dealt last (an empty board before the first deal).
-    cGame& Game() const { return *m_game; }
-    cCards& Cards() const { return *m_cards; }
+    const cGame& Game() const { return *m_game; }
+    /// The same board for what changes it: moves, the deal and the illegal-target message.
+    cGame& MutableGame() { return *m_game; }
+    const cCards& Cards() const { return *m_cards; }
     bool HasGame() const { return m_game != nullptr; }
     /// New, empty board and decoder.
     void NewBoard();

@@ -29,7 +29,7 @@ class ISoundPort {
 public:
     virtual ~ISoundPort() = default;
     /// The sound of one card movement, chosen by mode and target.
-    virtual void CardMove(int mode, Location to) = 0;
+    virtual void CardMove(MoveMode mode, Location to) = 0;
     virtual void PlaySound(int event) = 0;
 };
 
@@ -59,7 +59,7 @@ public:
 class IRecorder {
 public:
     virtual ~IRecorder() = default;
-    virtual int SaveTrans(Location src, Location dest, int kind) = 0;
+    virtual int SaveTrans(Location src, Location dest, MoveMode kind) = 0;
 };
 
 /// What the owner of the game does around the engine.
@@ -90,7 +90,7 @@ public:
 
 class NullSound final : public ISoundPort {
 public:
-    void CardMove(int, Location) override {}
+    void CardMove(MoveMode, Location) override {}
     void PlaySound(int) override {}
 };
 
@@ -109,7 +109,7 @@ public:
 
 class NullRecorder final : public IRecorder {
 public:
-    int SaveTrans(Location, Location, int) override { return 0; }
+    int SaveTrans(Location, Location, MoveMode) override { return 0; }
 };
 
 class NullGameEvents final : public IGameEvents {

@@ -25,12 +25,25 @@ inline constexpr Location LastHomeCell = 208;
 
 inline constexpr std::int32_t MaxGameNumber = 3240000;
 
-/// Move modes passed to cGame::SetLocation.
-enum MoveMode : std::int32_t {
-    ModeClick = -1,   ///< a card put into an empty free cell or onto a home card by clicking
-    ModeFirst = 1,    ///< first (or only) step of a player move
-    ModeFollow = 2,   ///< further step of the same move, automatic home moves
-    ModeHistory = 3,  ///< step driven by the move history: not recorded, no automatic moves
+/// Why a card moves; passed to cGame::SetLocation, stored in the move history by number.
+enum class MoveMode : std::int32_t {
+    Click = -1,  ///< a card put into an empty free cell or onto a home card by clicking
+    First = 1,   ///< first (or only) step of a player move
+    Follow = 2,  ///< further step of the same move, automatic home moves
+    History = 3, ///< step driven by the move history: not recorded, no automatic moves
+};
+
+/// How the picture of a moving card travels.
+struct Motion {
+    /// Animation steps; 0 takes the player's card speed. A single step also moves silently.
+    int steps = 0;
+    /// False places the picture at once.
+    bool animate = true;
+
+    /// At the player's card speed, with the move sound.
+    static constexpr Motion Normal() { return {}; }
+    /// Placed at once and silent: positions set up without a player watching.
+    static constexpr Motion Instant() { return {.steps = 1, .animate = false}; }
 };
 
 /// Table geometry in twips.
@@ -65,15 +78,25 @@ inline constexpr Location FreeCell(int index) {
 inline constexpr Location HomeCell(int suit) {
     return static_cast<Location>(GapCell + suit);
 }
-inline constexpr bool IsFreeCell(int loc) { return loc >= FirstFreeCell && loc <= LastFreeCell; }
-inline constexpr bool IsHomeCell(int loc) { return loc >= FirstHomeCell && loc <= LastHomeCell; }
+inline constexpr bool IsFreeCell(int loc) {
+    return loc >= FirstFreeCell && loc <= LastFreeCell;
+}
+inline constexpr bool IsHomeCell(int loc) {
+    return loc >= FirstHomeCell && loc <= LastHomeCell;
+}
 /// A location that can hold a card: a column slot, a free cell or a home cell.
 inline constexpr bool IsCardLocation(int loc) {
     return IsColumnSlot(loc) || IsFreeCell(loc) || IsHomeCell(loc);
 }
 
-inline constexpr int SuitOf(CardIndex card) { return card < 0 ? -1 : card / 13 + 1; }
-inline constexpr int RankOf(CardIndex card) { return card < 0 ? -1 : card % 13 + 1; }
-inline constexpr int ColourOf(CardIndex card) { return (SuitOf(card) % 2 == 1) ? 1 : 2; }
+inline constexpr int SuitOf(CardIndex card) {
+    return card < 0 ? -1 : card / 13 + 1;
+}
+inline constexpr int RankOf(CardIndex card) {
+    return card < 0 ? -1 : card % 13 + 1;
+}
+inline constexpr int ColourOf(CardIndex card) {
+    return (SuitOf(card) % 2 == 1) ? 1 : 2;
+}
 
 } // namespace velmora

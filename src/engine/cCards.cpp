@@ -2,9 +2,12 @@
 
 #include "engine/cGame.h"
 
+#include <cassert>
+
 namespace velmora {
 
 int cCards::Left(Location loc) {
+    assert(loc >= 0 && loc < BoardSize && "a place on the board");
     if (IsCellRow(loc)) {
         int left = (loc - FirstFreeCell) * 1080 + 60;
         if (loc > GapCell) {
@@ -16,6 +19,7 @@ int cCards::Left(Location loc) {
 }
 
 int cCards::Top(Location loc) {
+    assert(loc >= 0 && loc < BoardSize && "a place on the board");
     if (IsCellRow(loc)) {
         return 60;
     }

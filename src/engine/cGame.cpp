@@ -57,15 +57,16 @@ Location cGame::GetBottomCardLocation(Location loc) const {
     return static_cast<Location>((n - 1) * 8 + loc % 8);
 }
 
-void cGame::SetLocation(Location from, Location to, int mode, int steps, bool noAnimation) {
+void cGame::SetLocation(Location from, Location to, MoveMode mode, Motion motion) {
     assert(IsCardLocation(from) && IsCardLocation(to) && "a move outside the board");
     // The card would leave its place empty behind it and be lost.
     assert(from != to && "a card cannot move onto its own location");
-    if (mode != ModeHistory) {
+    if (mode != MoveMode::History) {
         m_state.Recorder().SaveTrans(from, to, mode);
     }
 
     const CardIndex card = m_board[static_cast<std::size_t>(from)];
+    assert(card != NoCard && "no card lies at the source");
     m_board[static_cast<std::size_t>(to)] = card;
     if (IsHomeCell(from)) {
         m_board[static_cast<std::size_t>(from)] = RankOf(card) == 1 ? NoCard : card - 1;
@@ -77,22 +78,22 @@ void cGame::SetLocation(Location from, Location to, int mode, int steps, bool no
     view.BringToFront(card);
     const int x2 = cCards::Left(to);
     const int y2 = cCards::Top(to);
-    if (!noAnimation) {
-        const int n = steps > 0 ? steps : m_state.Options().CardSpeed();
+    if (motion.animate) {
+        const int n = motion.steps > 0 ? motion.steps : m_state.Options().CardSpeed();
         mGame::ClearSelection(m_state);
         view.AnimateCard(card, cCards::Left(from), cCards::Top(from), x2, y2, n);
     } else {
         view.PlaceCard(card, x2, y2);
     }
 
-    if (steps != 1) {
+    if (motion.steps != 1) {
         m_state.Sound().CardMove(mode, to);
     }
 
     m_where[static_cast<std::size_t>(card)] = to;
     mGame::ClearSelection(m_state);
 
-    if (mode != ModeHistory && !m_state.MultiMove) {
+    if (mode != MoveMode::History && !m_state.MultiMove) {
         mRight::AutoMoveToHome(m_state);
     }
 }

@@ -25,10 +25,10 @@ public:
     /// The exposed card's location in the column of `loc`; -1 for an empty column or the top row.
     Location GetBottomCardLocation(Location loc) const;
 
-    /// Moves the card at `from` to `to`: records (unless mode 3), animates, sounds (unless
-    /// steps = 1), updates the reverse map, clears the selection and runs the automatic moves
-    /// (unless mode 3 or a run is moving). Never checks rules.
-    void SetLocation(Location from, Location to, int mode, int steps, bool noAnimation);
+    /// Moves the card at `from` to `to`: records (unless a history step), animates, sounds
+    /// (unless a single step), updates the reverse map, clears the selection and runs the
+    /// automatic moves (unless a history step or a run is moving). Never checks rules.
+    void SetLocation(Location from, Location to, MoveMode mode, Motion motion = Motion::Normal());
 
     /// Possible moves as counted for the warning and the status bar; 0 with no game started.
     std::int16_t GetPossibleMoves() const;

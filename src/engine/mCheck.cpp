@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cassert>
+#include <optional>
 
 namespace velmora::mCheck {
 
@@ -36,8 +37,8 @@ bool MoveOntoCard(GameState& state, Location b) {
     if (!CanStack(state, state.SelectedLocation, b)) {
         return false;
     }
-    state.Game().SetLocation(state.SelectedLocation, static_cast<Location>(b + 8), ModeFirst, 0,
-                             false);
+    state.MutableGame().SetLocation(state.SelectedLocation, static_cast<Location>(b + 8),
+                                    MoveMode::First);
     mGame::ClearSelection(state);
     return true;
 }
@@ -76,7 +77,9 @@ void MoveSequence(GameState& state, Location selected, Location target, std::int
 void ExecuteSequenceMove(GameState& state, Location selected, Location target, int count,
                          int excludedColumn) {
     assert(count >= 1 && count <= RunCapacity && "a run holds 1 to 13 cards");
-    cGame& game = state.Game();
+    assert(IsColumnSlot(selected) && IsColumnSlot(target + 8) && "a run moves between columns");
+    assert(excludedColumn >= -1 && excludedColumn < ColumnCount && "no such column");
+    cGame& game = state.MutableGame();
     state.MultiMove = true;
     const int freeCells = mGame::CountFreeSlots(state);
     // A stage carries one group of freeCells + 1 cards: all but the lowest through the free cells.
@@ -91,10 +94,17 @@ void ExecuteSequenceMove(GameState& state, Location selected, Location target, i
     }
     auto place = [&](int i) -> Location& { return places[static_cast<std::size_t>(i)]; };
 
+    // Parking needs a free cell; the caller's free-space check guarantees one.
+    auto parkInFreeCell = [&state](Location from, MoveMode mode) {
+        const std::optional<Location> cell = mPics::SendToFreeSlot(state, from, mode);
+        assert(cell && "the caller checked the free space");
+        return *cell;
+    };
+
     // The first movement of a run is the counted one; every later step follows it.
     bool first = true;
     auto nextMode = [&first]() {
-        const int mode = first ? ModeFirst : ModeFollow;
+        const MoveMode mode = first ? MoveMode::First : MoveMode::Follow;
         first = false;
         return mode;
     };
@@ -105,20 +115,21 @@ void ExecuteSequenceMove(GameState& state, Location selected, Location target, i
     for (int group = 1; group <= parkedGroups; ++group) {
         for (int i = 0; i < freeCells; ++i) {
             ++handled;
-            place(handled) = mPics::SendToFreeSlot(state, place(handled), nextMode());
+            place(handled) = parkInFreeCell(place(handled), nextMode());
         }
         if (group == parkedGroups && remainder == 0) {
             ++handled;
-            game.SetLocation(place(handled), static_cast<Location>(target + 8), nextMode(), 0,
-                             false);
+            game.SetLocation(place(handled), static_cast<Location>(target + 8), nextMode());
             break;
         }
         ++handled;
-        place(handled) = static_cast<Location>(
-            mPics::MoveToFirstEmptyColumn(state, place(handled), excludedColumn, nextMode()));
+        const std::optional<Location> column =
+            mPics::MoveToFirstEmptyColumn(state, place(handled), excludedColumn, nextMode());
+        assert(column && "the caller checked the free space");
+        place(handled) = *column;
         for (int offset = 1; offset <= freeCells; ++offset) {
             const auto dest = static_cast<Location>(place(handled) + offset * 8);
-            game.SetLocation(place(handled - offset), dest, ModeFollow, 0, false);
+            game.SetLocation(place(handled - offset), dest, MoveMode::Follow);
             place(handled - offset) = dest;
         }
     }
@@ -128,20 +139,20 @@ void ExecuteSequenceMove(GameState& state, Location selected, Location target, i
     if (remainder > 0) {
         for (int i = 0; i < remainder - 1; ++i) {
             ++handled;
-            place(handled) = mPics::SendToFreeSlot(state, place(handled), nextMode());
+            place(handled) = parkInFreeCell(place(handled), nextMode());
         }
         ++handled;
-        game.SetLocation(place(handled), static_cast<Location>(nextSlot), nextMode(), 0, false);
+        game.SetLocation(place(handled), static_cast<Location>(nextSlot), nextMode());
         for (int i = 0; i < remainder - 1; ++i) {
             nextSlot += 8;
             --handled;
-            game.SetLocation(place(handled), static_cast<Location>(nextSlot), ModeFollow, 0, false);
+            game.SetLocation(place(handled), static_cast<Location>(nextSlot), MoveMode::Follow);
         }
     } else {
         for (int i = 0; i < freeCells; ++i) {
             nextSlot += 8;
             --handled;
-            game.SetLocation(place(handled), static_cast<Location>(nextSlot), ModeFollow, 0, false);
+            game.SetLocation(place(handled), static_cast<Location>(nextSlot), MoveMode::Follow);
         }
         --parkedGroups; // the last group went straight onto the target
     }
@@ -150,12 +161,12 @@ void ExecuteSequenceMove(GameState& state, Location selected, Location target, i
     for (int column = 0; column < parkedGroups; ++column) {
         handled -= groupSize;
         for (int i = 0; i < freeCells; ++i) {
-            place(handled) = mPics::SendToFreeSlot(state, place(handled), ModeFollow);
+            place(handled) = parkInFreeCell(place(handled), MoveMode::Follow);
             ++handled;
         }
         for (int i = 0; i < groupSize; ++i) {
             nextSlot += 8;
-            game.SetLocation(place(handled), static_cast<Location>(nextSlot), ModeFollow, 0, false);
+            game.SetLocation(place(handled), static_cast<Location>(nextSlot), MoveMode::Follow);
             --handled;
         }
         ++handled;

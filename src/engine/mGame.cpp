@@ -6,6 +6,7 @@
 #include "engine/mCheck.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace velmora::mGame {
 
@@ -48,6 +49,7 @@ std::int16_t GetFreeSpace(const GameState& state) {
 }
 
 void ClickColumn(GameState& state, Location loc) {
+    assert(IsColumnSlot(loc) && "a column was pressed");
     const Location b = state.Game().GetBottomCardLocation(loc);
     if (state.SelectedLocation == NoLocation) {
         if (b != NoLocation) {
@@ -65,7 +67,7 @@ void ClickColumn(GameState& state, Location loc) {
         return;
     }
     if (k < 1) {
-        state.Game().ShowMessages();
+        state.MutableGame().ShowMessages();
         return;
     }
     if (!IsCellRow(state.SelectedLocation)) {
@@ -105,7 +107,8 @@ void StartGame(GameState& state, std::int32_t gameNumber, bool keepHistory) {
     state.GameStarted = true;
 
     for (int i = 0; i < CardCount; ++i) {
-        state.Game().init(static_cast<Location>(i), state.DealTable[static_cast<std::size_t>(i)]);
+        state.MutableGame().init(static_cast<Location>(i),
+                                 state.DealTable[static_cast<std::size_t>(i)]);
     }
     for (int i = 0; i < CardCount; ++i) {
         const CardIndex card = state.DealTable[static_cast<std::size_t>(i)];

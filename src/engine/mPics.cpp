@@ -7,39 +7,44 @@
 #include "engine/mGame.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace velmora::mPics {
 
-Location SendToFreeSlot(GameState& state, Location loc, int mode) {
+std::optional<Location> SendToFreeSlot(GameState& state, Location loc, MoveMode mode) {
     for (int i = 0; i < 4; ++i) {
-        const auto cell = static_cast<Location>(FirstFreeCell + i);
+        const Location cell = FreeCell(i);
         if (state.Game().GetCardIndex(cell) == NoCard) {
-            state.Game().SetLocation(loc, cell, mode, 0, false);
+            state.MutableGame().SetLocation(loc, cell, mode);
             return cell;
         }
     }
-    return 0;
+    return std::nullopt;
 }
 
-int MoveToFirstEmptyColumn(GameState& state, Location from, int excludedColumn, int mode) {
+std::optional<Location> MoveToFirstEmptyColumn(GameState& state, Location from, int excludedColumn,
+                                               MoveMode mode) {
     for (int i = 0; i < ColumnCount; ++i) {
-        if (i != excludedColumn && state.Game().GetTotalCards(static_cast<Location>(i)) == 0) {
-            state.Game().SetLocation(from, static_cast<Location>(i), mode, 0, false);
-            return i;
+        const auto column = static_cast<Location>(i);
+        if (i != excludedColumn && state.Game().GetTotalCards(column) == 0) {
+            state.MutableGame().SetLocation(from, column, mode);
+            return column;
         }
     }
-    return 0;
+    return std::nullopt;
 }
 
-int MoveToTarget(GameState& state, Location from, Location to, int excludedColumn) {
+std::optional<Location> MoveToTarget(GameState& state, Location from, Location to,
+                                     int excludedColumn) {
     if (to != NoLocation) {
-        state.Game().SetLocation(from, to, ModeFirst, 0, false);
+        state.MutableGame().SetLocation(from, to, MoveMode::First);
         return to;
     }
-    return MoveToFirstEmptyColumn(state, from, excludedColumn, ModeFollow);
+    return MoveToFirstEmptyColumn(state, from, excludedColumn, MoveMode::Follow);
 }
 
 void PressCard(GameState& state, Location loc) {
+    assert(IsCardLocation(loc) && "a pressed card lies on the board");
     switch (state.Cards().GetStatus(loc)) {
     case 1:
         mGame::ClickColumn(state, loc);
@@ -60,6 +65,7 @@ void PressCard(GameState& state, Location loc) {
 }
 
 void ClickHomeCell(GameState& state, Location loc) {
+    assert(IsHomeCell(loc) && "a home cell was pressed");
     if (state.SelectedLocation == NoLocation) {
         return;
     }
@@ -69,21 +75,20 @@ void ClickHomeCell(GameState& state, Location loc) {
         return;
     }
     if (SuitOf(selected) == SuitOf(home) && RankOf(selected) == RankOf(home) + 1) {
-        state.Game().SetLocation(state.SelectedLocation,
-                                 static_cast<Location>(GapCell + SuitOf(selected)), ModeClick, 0,
-                                 false);
+        state.MutableGame().SetLocation(state.SelectedLocation, HomeCell(SuitOf(selected)),
+                                        MoveMode::Click);
     }
 }
 
 void ClickFreeCellFrame(GameState& state, int index) {
+    assert(index >= 0 && index < 4 && "there are four free cells");
     // The frame is reachable on a hidden table (no game) too; only an empty cell takes a card.
-    const auto cell = static_cast<Location>(FirstFreeCell + index);
+    const Location cell = FreeCell(index);
     if (!state.GameStarted || state.SelectedLocation == NoLocation ||
         state.Game().GetCardIndex(cell) != NoCard) {
         return;
     }
-    state.Game().SetLocation(state.SelectedLocation, static_cast<Location>(FirstFreeCell + index),
-                             ModeClick, 0, false);
+    state.MutableGame().SetLocation(state.SelectedLocation, cell, MoveMode::Click);
     mGame::ClearSelection(state);
 }
 
@@ -95,7 +100,7 @@ void DoubleClickCard(GameState& state, Location loc) {
     if (exposed == NoLocation) {
         return;
     }
-    SendToFreeSlot(state, exposed, ModeFirst);
+    SendToFreeSlot(state, exposed, MoveMode::First);
 }
 
 void PressTable(GameState& state, int x, int y) {
@@ -131,6 +136,7 @@ void PressTable(GameState& state, int x, int y) {
 }
 
 void ApplyEmptyColumnChoice(GameState& state, EmptyColumnChoice choice, int target) {
+    assert(target >= 0 && target < ColumnCount && "the question names a column");
     const Location sel = state.SelectedLocation;
     if (sel == NoLocation) {
         return;

@@ -3,19 +3,26 @@
 #include "engine/Ports.h"
 #include "engine/Types.h"
 
+#include <optional>
+
 namespace velmora {
 class GameState;
 }
 
 namespace velmora::mPics {
 
-/// Moves the card at `loc` to the first empty free cell; returns that cell, or 0 when all are full.
-Location SendToFreeSlot(GameState& state, Location loc, int mode);
-/// Moves to `to` with mode 1, or with `to` = -1 to the lowest empty column other than
-/// `excludedColumn` with mode 2. Returns the column (or `to`); 0 when no column was free.
-int MoveToTarget(GameState& state, Location from, Location to, int excludedColumn);
-/// The lowest empty column other than `excludedColumn` receives the card with `mode`.
-int MoveToFirstEmptyColumn(GameState& state, Location from, int excludedColumn, int mode);
+/// Moves the card at `loc` to the first empty free cell and returns that cell; with all four
+/// occupied nothing moves and the result is empty.
+std::optional<Location> SendToFreeSlot(GameState& state, Location loc, MoveMode mode);
+/// Moves to `to` as a first step, or with `to` = NoLocation to the lowest empty column other
+/// than `excludedColumn` as a further step. Returns where the card went; empty when no column
+/// was free (nothing moved).
+std::optional<Location> MoveToTarget(GameState& state, Location from, Location to,
+                                     int excludedColumn);
+/// The lowest empty column other than `excludedColumn` receives the card with `mode`; empty
+/// when there is none (nothing moved).
+std::optional<Location> MoveToFirstEmptyColumn(GameState& state, Location from, int excludedColumn,
+                                               MoveMode mode);
 
 /// A left press on the card lying at `loc`, by the location's status.
 void PressCard(GameState& state, Location loc);

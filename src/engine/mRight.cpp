@@ -22,7 +22,7 @@ void AutoMoveToHome(GameState& state) {
 }
 
 void TryMoveHome(GameState& state, Location loc) {
-    cGame& game = state.Game();
+    cGame& game = state.MutableGame();
     const CardIndex card = game.GetCardIndex(loc);
     if (card < 0) {
         return;
@@ -33,16 +33,16 @@ void TryMoveHome(GameState& state, Location loc) {
     auto homeRank = [&]() { return RankOf(game.GetCardIndex(home)); };
 
     if (rank == 1) {
-        game.SetLocation(loc, home, ModeFollow, 0, false);
+        game.SetLocation(loc, home, MoveMode::Follow);
     } else if (rank == 2 && homeRank() == 1) {
-        game.SetLocation(loc, home, ModeFollow, 0, false);
+        game.SetLocation(loc, home, MoveMode::Follow);
     }
     const int lowest = mGame::LowestHomeRank(state, ColourOf(card) == 1 ? 2 : 1);
     if (rank >= lowest + 2) {
         return;
     }
     if (rank == homeRank() + 1) {
-        game.SetLocation(loc, home, ModeFollow, 0, false);
+        game.SetLocation(loc, home, MoveMode::Follow);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <span>
+#include <utility>
 
 namespace velmora {
 
@@ -19,25 +20,25 @@ cTrans::cTrans(GameState& state, IReplayControl* replay)
     m_records.resize(static_cast<std::size_t>(m_capacity) + 1);
 }
 
-int cTrans::SaveTrans(Location src, Location dest, int kind) {
+int cTrans::SaveTrans(Location src, Location dest, MoveMode kind) {
     ++m_current;
     m_total = m_current;
     if (m_current > m_capacity) {
         m_capacity += 100;
         m_records.resize(static_cast<std::size_t>(m_capacity) + 1);
     }
-    if (kind == ModeFirst && m_moveCount < MaxMoveNo) {
+    if (kind == MoveMode::First && m_moveCount < MaxMoveNo) {
         ++m_moveCount;
     }
-    m_records[static_cast<std::size_t>(m_current)] = {src, dest, kind,
+    m_records[static_cast<std::size_t>(m_current)] = {src, dest, std::to_underlying(kind),
                                                       static_cast<std::int16_t>(m_moveCount)};
     return m_current;
 }
 
-void cTrans::Move(const TransRecord& r, bool forward, int speed, bool jump) {
+void cTrans::Move(const TransRecord& r, bool forward, Motion motion) {
     const Location from = forward ? r.SrcLoc : r.DestLoc;
     const Location to = forward ? r.DestLoc : r.SrcLoc;
-    m_state.Game().SetLocation(from, to, ModeHistory, speed, jump);
+    m_state.MutableGame().SetLocation(from, to, MoveMode::History, motion);
 }
 
 bool cTrans::Undo(int speed) {
@@ -47,9 +48,9 @@ bool cTrans::Undo(int speed) {
     bool result = false;
     while (true) {
         const TransRecord r = Record(m_current);
-        Move(r, false, speed, false);
+        Move(r, false, {.steps = speed});
         --m_current;
-        if (r.Mode != ModeFollow) {
+        if (r.Mode != std::to_underlying(MoveMode::Follow)) {
             result = true;
             break;
         }
@@ -67,12 +68,12 @@ bool cTrans::Redo(int speed) {
     }
     bool result = false;
     while (true) {
-        Move(Record(m_current + 1), true, speed, false);
+        Move(Record(m_current + 1), true, {.steps = speed});
         ++m_current;
         if (m_current > m_total - 1) {
             break;
         }
-        if (Record(m_current + 1).Mode != ModeFollow) {
+        if (Record(m_current + 1).Mode != std::to_underlying(MoveMode::Follow)) {
             result = true;
             break;
         }
@@ -143,7 +144,7 @@ void cTrans::PlayNum(int target) {
     if (target >= m_moveCount) {
         while (m_current < m_total) {
             const TransRecord r = Record(m_current + 1);
-            Move(r, true, 1, true);
+            Move(r, true, Motion::Instant());
             ++m_current;
             if (m_current == m_total || r.MoveNo == target) {
                 break;
@@ -151,7 +152,7 @@ void cTrans::PlayNum(int target) {
         }
     } else {
         while (m_current >= 1 && Record(m_current).MoveNo != target) {
-            Move(Record(m_current), false, 1, true);
+            Move(Record(m_current), false, Motion::Instant());
             --m_current;
         }
     }

@@ -25,7 +25,7 @@ class cTrans final : public IRecorder {
 public:
     explicit cTrans(GameState& state, IReplayControl* replay = nullptr);
 
-    int SaveTrans(Location src, Location dest, int kind) override;
+    int SaveTrans(Location src, Location dest, MoveMode kind) override;
 
     bool Undo(int speed);
     bool Redo(int speed);
@@ -83,7 +83,7 @@ private:
     void Load(const SavedGame& game);
     /// After the cursor moved: the counter follows the record at the cursor.
     void SyncMoveCount() { m_moveCount = MoveID(); }
-    void Move(const TransRecord& r, bool forward, int speed, bool jump);
+    void Move(const TransRecord& r, bool forward, Motion motion);
 
     GameState& m_state;
     IReplayControl* m_replay;

@@ -4,10 +4,10 @@
 #include "appearance/frmCustomize.h"
 #include "appearance/frmSetting.h"
 #include "appearance/ui/Background.h"
+#include "engine/PointerRules.h"
 #include "engine/TablePress.h"
 #include "engine/cCards.h"
 #include "engine/cGame.h"
-#include "engine/mCheck.h"
 #include "engine/mGame.h"
 #include "engine/mPics.h"
 #include "history/GameSession.h"
@@ -637,7 +637,7 @@ void frmMain::FlashTick() {
     ++m_inversions;
     ShowFlashState(m_inverted);
     ++m_flashCount;
-    if (m_flashCount <= m_flashTicks) {
+    if (!PointerRules::FlashEnds(m_flashCount, m_flashTicks)) {
         return;
     }
     m_tmrFlash.stop();
@@ -739,15 +739,9 @@ void frmMain::FinishShowSolution(std::int32_t gameNumber, const solver::Decision
 
 void frmMain::CardPressed(int card, Qt::MouseButton button) {
     GameState& state = m_session->State();
-    if (m_opt->EnableFlash() == 1 && state.GameStarted && state.SelectedLocation == NoLocation) {
-        const int possible = state.Game().GetPossibleMoves();
-        if (possible == 0) {
-            StartFlash(100, 7);
-            m_sound->PlaySound(SoundZeroPossibleMove);
-        } else if (possible == 1) {
-            StartFlash(300, 2);
-            m_sound->PlaySound(SoundOnePossibleMove);
-        }
+    if (const auto warning = PointerRules::WarningForPress(state, m_opt->EnableFlash() == 1)) {
+        StartFlash(warning->interval, warning->ticks);
+        m_sound->PlaySound(warning->sound);
     }
     m_table->setCardCursor(static_cast<CardIndex>(card), TableWidget::CardCursor::Normal);
     const Location loc = state.Game().GetLocation(static_cast<CardIndex>(card));
@@ -765,7 +759,7 @@ void frmMain::CardReleased(int card, Qt::MouseButton button) {
     if (button != Qt::RightButton || !IsColumnArea(loc)) {
         return;
     }
-    cCards& cards = state.Cards();
+    const cCards& cards = state.Cards();
     const int x = cards.GetPositionx(loc);
     const int y = cards.GetPositiony(loc);
     for (int row = y; row >= 0; --row) {
@@ -777,17 +771,11 @@ void frmMain::CardReleased(int card, Qt::MouseButton button) {
 }
 
 void frmMain::CardMoved(int card) {
-    GameState& state = m_session->State();
-    const int freeSpace = mGame::GetFreeSpace(state);
+    const GameState& state = m_session->State();
     const Location loc = state.Game().GetLocation(static_cast<CardIndex>(card));
-    auto cursor = TableWidget::CardCursor::Normal;
-    if (IsColumnArea(loc) && state.GameStarted && state.SelectedLocation != NoLocation) {
-        const int k = mCheck::CountMovable(state, state.SelectedLocation, loc);
-        if (k >= 1 && freeSpace >= k - 1) {
-            cursor = TableWidget::CardCursor::Target;
-        }
-    }
-    m_table->setCardCursor(static_cast<CardIndex>(card), cursor);
+    m_table->setCardCursor(static_cast<CardIndex>(card), PointerRules::IsTarget(state, loc)
+                                                             ? TableWidget::CardCursor::Target
+                                                             : TableWidget::CardCursor::Normal);
 }
 
 void frmMain::CardDoubleClicked(int card) {

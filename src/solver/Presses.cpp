@@ -156,7 +156,7 @@ void LoadBoard(GameState& state, const std::array<CardIndex, BoardSize>& board) 
     for (int loc = 0; loc < BoardSize; ++loc) {
         const CardIndex card = board[static_cast<std::size_t>(loc)];
         if (card != NoCard) {
-            state.Game().init(static_cast<Location>(loc), card);
+            state.MutableGame().init(static_cast<Location>(loc), card);
         }
     }
     state.GameStarted = true;

@@ -16,7 +16,7 @@ class CardMoveSound : public testing::TestWithParam<std::tuple<int, int, int>> {
 
 TEST_P(CardMoveSound, ChoosesTheEventByTargetThenMode) {
     const auto [mode, to, event] = GetParam();
-    EXPECT_EQ(cSound::CardMoveEvent(mode, static_cast<Location>(to)), event);
+    EXPECT_EQ(cSound::CardMoveEvent(static_cast<MoveMode>(mode), static_cast<Location>(to)), event);
 }
 
 INSTANTIATE_TEST_SUITE_P(Moves, CardMoveSound,
@@ -33,16 +33,16 @@ TEST(cSoundPlaying, NothingPlaysBeforeInitThenEveryEventAsksForItsFile) {
         return QString();
     });
     sound.PlaySound(SoundNewGame);
-    sound.CardMove(ModeFollow, 206);
+    sound.CardMove(MoveMode::Follow, 206);
     EXPECT_TRUE(asked.empty());
     EXPECT_FALSE(sound.Enabled());
 
     sound.init();
     EXPECT_TRUE(sound.Enabled());
     sound.PlaySound(SoundNewGame);
-    sound.CardMove(ModeFollow, 206);
-    sound.CardMove(ModeFollow, 12);
-    sound.CardMove(ModeHistory, 12);
+    sound.CardMove(MoveMode::Follow, 206);
+    sound.CardMove(MoveMode::Follow, 12);
+    sound.CardMove(MoveMode::History, 12);
     EXPECT_EQ(asked, (std::vector<int>{3, 9, 8, 10}));
 }
 

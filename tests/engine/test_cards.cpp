@@ -8,7 +8,7 @@ namespace {
 using CardsTest = EngineFixture;
 
 TEST_F(CardsTest, LocationsDecodeAndEncodeBothWays) {
-    cCards& cards = state.Cards();
+    const cCards& cards = state.Cards();
     EXPECT_EQ(cCards::GetLocation(3, 200), 203);
     EXPECT_EQ(cCards::GetLocation(3, 2), 19);
     EXPECT_EQ(cards.GetPositionx(19), 3);
@@ -20,7 +20,7 @@ TEST_F(CardsTest, LocationsDecodeAndEncodeBothWays) {
 }
 
 TEST_F(CardsTest, TwipCoordinatesOfEveryKindOfPlace) {
-    cCards& cards = state.Cards();
+    const cCards& cards = state.Cards();
     EXPECT_EQ(cards.GetCordinatex(19), 3 * 1200 + 60);
     EXPECT_EQ(cards.GetCordinatey(19), 2 * 256 + 1660);
     const int freeLefts[] = {60, 1140, 2220, 3300};
@@ -40,7 +40,7 @@ TEST_F(CardsTest, TwipCoordinatesOfEveryKindOfPlace) {
 
 TEST_F(CardsTest, CardDecodingAndEmptyPlaces) {
     Lay({{"AD"}, {"KH"}});
-    cCards& cards = state.Cards();
+    const cCards& cards = state.Cards();
     EXPECT_EQ(cards.GetCardType(0), 2);
     EXPECT_EQ(cards.GetCardNumber(0), 1);
     EXPECT_EQ(cards.GetCardColor(0), 2);

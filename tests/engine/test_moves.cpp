@@ -54,7 +54,7 @@ TEST_F(MovesTest, SetLocationRecordsAnimatesSoundsAndClearsSelection) {
     Lay({{"KC", "8D"}, {"9C"}});
     options.cardSpeed = 7;
     mGame::SelectLocation(state, 8);
-    state.Game().SetLocation(8, 9, 1, 0, false);
+    state.MutableGame().SetLocation(8, 9, MoveMode::First);
     EXPECT_EQ(rec.steps, (std::vector<Step>{{8, 9, 1}}));
     ASSERT_EQ(view.animations.size(), 1u);
     EXPECT_EQ(view.animations[0].steps, 7);
@@ -68,18 +68,18 @@ TEST_F(MovesTest, SetLocationRecordsAnimatesSoundsAndClearsSelection) {
 
 TEST_F(MovesTest, HistoryStepsAreSilentWithOneStepAndNeverRecorded) {
     Lay({{"KC", "8D"}, {"9C"}});
-    state.Game().SetLocation(8, 9, ModeHistory, 1, false);
+    state.MutableGame().SetLocation(8, 9, MoveMode::History, {.steps = 1});
     EXPECT_TRUE(rec.steps.empty());
     EXPECT_TRUE(rec.sounds.empty());
-    state.Game().SetLocation(9, 8, ModeHistory, 1, true);
+    state.MutableGame().SetLocation(9, 8, MoveMode::History, Motion::Instant());
     EXPECT_EQ(view.placed.back().left, 60);
 }
 
 TEST_F(MovesTest, TakingCardsOffAHomeCellLeavesTheCardBeneath) {
     Lay({{"KC"}}, {}, {"2D"});
-    state.Game().SetLocation(206, 8, ModeHistory, 1, true);
+    state.MutableGame().SetLocation(206, 8, MoveMode::History, Motion::Instant());
     EXPECT_EQ(At(206), Card("AD"));
-    state.Game().SetLocation(206, 16, ModeHistory, 1, true);
+    state.MutableGame().SetLocation(206, 16, MoveMode::History, Motion::Instant());
     EXPECT_EQ(At(206), NoCard);
 }
 
@@ -195,8 +195,12 @@ TEST_F(MovesDeathTest, ACardMovedOntoItsOwnLocationIsAProgrammingError) {
     GTEST_SKIP() << "asserts are compiled out";
 #else
     Lay({{"KC"}}, {"9C"});
-    EXPECT_DEATH(state.Game().SetLocation(200, 200, 1, 0, true), "own location");
-    EXPECT_DEATH(state.Game().SetLocation(0, 0, 3, 0, true), "own location");
+    EXPECT_DEATH(
+        state.MutableGame().SetLocation(200, 200, MoveMode::First, {.steps = 0, .animate = false}),
+        "own location");
+    EXPECT_DEATH(
+        state.MutableGame().SetLocation(0, 0, MoveMode::History, {.steps = 0, .animate = false}),
+        "own location");
 #endif
 }
 

@@ -13,7 +13,7 @@ protected:
 
     /// A free cell to free cell shuffle needs no rules: handy single-record moves.
     void Move(Location from, Location to, int mode) {
-        state.Game().SetLocation(from, to, mode, 0, false);
+        state.MutableGame().SetLocation(from, to, static_cast<MoveMode>(mode));
     }
 
     class FakeReplay : public IReplayControl {

@@ -16,9 +16,10 @@ namespace fs = std::filesystem;
 class TempDir {
 public:
     TempDir() {
-        m_path = fs::temp_directory_path() /
-                 ("velmora-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_path =
+            fs::temp_directory_path() /
+            ("velmora-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_path);
         fs::create_directories(m_path);
     }
@@ -67,8 +68,7 @@ TEST_P(GameFileRejects, NamesTheFileAndTheLine) {
     auto game = GameFile::Parse(GetParam().text, "bad.vlg");
     ASSERT_FALSE(game);
     EXPECT_NE(game.error().message.find("\"bad.vlg\""), std::string::npos);
-    EXPECT_NE(game.error().message.find(GetParam().why), std::string::npos)
-        << game.error().message;
+    EXPECT_NE(game.error().message.find(GetParam().why), std::string::npos) << game.error().message;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -214,7 +214,7 @@ protected:
         return path;
     }
     static void mPics_Press(GameState& s, Location from, Location to) {
-        s.Game().SetLocation(from, to, 1, 0, false);
+        s.MutableGame().SetLocation(from, to, MoveMode::First);
     }
     TempDir dir;
 };
@@ -250,8 +250,8 @@ TEST_F(OpenTest, ExtensionsDecideWhatHappensAfterLoading) {
 TEST_F(OpenTest, ARejectedFileLeavesTheGameOnTheTableUntouched) {
     GameSession session;
     session.StartGame(5);
-    session.State().Game().SetLocation(session.State().Game().GetBottomCardLocation(0), 200, 1,
-                                       0, false);
+    session.State().MutableGame().SetLocation(session.State().Game().GetBottomCardLocation(0), 200,
+                                              MoveMode::First);
     const auto board = session.State().Game().Board();
     const int records = session.Trans().TotalTrans();
     Write(dir.File("bad.vlg"), " 12345 \r\n 39  200  1  1 \r\n");
@@ -266,7 +266,7 @@ TEST_F(OpenTest, ARejectedFileLeavesTheGameOnTheTableUntouched) {
     EXPECT_EQ(session.Trans().TotalTrans(), records);
     // The old history still records.
     session.State().MultiMove = true;
-    session.State().Game().SetLocation(200, 201, 1, 0, false);
+    session.State().MutableGame().SetLocation(200, 201, MoveMode::First);
     EXPECT_EQ(session.Trans().TotalTrans(), records + 1);
 }
 

@@ -190,7 +190,9 @@ protected:
     }
     /// The mode the engine gives a solver move made by presses: clicks on a free-cell frame or
     /// a home card are not counted moves.
-    static int PressMode(const SolverMove& m) { return m.to >= 200 ? -1 : 1; }
+    static MoveMode PressMode(const SolverMove& m) {
+        return m.to >= 200 ? MoveMode::Click : MoveMode::First;
+    }
     /// One solver move played as presses: select the source, then name the target.
     static void PlayMove(frmMain& w, const SolverMove& m) {
         ClickCard(w, m.from);
@@ -212,7 +214,7 @@ protected:
         GameState& state = State(w);
         state.NewBoard();
         auto put = [&](Location loc, CardIndex card) {
-            state.Game().init(loc, card);
+            state.MutableGame().init(loc, card);
             w.Table().PlaceCard(card, cCards::Left(loc), cCards::Top(loc));
             w.Table().BringToFront(card);
             w.Table().ShowCard(card, true);
@@ -236,7 +238,8 @@ protected:
         GameSession session;
         session.StartGame(won.number);
         for (const SolverMove& m : won.moves) {
-            session.State().Game().SetLocation(m.from, m.to, 1, 1, true);
+            session.State().MutableGame().SetLocation(m.from, m.to, MoveMode::First,
+                                                      Motion::Instant());
         }
         ASSERT_TRUE(session.Trans().SaveToFile(path.toStdString()).has_value());
     }

@@ -90,10 +90,10 @@ protected:
 
     /// Moves the exposed card of `column` to free cell `cell` as one player move.
     void MoveToFreeCell(int column, int cell) {
-        cGame& game = session->State().Game();
+        cGame& game = session->State().MutableGame();
         const Location from = game.GetBottomCardLocation(static_cast<Location>(column));
         ASSERT_NE(from, NoLocation);
-        game.SetLocation(from, FreeCell(cell), ModeFirst, 1, true);
+        game.SetLocation(from, FreeCell(cell), MoveMode::First, Motion::Instant());
     }
 
     /// Every command is enabled exactly when it is in `expected`, and the window shows what

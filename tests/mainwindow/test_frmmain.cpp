@@ -38,21 +38,20 @@ using FrmMainStartUp = MainWindowTest;
 
 /// The commands that need a game, with the toolbar buttons that follow them.
 const std::vector<const char*> GameCommands{
-    "mnuRestart", "mnuSave",      "mnuClose",        "mnuSource",  "mnuAddFav",
-    "mnusnap",    "mnuUndosnap",  "mnuReplayAll",    "mnuUndo",    "mnuRedo",
-    "mnuUndoall", "mnuRedoall",   "mnuForward",      "mnuBack",    "mnuStop",
-    "tbRestart",  "tbSave",       "tbUndoAll",       "tbUndo",     "tbRedo",
-    "tbRedoAll",  "tbReplayBack", "tbReplayForward", "tbAddFav"};
+    "mnuRestart",  "mnuSave",      "mnuClose",  "mnuSource",    "mnuAddFav",       "mnusnap",
+    "mnuUndosnap", "mnuReplayAll", "mnuUndo",   "mnuRedo",      "mnuUndoall",      "mnuRedoall",
+    "mnuForward",  "mnuBack",      "mnuStop",   "tbRestart",    "tbSave",          "tbUndoAll",
+    "tbUndo",      "tbRedo",       "tbRedoAll", "tbReplayBack", "tbReplayForward", "tbAddFav"};
 
 /// Disabled while a replay timer runs.
 const std::vector<const char*> HistoryCommands{
-    "mnuUndo", "mnuRedo", "mnuUndoall", "mnuRedoall", "mnuForward", "mnuBack",
+    "mnuUndo", "mnuRedo", "mnuUndoall", "mnuRedoall", "mnuForward",      "mnuBack",
     "tbUndo",  "tbRedo",  "tbUndoAll",  "tbRedoAll",  "tbReplayForward", "tbReplayBack"};
 
 /// Enabled again after a replay stopped between the first and the second of two moves.
-const std::vector<const char*> StepCommands{"mnuUndo", "mnuRedo", "mnuForward", "mnuBack",
-                                            "tbUndo",  "tbRedo",  "tbReplayForward",
-                                            "tbReplayBack"};
+const std::vector<const char*> StepCommands{"mnuUndo",         "mnuRedo",     "mnuForward",
+                                            "mnuBack",         "tbUndo",      "tbRedo",
+                                            "tbReplayForward", "tbReplayBack"};
 
 using Board = std::array<CardIndex, BoardSize>;
 
@@ -150,8 +149,8 @@ TEST_F(FrmMainMenus, InPlayUndoRedoAndSnapshotFollowTheHistory) {
     w.Command(QStringLiteral("mnuNew"));
     const Board dealt = State(w).Game().Board();
     w.GeneralTick();
-    for (const char* name : {"mnuRestart", "mnuSave", "mnuClose", "mnuSource", "mnusnap",
-                             "tbRestart", "tbSave"}) {
+    for (const char* name :
+         {"mnuRestart", "mnuSave", "mnuClose", "mnuSource", "mnusnap", "tbRestart", "tbSave"}) {
         EXPECT_TRUE(Enabled(w, name)) << name;
     }
     for (const char* name : {"mnuUndo", "mnuRedo", "mnuReplayAll", "mnuBack", "mnuForward",
@@ -190,8 +189,8 @@ TEST_F(FrmMainMenus, InPlayUndoRedoAndSnapshotFollowTheHistory) {
     for (const char* name : {"mnuUndo", "mnuBack", "mnuUndoall", "tbUndo", "tbUndoAll"}) {
         EXPECT_FALSE(Enabled(w, name)) << name << " at the deal";
     }
-    for (const char* name : {"mnuRedo", "mnuForward", "mnuRedoall", "tbRedo", "tbRedoAll",
-                             "mnuReplayAll"}) {
+    for (const char* name :
+         {"mnuRedo", "mnuForward", "mnuRedoall", "tbRedo", "tbRedoAll", "mnuReplayAll"}) {
         EXPECT_TRUE(Enabled(w, name)) << name << " at the deal";
     }
     Act(w, "tbRedoAll")->trigger();
@@ -267,8 +266,8 @@ TEST_F(FrmMainMenus, FinishedGameOnViewReplaysWithoutSnapshotPointsOrQuestion) {
     EXPECT_EQ(finishDialogs, 0) << "a game completed by the replay is not won again";
     w.GeneralTick();
     EXPECT_FALSE(Enabled(w, "mnusnap"));
-    for (const char* name : {"mnuRestart", "mnuSave", "mnuClose", "mnuSource", "mnuUndo",
-                             "mnuBack", "mnuReplayAll", "tbUndo"}) {
+    for (const char* name : {"mnuRestart", "mnuSave", "mnuClose", "mnuSource", "mnuUndo", "mnuBack",
+                             "mnuReplayAll", "tbUndo"}) {
         EXPECT_TRUE(Enabled(w, name)) << name << " on view";
     }
     for (const char* name : {"mnuRedo", "mnuForward", "mnuStop", "tbRedo"}) {
@@ -278,8 +277,7 @@ TEST_F(FrmMainMenus, FinishedGameOnViewReplaysWithoutSnapshotPointsOrQuestion) {
     // All cards home: no possible move is shown whatever the engine counts, and no points.
     clock.Advance(100);
     w.TimeTick();
-    EXPECT_EQ(PanelText(w, 1),
-              QStringLiteral("Movements: %1").arg(SolvedGame().moves.size()));
+    EXPECT_EQ(PanelText(w, 1), QStringLiteral("Movements: %1").arg(SolvedGame().moves.size()));
     EXPECT_EQ(PanelText(w, 2), QStringLiteral("Cards Left: 0"));
     EXPECT_EQ(PanelText(w, 3), QStringLiteral("Possible Moves: 0"));
     EXPECT_EQ(PanelText(w, 4), QString());
@@ -346,8 +344,7 @@ TEST_F(FrmMainGame, StatusBarAndTimeBoxFollowTheGameAndTheClock) {
     EXPECT_EQ(PanelText(w, 2), QStringLiteral("Cards Left: 52"));
     EXPECT_EQ(PanelText(w, 3),
               QStringLiteral("Possible Moves: %1").arg(State(w).Game().GetPossibleMoves()));
-    EXPECT_EQ(PanelText(w, 4),
-              QStringLiteral("Game Points: %1").arg(cScore::GetScore(0, 3725, 0)));
+    EXPECT_EQ(PanelText(w, 4), QStringLiteral("Game Points: %1").arg(cScore::GetScore(0, 3725, 0)));
     EXPECT_EQ(PanelText(w, 5), QStringLiteral("Session Time: 1:02:15"));
 
     ASSERT_TRUE(StackMove(w));
@@ -398,7 +395,7 @@ TEST_F(FrmMainGame, GameWonByPressesOpensOneFinishDialogAndOkSavesIt) {
     for (std::size_t i = 0; i < won.moves.size(); ++i) {
         const SolverMove& m = won.moves[i];
         PlayMove(w, m);
-        reference.State().Game().SetLocation(m.from, m.to, PressMode(m), 1, true);
+        reference.State().MutableGame().SetLocation(m.from, m.to, PressMode(m), Motion::Instant());
         if (i + 1 < won.moves.size()) {
             ASSERT_EQ(State(w).Game().Board(), reference.State().Game().Board())
                 << "after move " << i << " (" << m.from << " -> " << m.to << ")";
@@ -416,8 +413,8 @@ TEST_F(FrmMainGame, GameWonByPressesOpensOneFinishDialogAndOkSavesIt) {
     EXPECT_EQ(scores[0].Perc, 100);
     EXPECT_EQ(scores[0].Moves, reference.Trans().MoveID());
 
-    const QString saved = JoinPath(w.Save().SaveFolder(), QString::number(won.number)) +
-                          QStringLiteral(".v2k");
+    const QString saved =
+        JoinPath(w.Save().SaveFolder(), QString::number(won.number)) + QStringLiteral(".v2k");
     EXPECT_EQ(proposedSave + QStringLiteral(".v2k"), saved);
     auto game = GameFile::Read(saved.toStdString());
     ASSERT_TRUE(game.has_value()) << saved.toStdString();

@@ -203,7 +203,8 @@ protected:
         replay.StartGame(state.GameNumber);
         for (int i = 1; i <= trans.CurrentTrans(); ++i) {
             const TransRecord& r = trans.Record(i);
-            replay.State().Game().SetLocation(r.SrcLoc, r.DestLoc, ModeHistory, 1, true);
+            replay.State().MutableGame().SetLocation(r.SrcLoc, r.DestLoc, MoveMode::History,
+                                                     Motion::Instant());
         }
         ASSERT_EQ(replay.State().Game().Board(), game.Board())
             << "the history from the deal does not give the position on the table ("

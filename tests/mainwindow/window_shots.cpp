@@ -182,7 +182,8 @@ TEST_F(WindowShots, MainWindowAndDialogs) {
     });
     // The long middle straight through the engine; the winning move by presses.
     for (std::size_t i = half; i + 1 < won.moves.size(); ++i) {
-        state.Game().SetLocation(won.moves[i].from, won.moves[i].to, 1, 1, true);
+        state.MutableGame().SetLocation(won.moves[i].from, won.moves[i].to, MoveMode::First,
+                                        Motion::Instant());
     }
     w.Table().finishAnimations();
     PlayMove(w, won.moves.back());

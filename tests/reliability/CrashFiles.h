@@ -23,16 +23,16 @@ struct CrashFiles {
     /// free cell and back, many times), so that writing one takes many blocks.
     static void Play(GameSession& game, int version) {
         game.StartGame(version == 0 ? 11982 : 617);
-        cGame& board = game.State().Game();
+        cGame& board = game.State().MutableGame();
         for (int i = 0; i < 1000 + 300 * version; ++i) {
             const auto column = static_cast<Location>(i % ColumnCount);
             const Location exposed = board.GetBottomCardLocation(column);
             if (exposed == NoLocation || board.GetCardIndex(FirstFreeCell) != NoCard) {
                 continue;
             }
-            board.SetLocation(exposed, FirstFreeCell, ModeFirst, 1, true);
+            board.SetLocation(exposed, FirstFreeCell, MoveMode::First, Motion::Instant());
             if (board.GetCardIndex(FirstFreeCell) != NoCard) {
-                board.SetLocation(FirstFreeCell, exposed, ModeFirst, 1, true);
+                board.SetLocation(FirstFreeCell, exposed, MoveMode::First, Motion::Instant());
             }
         }
     }

@@ -90,9 +90,9 @@ AppFolders FoldersIn(const QString& root) {
                                   {},    false,           false};
         frmMain window(context);
         window.Command(CommandId::New);
-        cGame& board = window.Session().State().Game();
+        cGame& board = window.Session().State().MutableGame();
         board.SetLocation(board.GetBottomCardLocation(static_cast<Location>(i % ColumnCount)),
-                          FirstFreeCell, ModeClick, 1, true);
+                          FirstFreeCell, MoveMode::Click, Motion::Instant());
         clock.Advance(30);
         window.close();
         Done('w');

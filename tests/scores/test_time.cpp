@@ -25,7 +25,7 @@ protected:
         for (CardIndex card = 0; card < CardCount; ++card) {
             const Location loc = card < home ? static_cast<Location>(FirstHomeCell + card / 13)
                                              : static_cast<Location>(card);
-            state.Game().init(loc, card);
+            state.MutableGame().init(loc, card);
         }
     }
 

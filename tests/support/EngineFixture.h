@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velmora::test {
@@ -39,8 +40,8 @@ inline std::ostream& operator<<(std::ostream& os, const Step& s) {
 /// Records every recorded movement, message, question and won notification.
 class Recording : public IRecorder, public IPlayerDialogs, public IGameEvents, public ISoundPort {
 public:
-    int SaveTrans(Location src, Location dest, int kind) override {
-        steps.push_back({src, dest, kind});
+    int SaveTrans(Location src, Location dest, MoveMode kind) override {
+        steps.push_back({src, dest, std::to_underlying(kind)});
         return static_cast<int>(steps.size());
     }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
@@ -52,7 +53,9 @@ public:
     void SetCaption(const std::string& text) override { caption = text; }
     void StatusChanged() override {}
     void GameWon() override { ++wins; }
-    void CardMove(int mode, Location to) override { sounds.push_back({-1, to, mode}); }
+    void CardMove(MoveMode mode, Location to) override {
+        sounds.push_back({-1, to, std::to_underlying(mode)});
+    }
     void PlaySound(int) override {}
 
     std::vector<Step> steps;
@@ -103,19 +106,20 @@ protected:
         int c = 0;
         for (const auto& column : columns) {
             for (std::size_t row = 0; row < column.size(); ++row) {
-                state.Game().init(static_cast<Location>(row * 8 + static_cast<std::size_t>(c)),
-                                  Card(column[row]));
+                state.MutableGame().init(
+                    static_cast<Location>(row * 8 + static_cast<std::size_t>(c)),
+                    Card(column[row]));
             }
             ++c;
         }
         for (std::size_t i = 0; i < freeCells.size(); ++i) {
             if (freeCells[i] != "-") {
-                state.Game().init(static_cast<Location>(200 + i), Card(freeCells[i]));
+                state.MutableGame().init(static_cast<Location>(200 + i), Card(freeCells[i]));
             }
         }
         for (const auto& h : homes) {
             const CardIndex card = Card(h);
-            state.Game().init(static_cast<Location>(GapCell + SuitOf(card)), card);
+            state.MutableGame().init(static_cast<Location>(GapCell + SuitOf(card)), card);
         }
     }
 

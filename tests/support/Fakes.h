@@ -190,7 +190,7 @@ public:
 class RecordingSound final : public ISoundPort {
 public:
     std::vector<int> events;
-    void CardMove(int, Location) override {}
+    void CardMove(MoveMode, Location) override {}
     void PlaySound(int event) override { events.push_back(event); }
 };
 

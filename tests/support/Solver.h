@@ -55,7 +55,7 @@ public:
                 arg += "/single";
             }
             args.push_back(arg);
-            state.Game().SetLocation(m.from, m.to, 1, 1, true);
+            state.MutableGame().SetLocation(m.from, m.to, MoveMode::First, Motion::Instant());
         }
         return args;
     }
@@ -94,8 +94,9 @@ private:
         return key;
     }
 
-    bool Won() const { return mGame::LowestHomeRank(*m_state, 1) == 13 &&
-                              mGame::LowestHomeRank(*m_state, 2) == 13; }
+    bool Won() const {
+        return mGame::LowestHomeRank(*m_state, 1) == 13 && mGame::LowestHomeRank(*m_state, 2) == 13;
+    }
 
     std::vector<SolverMove> Moves() const {
         const cGame& g = m_state->Game();
@@ -159,7 +160,7 @@ private:
             return false;
         }
         for (const SolverMove& m : Moves()) {
-            m_state->Game().SetLocation(m.from, m.to, 1, 1, true);
+            m_state->MutableGame().SetLocation(m.from, m.to, MoveMode::First, Motion::Instant());
             m_path.push_back(m);
             if (Search()) {
                 return true;
