@@ -65,4 +65,8 @@ int cSound::CardMoveEvent(MoveMode mode, Location to) {
     return SoundNormalMove;
 }
 
+bool cSound::Loading() const {
+    return m_player && m_player->status() == QSoundEffect::Loading;
+}
+
 } // namespace velmora

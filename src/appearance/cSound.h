@@ -34,6 +34,8 @@ public:
     /// Plays the file at `path` (the settings dialog's Play button), enabled or not.
     void PlayFile(const QString& path);
     void Stopfile();
+    /// Whether a sound file is still being loaded (on the player's own thread).
+    bool Loading() const;
     /// Plays the sound of one card movement: event 9 onto a home cell, otherwise 8 for mode 2,
     /// 10 for mode 3 and 7 for any other mode.
     void CardMove(MoveMode mode, Location to) override;

@@ -22,8 +22,9 @@ int Fail(std::ostream& err, const std::string& message);
 /// A game number 0..3240000 written in decimal, nothing else.
 std::optional<std::int32_t> ParseGameNumber(const std::string& text);
 
-/// Opens a saved game into `session` and brings it to its position as shown: a finished
-/// game with every move put back.
+/// Opens a saved game into `session` without a replay: a finished game is marked finished and
+/// has every move redone at once, an incomplete one stands at its last move, any other file at
+/// the deal.
 Result<void> OpenPosition(GameSession& session, const std::string& path);
 
 /// `solve N`, `solve --from FILE`, `solve --range FIRST LAST [--jobs K]`.

@@ -184,6 +184,7 @@ std::optional<CliError> ApplyActions(GameSession& session, ScriptPorts& ports,
                                      const std::vector<Action>& actions) {
     GameState& state = session.State();
     std::optional<std::int16_t> snapshot;
+    // The game's default speeds; with no table to animate they only keep the calls alike.
     constexpr int UndoRedoSpeed = 10;
     constexpr int UndoRedoAllSpeed = 5;
     for (const Action& a : actions) {

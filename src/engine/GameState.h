@@ -51,14 +51,17 @@ public:
     cGame& MutableGame() { return *m_game; }
     const cCards& Cards() const { return *m_cards; }
     bool HasGame() const { return m_game != nullptr; }
-    /// New, empty board and decoder.
+    /// Replaces the board and its decoder by empty ones; earlier references to them dangle.
     void NewBoard();
 
     std::int32_t GameNumber = 0;
     bool GameStarted = false;
+    /// A finished game is on view (a saved one or a solution): it is never scored.
     bool Finished = false;
+    /// Where the selected card lies; NoLocation when nothing is selected.
     Location SelectedLocation = NoLocation;
     bool Selected = false;
+    /// A run is being carried card by card: the automatic moves wait until it is down.
     bool MultiMove = false;
     /// Set when the won notification has been sent for the game dealt last.
     bool WonNotified = false;

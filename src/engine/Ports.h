@@ -30,6 +30,7 @@ public:
     virtual ~ISoundPort() = default;
     /// The sound of one card movement, chosen by mode and target.
     virtual void CardMove(MoveMode mode, Location to) = 0;
+    /// `event` is a SoundEvent number.
     virtual void PlaySound(int event) = 0;
 };
 
@@ -59,6 +60,7 @@ public:
 class IRecorder {
 public:
     virtual ~IRecorder() = default;
+    /// Returns the number the movement was recorded under.
     virtual int SaveTrans(Location src, Location dest, MoveMode kind) = 0;
 };
 

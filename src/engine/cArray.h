@@ -8,7 +8,7 @@ namespace velmora {
 /// One permutation of the ranks 0..12, loaded from the fixed table of 31 rows.
 class cArray {
 public:
-    /// Loads row `n` (0..30) into c1..c13; any other value changes nothing.
+    /// Loads row `n` (0..30) as entries 1..13; any other value changes nothing.
     void SetIndex(int n);
 
     /// Entry `i` (1..13) of the loaded row.

@@ -6,6 +6,9 @@
 namespace velmora::mArray {
 
 DealTable DealByNumber(std::int32_t gameNumber) {
+    // Four base-30 digits of a quarter of the number pick the rank permutations (a 0 digit picks
+    // row 1); the remainder by four picks the order of the blocks. Each division rounds half to
+    // even rather than down: every game number players have stored depends on that.
     const std::int32_t m = gameNumber % 4;
     auto q = static_cast<std::int32_t>(RoundHalfEven(gameNumber / 4.0));
     std::array<std::int32_t, 4> digits{};
@@ -45,6 +48,7 @@ DealTable DealByNumber(std::int32_t gameNumber) {
                 static_cast<CardIndex>(p[object].c(j + 1) + SuitOffset[object]);
         }
     }
+    // The block filled last has its final two cards swapped.
     const int d = starts[3];
     table[static_cast<std::size_t>(d + 11)] = static_cast<CardIndex>(p[1].c(13) + 0);
     table[static_cast<std::size_t>(d + 12)] = static_cast<CardIndex>(p[0].c(12) + 26);

@@ -17,7 +17,8 @@ void ClearSelection(GameState& state);
 
 std::int16_t CountEmptyColumns(const GameState& state);
 std::int16_t CountFreeSlots(const GameState& state);
-/// (empty columns + 1) * (empty free cells + 1) - 1.
+/// How many cards a run move can carry besides its lowest one: each empty column holds a group
+/// of (empty free cells + 1) cards, so (empty columns + 1) * (empty free cells + 1) - 1.
 std::int16_t GetFreeSpace(const GameState& state);
 
 /// A press on any card of a non-empty column: select, deselect or move onto that column.

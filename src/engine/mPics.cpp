@@ -146,6 +146,8 @@ void ApplyEmptyColumnChoice(GameState& state, EmptyColumnChoice choice, int targ
         MoveToTarget(state, sel, static_cast<Location>(target), -1);
         return;
     case EmptyColumnChoice::Column: {
+        // The target is one of the empty columns, so only the other e - 1 park a group of
+        // f + 1 cards: e * (f + 1) cards in all.
         const int f = mGame::CountFreeSlots(state);
         const int e = mGame::CountEmptyColumns(state);
         const int limit = e * (f + 1);

@@ -37,6 +37,8 @@ void TryMoveHome(GameState& state, Location loc) {
     } else if (rank == 2 && homeRank() == 1) {
         game.SetLocation(loc, home, MoveMode::Follow);
     }
+    // Aces and twos go at once. A higher card waits while a card of the other colour one rank
+    // below it is still out: that card could want it as a place.
     const int lowest = mGame::LowestHomeRank(state, ColourOf(card) == 1 ? 2 : 1);
     if (rank >= lowest + 2) {
         return;

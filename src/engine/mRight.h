@@ -8,12 +8,13 @@ class GameState;
 
 namespace velmora::mRight {
 
-/// Sends home every card that can no longer be useful, pass after nested pass, then runs the
-/// won test.
+/// Sends home every exposed card and free-cell card that the table no longer needs, then runs
+/// the won test. Each card sent home runs a nested pass (through SetLocation), so a card freed
+/// by it follows at once.
 void AutoMoveToHome(GameState& state);
-/// Sends the card at `loc` home when the safety rule allows it.
+/// Sends the card at `loc` home when nothing could still need it on the table.
 void TryMoveHome(GameState& state, Location loc);
-/// Notifies the owner once when all four kings are home and the game is not on view.
+/// Notifies the owner once when all four kings are home, unless a finished game is on view.
 void CheckWon(GameState& state);
 
 } // namespace velmora::mRight

@@ -12,8 +12,8 @@ std::size_t Index(int i) {
     return static_cast<std::size_t>(i);
 }
 
-/// The rule of the automatic moves: the next card of its pile, and an ace, a two, or a card
-/// whose rank the piles of the other colour have reached less one.
+/// The rule of the automatic moves: the card is next on its pile and is an ace, a two, or a
+/// card whose rank less one both piles of the other colour have reached.
 bool GoesHomeByItself(const std::array<std::uint8_t, SuitCount>& home, Card c) {
     const int suit = SuitIndex(c);
     const int rank = Rank(c);

@@ -45,6 +45,7 @@ struct Move {
     Card card = Empty; ///< the card pressed first: a column's exposed card or a free-cell card
     MoveKind kind = MoveKind::ToCell;
     Card target = Empty; ///< OntoCard: the exposed card of the target column
+    /// Cards carried; more than one only for a run.
     std::uint8_t count = 1;
     /// Where the move starts and ends in the position it was generated for: column 0..7 or
     /// 8 + free cell; `to` is a column or a free cell index, unused for ToHome.

@@ -122,7 +122,7 @@ std::optional<std::vector<PressAction>> ToActions(const Position& start,
             break;
         case MoveKind::ToEmpty: {
             a.presses += static_cast<char>('A' + m.to);
-            // A run under the card and room for more than one card open the question.
+            // A run under the card and a free space of two or more open the question.
             const int freeSpace = (p.EmptyColumns() + 1) * (p.EmptyCells() + 1) - 1;
             if (m.from < ColumnCount && p.RunLength(m.from) >= 2 && freeSpace >= 2) {
                 a.answer = EmptyColumnChoice::Single;

@@ -83,11 +83,14 @@ std::uint32_t Priority(const Weights& w, const Features& f, int depth) {
 
 struct Node {
     Packed packed;
+    /// The shortest line known to the position: the node before it, the move from there and
+    /// its length (0xFFFF until a line is known).
     std::uint32_t parent = 0;
     Move move;
     std::uint16_t depth = 0;
-    /// One bit per estimate: the estimates that have queued and expanded the position.
+    /// One bit per estimate that has queued the position.
     std::uint8_t reached = 0;
+    /// One bit per estimate that has expanded it.
     std::uint8_t expanded = 0;
 };
 
@@ -183,6 +186,7 @@ private:
     std::vector<std::uint64_t> m_heap;
 };
 
+/// The moves from the start to `node`, then `last`.
 std::vector<Move> Line(NodeStore& nodes, std::uint32_t node, const Move& last) {
     std::vector<Move> moves{last};
     while (node != 0) {
