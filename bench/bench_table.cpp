@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -144,6 +145,52 @@ void BM_TableAnimationStep(benchmark::State& state) {
     ReportAllocations(state, g_allocations.load() - before);
 }
 BENCHMARK(BM_TableAnimationStep)->Unit(benchmark::kMillisecond);
+
+/// The floor: a plain widget of the same size filled with a gradient. What it allocates and
+/// takes per frame is the cost of Qt's own painting machinery.
+class GradientWidget final : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        QLinearGradient gradient(0, 0, 0, height());
+        gradient.setColorAt(0, QColor(143, 188, 139));
+        gradient.setColorAt(1, Qt::black);
+        painter.fillRect(rect(), gradient);
+    }
+};
+
+void BM_FloorWarmPaint(benchmark::State& state) {
+    GradientWidget widget;
+    widget.resize(800, 600);
+    widget.show();
+    QApplication::processEvents();
+    QImage image = Target(widget);
+    Render(widget, image);
+    const long long before = g_allocations.load();
+    for (auto _ : state) {
+        Render(widget, image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    ReportAllocations(state, g_allocations.load() - before);
+}
+BENCHMARK(BM_FloorWarmPaint)->Unit(benchmark::kMillisecond);
+
+/// The floor of a slide step: a card-sized area of the plain widget painted again.
+void BM_FloorStep(benchmark::State& state) {
+    GradientWidget widget;
+    widget.resize(800, 600);
+    widget.show();
+    QApplication::processEvents();
+    int x = 0;
+    const long long before = g_allocations.load();
+    for (auto _ : state) {
+        x = (x + 2) % 700;
+        widget.update(x, 100, 80, 104);
+        QApplication::processEvents();
+    }
+    ReportAllocations(state, g_allocations.load() - before);
+}
+BENCHMARK(BM_FloorStep)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

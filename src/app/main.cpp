@@ -1,5 +1,6 @@
 // The game window's entry point: the command line is one saved-game path.
 
+#include "app/FirstFrame.h"
 #include "appearance/DataFolder.h"
 #include "library/AppFolders.h"
 #include "library/Clock.h"
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
     // Without the socket this copy still runs; the settings store keeps copies apart.
     instance.Listen();
 
+    velmora::QuitAfterFirstFrame(window, [&window] { window.ExitAtOnce(); });
     // VELMORA_SCREENSHOT=file.png: save a picture of the window once it has settled, then quit
     // (used by the screenshot check under a virtual display).
     const QString screenshot = qEnvironmentVariable("VELMORA_SCREENSHOT");

@@ -3,12 +3,12 @@
 #include "appearance/ui/Background.h"
 #include "engine/TablePress.h"
 #include "engine/cCards.h"
+#include "mainwindow/TimeBox.h"
 #include "mainwindow/ToolbarIcons.h"
 
 #include <QAccessible>
 #include <QFont>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -64,22 +64,11 @@ TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     m_cursors.fill(CardCursor::Normal);
     m_top = BackgroundColours::TableColour(m_colorIndex);
 
-    m_timeBox = new QLabel(this);
-    m_timeBox->setObjectName(QStringLiteral("Text1"));
-    m_timeBox->setAccessibleName(QStringLiteral("Game Time"));
-    m_timeBox->setAlignment(Qt::AlignCenter);
-    m_timeBox->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_timeBox->setContentsMargins(0, 0, 0, 0);
-    QFont font = m_timeBox->font();
-    font.setFamily(QStringLiteral("DejaVu Sans Mono"));
-    font.setStyleHint(QFont::Monospace);
-    font.setBold(true);
-    m_timeBox->setFont(font);
+    m_timeBox = new TimeBox(this);
     LayoutTimeBox();
 
     m_frameTimer.setTimerType(Qt::PreciseTimer);
-    m_frameTimer.setInterval(16);
-    connect(&m_frameTimer, &QTimer::timeout, this, &TableWidget::FrameTick);
+    connect(&m_frameTimer, &QTimer::timeout, this, &TableWidget::frameTick);
 }
 
 TableWidget::~TableWidget() = default;
@@ -166,6 +155,13 @@ void TableWidget::AnimateCard(CardIndex card, int fromLeft, int fromTop, int toL
     }
     const bool hidden = !m_cards[static_cast<std::size_t>(card)].visible;
     m_queue.push_back({card, QPointF(fromLeft, fromTop), QPointF(toLeft, toTop), steps, 0, hidden});
+    // The pace holds until the next movement is issued, so what is queued now plays out
+    // within the backlog bound.
+    int remaining = 0;
+    for (const Animation& a : m_queue) {
+        remaining += a.steps - a.done;
+    }
+    m_stepsPerFrame = StepsPerFrame(remaining);
     StartFrameTimer();
 }
 
@@ -195,21 +191,29 @@ void TableWidget::StartFrameTimer() {
     if (!m_autoAdvance || m_queue.empty() || m_frameTimer.isActive()) {
         return;
     }
-    const QScreen* shown = screen();
-    const qreal rate = shown != nullptr ? shown->refreshRate() : 60.0;
-    m_frameTimer.setInterval(std::clamp(static_cast<int>(1000.0 / std::max(rate, 1.0)), 4, 33));
-    m_pendingMs = 0;
-    m_clock.start();
+    m_frameTimer.setInterval(FrameInterval(screen() != nullptr ? screen()->refreshRate() : 60.0));
     m_frameTimer.start();
 }
 
-void TableWidget::FrameTick() {
-    m_pendingMs += m_clock.restart();
-    const int steps = static_cast<int>(m_pendingMs / StepMilliseconds);
-    m_pendingMs %= StepMilliseconds;
-    if (steps > 0) {
-        advanceAnimation(steps);
-    }
+int TableWidget::FrameInterval(qreal refreshRate) {
+    // Rounded up: a tick a little slower than the screen shows every step on a frame of its
+    // own, where a faster one would now and then put two steps into one frame.
+    const qreal rate = refreshRate > 0 ? refreshRate : 60.0;
+    return std::clamp(static_cast<int>(std::ceil(1000.0 / rate)), 4, 33);
+}
+
+bool TableWidget::frameTimerActive() const {
+    return m_frameTimer.isActive();
+}
+
+void TableWidget::frameTick() {
+    // One step a frame, however late the tick: a stalled event loop slows the slide down
+    // instead of making it jump. Only a queue longer than the backlog bound plays faster.
+    advanceAnimation(m_stepsPerFrame);
+}
+
+int TableWidget::StepsPerFrame(int remaining) {
+    return std::max(1, (remaining + MaxBacklogFrames - 1) / MaxBacklogFrames);
 }
 
 void TableWidget::advanceAnimation(int steps) {
@@ -219,12 +223,13 @@ void TableWidget::advanceAnimation(int steps) {
     // Only where the moving cards were and are now is painted again, unless a column's
     // overlap changes under them.
     const ColumnSteps before = CurrentSteps();
-    std::array<bool, CardCount> moved{};
+    // Where each moving card was painted before this advance; empty for the others.
+    std::array<QRect, CardCount> was{};
     while (steps > 0 && !m_queue.empty()) {
         Animation& a = m_queue.front();
-        if (!moved[static_cast<std::size_t>(a.card)]) {
-            moved[static_cast<std::size_t>(a.card)] = true;
-            update(PaintedArea(a.card, before));
+        QRect& area = was[static_cast<std::size_t>(a.card)];
+        if (area.isEmpty()) {
+            area = PaintedArea(a.card, before);
         }
         ++a.done;
         --steps;
@@ -244,9 +249,9 @@ void TableWidget::advanceAnimation(int steps) {
     if (after != before) {
         update();
     } else {
-        for (std::size_t card = 0; card < moved.size(); ++card) {
-            if (moved[card]) {
-                update(PaintedArea(static_cast<CardIndex>(card), after));
+        for (std::size_t card = 0; card < was.size(); ++card) {
+            if (!was[card].isEmpty()) {
+                UpdateMoved(was[card], PaintedArea(static_cast<CardIndex>(card), after));
             }
         }
     }
@@ -254,6 +259,19 @@ void TableWidget::advanceAnimation(int steps) {
         m_frameTimer.stop();
         emit animationsFinished();
     }
+}
+
+void TableWidget::UpdateMoved(const QRect& was, const QRect& now) {
+    // One rectangle where the two lie close: a rectangular clip lets the raster engine copy
+    // the card pictures straight, where two rectangles make it blend them span by span.
+    const QRect both = was.united(now);
+    const auto area = [](const QRect& r) { return qint64(r.width()) * r.height(); };
+    if (area(both) <= 2 * (area(was) + area(now))) {
+        update(both);
+        return;
+    }
+    update(was);
+    update(now);
 }
 
 void TableWidget::finishAnimations() {
@@ -517,19 +535,9 @@ void TableWidget::LayoutTimeBox() {
     const auto pixels = [&g](double at100) {
         return static_cast<int>(std::round(at100 * g.Scale()));
     };
-    m_timeBox->setGeometry(left, pixels(70), static_cast<int>(std::round(gapRight)) - left,
-                           pixels(20));
-    QFont font = m_timeBox->font();
-    font.setPixelSize(pixels(10));
-    m_timeBox->setFont(font);
-    const QString style =
-        QStringLiteral("QLabel { color: #f4f7f2; background: rgba(0, 0, 0, 96);"
-                       " border: %1px solid rgba(255, 255, 255, 90); border-radius: %2px; }")
-            .arg(std::max(1, pixels(1)))
-            .arg(pixels(4));
-    if (m_timeBox->styleSheet() != style) {
-        m_timeBox->setStyleSheet(style);
-    }
+    m_timeBox->setScaledGeometry(
+        QRect(left, pixels(70), static_cast<int>(std::round(gapRight)) - left, pixels(20)),
+        g.Scale());
 }
 
 void TableWidget::resizeEvent(QResizeEvent* event) {
@@ -687,6 +695,9 @@ void TableWidget::paintEvent(QPaintEvent*) {
     }
     if (m_keyHints) {
         PaintKeyHints(painter, g);
+    }
+    if (!m_timeBox->isHidden()) {
+        painter.drawPixmap(m_timeBox->pos(), m_timeBox->Picture(dpr));
     }
 }
 

@@ -7,7 +7,6 @@
 #include "mainwindow/TableGeometry.h"
 
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPixmap>
 #include <QPointF>
@@ -19,10 +18,11 @@
 #include <optional>
 #include <vector>
 
-class QLabel;
 class QPainter;
 
 namespace velmora {
+
+class TimeBox;
 
 /// The table surface ("picBack"): the gradient background, the free-cell and home-cell frames,
 /// the 52 card pictures in stacking order with the selection frame, the logo, the game-time
@@ -34,9 +34,6 @@ class TableWidget final : public QWidget, public ITableView {
     Q_OBJECT
 
 public:
-    /// Wall time of one animation step.
-    static constexpr int StepMilliseconds = 5;
-
     /// The pointer shown while it is over a card.
     enum class CardCursor { Normal, Target };
 
@@ -105,6 +102,22 @@ public:
     int queuedAnimations() const { return static_cast<int>(m_queue.size()); }
     /// Plays `steps` steps of the queue, one move after another.
     void advanceAnimation(int steps);
+    /// One frame of the screen: one step of the queue, painted; more than one when the queue
+    /// held more than MaxBacklogFrames frames of steps when its last movement was issued. The frame
+    /// timer calls it at the screen's refresh interval while the queue holds anything (and
+    /// auto-advance is on).
+    void frameTick();
+    /// The most frames the queued slides may take to play out: movements issued faster than
+    /// they slide (a replay, a long chain of moves home) never leave the table more than
+    /// about a second behind the game.
+    static constexpr int MaxBacklogFrames = 60;
+    /// Steps one frame plays with `remaining` steps queued.
+    static int StepsPerFrame(int remaining);
+    bool frameTimerActive() const;
+    int frameInterval() const { return m_frameTimer.interval(); }
+    /// The timer interval in milliseconds for a screen refreshing `refreshRate` times a second
+    /// (60 when unknown), so that every step has a frame of its own.
+    static int FrameInterval(qreal refreshRate);
     /// Puts every queued card at the end of its slide.
     void finishAnimations();
 
@@ -183,7 +196,6 @@ private:
 
     static bool IsCard(CardIndex card) { return card >= 0 && card < CardCount; }
     void Press(QMouseEvent* event);
-    void FrameTick();
     void StartFrameTimer();
     void UpdateCursor();
     void LayoutTimeBox();
@@ -204,6 +216,8 @@ private:
     QPointF DrawnTwips(CardIndex card, const ColumnSteps& steps) const;
     /// The widget pixels painting `card` touches (card, shadow, selection).
     QRect PaintedArea(CardIndex card, const ColumnSteps& steps) const;
+    /// Asks to repaint a moved card's old and new areas.
+    void UpdateMoved(const QRect& was, const QRect& now);
     /// The frame of cell `loc` (a free or home cell), in widget pixels.
     QRectF CellRect(Location loc) const;
 
@@ -216,9 +230,8 @@ private:
     std::deque<Animation> m_queue;
     bool m_animationsEnabled = true;
     bool m_autoAdvance = true;
+    int m_stepsPerFrame = 1;
     QTimer m_frameTimer;
-    QElapsedTimer m_clock;
-    qint64 m_pendingMs = 0;
 
     int m_colorIndex = BackgroundColours::DefaultColorIndex;
     BackgroundColours::Rgb m_bottom = 0;
@@ -236,7 +249,7 @@ private:
     bool m_keyHints = false;
 
     CardPainter m_cardPainter;
-    QLabel* m_timeBox = nullptr;
+    TimeBox* m_timeBox = nullptr;
     std::optional<QCursor> m_targetCursor;
     qreal m_cursorDpr = 0;
 

@@ -75,14 +75,20 @@ Section& SectionFor(Content& content, const QString& name) {
     return content.sections.last();
 }
 
-void Set(Section& section, const QString& key, QString value) {
+/// Sets the value; false when the key already held exactly that value.
+bool Set(Section& section, const QString& key, QString value) {
     const QString folded = Fold(key);
     if (const auto it = section.index.constFind(folded); it != section.index.cend()) {
-        section.entries[*it].value = std::move(value);
-        return;
+        QString& held = section.entries[*it].value;
+        if (held == value) {
+            return false;
+        }
+        held = std::move(value);
+        return true;
     }
     section.index.insert(folded, section.entries.size());
     section.entries.append({key, std::move(value)});
+    return true;
 }
 
 template <typename Item> QHash<QString, qsizetype> IndexOf(const QVector<Item>& items) {
@@ -210,6 +216,16 @@ void SettingsStore::Look() const {
 }
 
 bool SettingsStore::Modify(const std::function<bool(Content&)>& change) {
+    // When the file already holds what the change makes there is nothing to write, and no
+    // lock to take either: taking it waits for the disk, and start-up stores several values
+    // the file holds already.
+    Refresh();
+    if (m_readError.isEmpty() && m_stamp.exists) {
+        Content unchanged = m_content;
+        if (!change(unchanged)) {
+            return true;
+        }
+    }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QLockFile lock(m_path + QStringLiteral(".lock"));
     lock.setStaleLockTime(StaleLockMs);
@@ -295,18 +311,16 @@ QString SettingsStore::GetSetting(const QString& section, const QString& key,
 }
 
 bool SettingsStore::SaveSetting(const QString& section, const QString& key, const QString& value) {
-    return Modify([&](Content& content) {
-        Set(SectionFor(content, section), key, value);
-        return true;
-    });
+    return Modify([&](Content& content) { return Set(SectionFor(content, section), key, value); });
 }
 
 bool SettingsStore::SaveSettings(const QList<Setting>& values) {
     return Modify([&](Content& content) {
+        bool changed = false;
         for (const Setting& v : values) {
-            Set(SectionFor(content, v.section), v.key, v.value);
+            changed = Set(SectionFor(content, v.section), v.key, v.value) || changed;
         }
-        return !values.isEmpty();
+        return changed;
     });
 }
 

@@ -58,6 +58,33 @@ TEST(CardPainter, DrawsFiftyTwoDistinctFacesAtEachPixelRatio) {
     EXPECT_NE(Bytes(back), Bytes(painter.Face(0, size, 2.0)));
 }
 
+TEST(CardPainter, CachedPicturesEqualTheCardsDrawnWhole) {
+    // Cached pictures start from a copy of the blank card; drawn whole, the blank comes first
+    // in the same painter. Both must give the same pixels, at odd sizes too.
+    CardPainter cache;
+    for (const auto& [pixels, dpr] :
+         {std::pair{QSize(71, 96), 1.0}, std::pair{QSize(213, 288), 2.0},
+          std::pair{QSize(89, 120), 1.25}}) {
+        for (int card = -1; card < CardCount; ++card) {
+            QPixmap whole(pixels);
+            whole.setDevicePixelRatio(dpr);
+            whole.fill(Qt::transparent);
+            QPainter painter(&whole);
+            const QRectF rect(0, 0, pixels.width() / dpr, pixels.height() / dpr);
+            if (card < 0) {
+                CardPainter::PaintBack(painter, rect);
+            } else {
+                CardPainter::PaintFace(painter, rect, static_cast<CardIndex>(card));
+            }
+            painter.end();
+            const QPixmap cached =
+                card < 0 ? cache.BackInPixels(pixels, dpr)
+                         : cache.FaceInPixels(static_cast<CardIndex>(card), pixels, dpr);
+            EXPECT_EQ(Bytes(cached), Bytes(whole)) << "card " << card << " at " << dpr;
+        }
+    }
+}
+
 TEST(CardPainter, CachesPerCardSizeAndRatio) {
     CardPainter painter;
     const QSize size(CardPainter::Width, CardPainter::Height);

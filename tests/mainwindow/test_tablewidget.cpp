@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineF>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -246,6 +245,79 @@ TEST_F(Table, ASlideStepRepaintsOnlyWhereItsCardWasAndIs) {
     table->removeEventFilter(&recorder);
 }
 
+TEST_F(Table, EveryFrameShowsOneStepAndAStopLeavesNothingPending) {
+    Put(0, 0);
+    table->show();
+    QApplication::processEvents();
+    PaintRecorder recorder;
+    table->installEventFilter(&recorder);
+
+    // A move at the default card speed: each of its 20 steps gets a frame and a paint of its
+    // own, however quickly the frames follow one another.
+    const QPointF from(cCards::Left(0), cCards::Top(0));
+    const QPointF to(cCards::Left(205), cCards::Top(205));
+    table->AnimateCard(0, cCards::Left(0), cCards::Top(0), cCards::Left(205), cCards::Top(205), 20);
+    for (int step = 1; step <= 20; ++step) {
+        recorder.painted = QRegion();
+        table->frameTick();
+        QApplication::processEvents();
+        EXPECT_EQ(table->cardPosition(0), (from + (to - from) * step / 20.0).toPoint()) << step;
+        EXPECT_TRUE(
+            QRegion(table->cardRect(0).toAlignedRect()).subtracted(recorder.painted).isEmpty())
+            << step;
+    }
+    EXPECT_FALSE(table->isAnimating());
+    table->removeEventFilter(&recorder);
+
+    // The timer runs only while something is queued; a stop puts the cards in place and
+    // leaves no step to be played later.
+    QSignalSpy finished(table.get(), &TableWidget::animationsFinished);
+    table->setAutoAdvance(true);
+    EXPECT_FALSE(table->frameTimerActive());
+    table->AnimateCard(1, 0, 0, 1200, 0, 10);
+    table->AnimateCard(2, 0, 0, 2400, 0, 10);
+    EXPECT_TRUE(table->frameTimerActive());
+    EXPECT_EQ(table->frameInterval(), TableWidget::FrameInterval(table->screen()->refreshRate()));
+    table->frameTick();
+    table->frameTick();
+    table->finishAnimations();
+    EXPECT_FALSE(table->frameTimerActive());
+    EXPECT_EQ(finished.count(), 1);
+    table->frameTick();
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(table->cardPosition(1), QPoint(1200, 0));
+    EXPECT_EQ(table->cardPosition(2), QPoint(2400, 0));
+    table->AnimateCard(1, 1200, 0, 2200, 0, 10);
+    EXPECT_TRUE(table->frameTimerActive());
+    table->frameTick();
+    EXPECT_EQ(table->cardPosition(1), QPoint(1300, 0)) << "one step, no catching up";
+    table->PlaceCard(1, 0, 0);
+    EXPECT_FALSE(table->frameTimerActive()) << "the last slide dropped";
+
+    // Movements issued faster than they slide: the queue plays out within the backlog bound,
+    // a step a frame as long as it fits.
+    EXPECT_EQ(TableWidget::StepsPerFrame(TableWidget::MaxBacklogFrames), 1);
+    EXPECT_EQ(TableWidget::StepsPerFrame(TableWidget::MaxBacklogFrames + 1), 2);
+    for (int card = 0; card < 10; ++card) {
+        table->AnimateCard(card, 0, 0, 1200, 1000, 100);
+    }
+    int frames = 0;
+    while (table->isAnimating() && frames <= TableWidget::MaxBacklogFrames) {
+        table->frameTick();
+        ++frames;
+    }
+    EXPECT_LE(frames, TableWidget::MaxBacklogFrames) << "ten slides of 100 steps";
+    EXPECT_GT(frames, TableWidget::MaxBacklogFrames / 2) << "and no faster than needed";
+    EXPECT_EQ(table->cardPosition(9), QPoint(1200, 1000));
+
+    // Ticks a little slower than the screen, never faster: no two steps in one frame.
+    EXPECT_EQ(TableWidget::FrameInterval(60), 17);
+    EXPECT_EQ(TableWidget::FrameInterval(144), 7);
+    EXPECT_EQ(TableWidget::FrameInterval(0), 17) << "unknown rate";
+    EXPECT_EQ(TableWidget::FrameInterval(1000), 4);
+    EXPECT_EQ(TableWidget::FrameInterval(10), 33);
+}
+
 TEST_F(Table, JumpsAndPlacementsOverrideTheQueue) {
     table->AnimateCard(4, 0, 0, 600, 600, 1); // one step: at once
     EXPECT_EQ(table->cardPosition(4), QPoint(600, 600));
@@ -322,10 +394,17 @@ TEST_F(Table, SelectionCursorTimeBoxAndBackground) {
     table->setCardCursor(9, TableWidget::CardCursor::Normal);
     EXPECT_EQ(table->cursor().shape(), Qt::ArrowCursor);
 
-    auto* box = table->findChild<QLabel*>(QStringLiteral("Text1"));
+    auto* box = table->findChild<QWidget*>(QStringLiteral("Text1"));
     ASSERT_NE(box, nullptr);
     table->setTimeText(QStringLiteral("0:00:00 "));
-    EXPECT_EQ(box->text(), QStringLiteral("0:00:00 "));
+    EXPECT_EQ(table->timeText(), QStringLiteral("0:00:00 "));
+    EXPECT_EQ(box->accessibleDescription(), QStringLiteral("0:00:00 "));
+    // The box is drawn from a picture kept between frames: a new text draws it anew.
+    const QImage before = table->grab(box->geometry()).toImage();
+    table->setTimeText(QStringLiteral("1:11:11 "));
+    EXPECT_NE(table->grab(box->geometry()).toImage(), before);
+    table->setTimeText(QStringLiteral("0:00:00 "));
+    EXPECT_EQ(table->grab(box->geometry()).toImage(), before);
     table->setTimeVisible(false);
     EXPECT_FALSE(table->isTimeVisible());
 
@@ -349,7 +428,7 @@ TEST_F(Table, FitToWindowFollowsTheSizeAndPressesComeBackInTableUnits) {
     EXPECT_DOUBLE_EQ(table->scale(), 2.0);
     table->resize(1920, 823); // the height decides: a column of 13 ends at 6172 twips
     EXPECT_DOUBLE_EQ(table->scale(), 823 * 15.0 / 6172);
-    auto* box = table->findChild<QLabel*>(QStringLiteral("Text1"));
+    auto* box = table->findChild<QWidget*>(QStringLiteral("Text1"));
     EXPECT_EQ(box->height(), 40) << "the time box grows with the table";
 
     Put(11, 8 * 3 + 2);

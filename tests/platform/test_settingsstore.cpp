@@ -8,11 +8,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using velmora::SettingsStore;
@@ -71,6 +73,36 @@ TEST_F(SettingsStoreTest, EveryWriteIsOnDiskAndSurvivesReopening) {
     SettingsStore reopened(Path());
     EXPECT_TRUE(reopened.GetBool("Save", "Maximized", false));
     EXPECT_EQ(reopened.GetSetting("Save", "UserFolder"), "/home/x/a b=c\\d");
+}
+
+TEST_F(SettingsStoreTest, AValueTheFileHoldsAlreadyIsNotWrittenAgain) {
+    const auto inode = [this] {
+        struct stat st {};
+        return ::stat(QFile::encodeName(Path()).constData(), &st) == 0 ? st.st_ino : 0;
+    };
+    auto reporting = Reporting();
+    SettingsStore& a = *reporting;
+    SettingsStore b(Path());
+    ASSERT_TRUE(a.SaveSetting("Save", "Unfinished", "False"));
+    const auto first = inode();
+    EXPECT_TRUE(a.SaveSetting("SAVE", "unfinished", "False"));
+    EXPECT_TRUE(a.SaveSettings({{"Save", "Unfinished", "False"}}));
+    EXPECT_EQ(inode(), first) << "every write replaces the file: none happened";
+
+    // Compared with the file as it is now, not as this store last saw it.
+    b.SaveSetting("Save", "Unfinished", "True");
+    EXPECT_TRUE(a.SaveSetting("Save", "Unfinished", "False"));
+    EXPECT_EQ(SettingsStore(Path()).GetSetting("Save", "Unfinished"), "False");
+    const auto rewritten = inode();
+    EXPECT_TRUE(a.SaveSettings({{"Save", "Unfinished", "False"}, {"Save", "Left", "0"}}));
+    EXPECT_NE(inode(), rewritten) << "one new value among old ones";
+    EXPECT_EQ(SettingsStore(Path()).GetSetting("Save", "Left"), "0");
+
+    // Nor is the lock taken for it: a copy holding the lock does not hold this up.
+    QLockFile other(Path() + QStringLiteral(".lock"));
+    ASSERT_TRUE(other.tryLock(0));
+    EXPECT_TRUE(a.SaveSetting("Save", "Left", "0"));
+    EXPECT_TRUE(reports.isEmpty());
 }
 
 TEST_F(SettingsStoreTest, BooleansReadFromWordsAndNumbers) {

@@ -373,6 +373,46 @@ void PaintCourtFigure(QPainter& p, int suit, int rank) {
     FillSuit(p, suit, Centred(20.5, 20, 6.5, 7));
 }
 
+/// The figure's upper half drawn once and copied turned half a circle for the lower half,
+/// where that turn maps device pixels onto device pixels (the card's centre on a pixel corner
+/// or centre, no rotation or shear); false, drawing nothing, elsewhere.
+bool PaintCourtHalvesOnce(QPainter& p, int suit, int rank, const QRectF& panel,
+                          const QPolygonF& upper) {
+    const QTransform toDevice = p.deviceTransform();
+    // What the painter adds below its world transform: the device pixel ratio.
+    const QTransform ratio = p.worldTransform().inverted() * toDevice;
+    const QPointF centre2 = toDevice.map(QPointF(CentreX, CentreY)) * 2;
+    const auto whole = [](qreal v) { return std::abs(v - std::round(v)) < 1e-6; };
+    if (toDevice.type() > QTransform::TxScale || ratio.type() > QTransform::TxScale ||
+        ratio.m11() != ratio.m22() || !whole(centre2.x()) || !whole(centre2.y())) {
+        return false;
+    }
+    const QRect area = toDevice.mapRect(panel).toAlignedRect();
+    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QPainter lp(&layer);
+    lp.setRenderHints(p.renderHints());
+    lp.setTransform(toDevice * QTransform::fromTranslate(-area.left(), -area.top()));
+    QPainterPath clip;
+    clip.addPolygon(upper);
+    lp.setClipPath(clip);
+    PaintCourtFigure(lp, suit, rank);
+    lp.end();
+
+    const qreal dpr = ratio.m11();
+    const QPoint turned(static_cast<int>(std::round(centre2.x())) - area.right() - 1,
+                        static_cast<int>(std::round(centre2.y())) - area.bottom() - 1);
+    QImage lower = layer.mirrored(true, true);
+    layer.setDevicePixelRatio(dpr);
+    lower.setDevicePixelRatio(dpr);
+    p.save();
+    p.resetTransform();
+    p.drawImage(QPointF(area.topLeft()) / dpr, layer);
+    p.drawImage(QPointF(turned) / dpr, lower);
+    p.restore();
+    return true;
+}
+
 void PaintCourt(QPainter& p, int suit, int rank) {
     const QRectF panel(14.5, 13.5, 42, 69);
     const QColor line = CardPainter::SuitColour(suit);
@@ -387,18 +427,20 @@ void PaintCourt(QPainter& p, int suit, int rank) {
     // figure turned half a circle.
     const QPolygonF upper{panel.topLeft(), panel.topRight(), QPointF(panel.right(), CentreY - 5),
                           QPointF(panel.left(), CentreY + 5)};
-    for (int half = 0; half < 2; ++half) {
-        p.save();
-        if (half == 1) {
-            p.translate(CentreX, CentreY);
-            p.rotate(180);
-            p.translate(-CentreX, -CentreY);
+    if (!PaintCourtHalvesOnce(p, suit, rank, panel, upper)) {
+        for (int half = 0; half < 2; ++half) {
+            p.save();
+            if (half == 1) {
+                p.translate(CentreX, CentreY);
+                p.rotate(180);
+                p.translate(-CentreX, -CentreY);
+            }
+            QPainterPath clip;
+            clip.addPolygon(upper);
+            p.setClipPath(clip);
+            PaintCourtFigure(p, suit, rank);
+            p.restore();
         }
-        QPainterPath clip;
-        clip.addPolygon(upper);
-        p.setClipPath(clip);
-        PaintCourtFigure(p, suit, rank);
-        p.restore();
     }
     p.setPen(QPen(Gold, 1.0));
     p.drawLine(QPointF(panel.left(), CentreY + 5), QPointF(panel.right(), CentreY - 5));
@@ -448,19 +490,82 @@ template <typename Paint> void InDesignSpace(QPainter& p, const QRectF& rect, Pa
     p.restore();
 }
 
-QPixmap Render(QSize pixels, qreal dpr, void (*paint)(QPainter&, const QRectF&, CardIndex),
-               CardIndex card) {
+/// The white card with its border, in the design space.
+void PaintStandardBlank(QPainter& p) {
+    PaintBlank(p, QColor(255, 255, 255), QColor(243, 241, 234), QColor(96, 96, 100));
+}
+
+/// What a face shows over the blank card, in the design space.
+void PaintFaceDesign(QPainter& painter, CardIndex card) {
+    const int suit = SuitOf(card);
+    const int rank = RankOf(card);
+    if (rank == 1) {
+        PaintAce(painter, suit);
+    } else if (rank > 10) {
+        PaintCourt(painter, suit, rank);
+    } else {
+        PaintPips(painter, suit, rank);
+    }
+    PaintIndex(painter, suit, rank);
+}
+
+/// What the back shows over the blank card, in the design space.
+void PaintBackDesign(QPainter& painter) {
+    const QRectF inner(4.5, 4.5, W - 9, H - 9);
+    QLinearGradient fill(inner.topLeft(), inner.bottomRight());
+    fill.setColorAt(0, QColor(44, 84, 156));
+    fill.setColorAt(1, QColor(24, 50, 110));
+    QPainterPath clip;
+    clip.addRoundedRect(inner, 2.5, 2.5);
+    painter.fillPath(clip, fill);
+    painter.save();
+    painter.setClipPath(clip);
+    painter.setPen(QPen(QColor(255, 255, 255, 70), 0.8));
+    for (qreal d = -H; d < W + H; d += 6) {
+        painter.drawLine(QPointF(d, 0), QPointF(d + H, H));
+        painter.drawLine(QPointF(d, H), QPointF(d + H, 0));
+    }
+    painter.restore();
+    painter.setPen(QPen(QColor(255, 255, 255, 160), 0.8));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(inner.adjusted(2.5, 2.5, -2.5, -2.5), 1.5, 1.5);
+    const QRectF medal = Centred(CentreX, CentreY, 22, 22);
+    painter.setBrush(QColor(24, 50, 110));
+    painter.setPen(QPen(QColor(255, 255, 255, 200), 0.9));
+    painter.drawEllipse(medal);
+    painter.fillPath(CardPainter::SuitPath(3, Centred(CentreX, CentreY, 11, 12)),
+                     QColor(255, 255, 255, 220));
+}
+
+/// The blank card in `pixels` device pixels.
+QPixmap RenderBlank(QSize pixels, qreal dpr) {
     QPixmap pixmap(pixels);
     pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    // The design fills the whole pixmap, however many device pixels it has.
-    paint(painter, QRectF(0, 0, pixels.width() / dpr, pixels.height() / dpr), card);
+    InDesignSpace(painter, QRectF(0, 0, pixels.width() / dpr, pixels.height() / dpr),
+                  [&] { PaintStandardBlank(painter); });
     return pixmap;
 }
 
-void PaintBackOf(QPainter& painter, const QRectF& rect, CardIndex) {
-    CardPainter::PaintBack(painter, rect);
+/// A copy of `blank` with `paint` drawn over it; the same pixels as painting the blank card and
+/// then the rest, since the blank lands on a transparent pixmap either way.
+QPixmap Render(const QPixmap& blank, void (*paint)(QPainter&, const QRectF&, CardIndex),
+               CardIndex card) {
+    QPixmap pixmap = blank.copy();
+    QPainter painter(&pixmap);
+    // The design fills the whole pixmap, however many device pixels it has.
+    const qreal dpr = blank.devicePixelRatio();
+    paint(painter, QRectF(0, 0, blank.width() / dpr, blank.height() / dpr), card);
+    return pixmap;
+}
+
+void PaintBackOverBlank(QPainter& painter, const QRectF& rect, CardIndex) {
+    InDesignSpace(painter, rect, [&] { PaintBackDesign(painter); });
+}
+
+void PaintFaceOverBlank(QPainter& painter, const QRectF& rect, CardIndex card) {
+    InDesignSpace(painter, rect, [&] { PaintFaceDesign(painter, card); });
 }
 
 QSize DevicePixels(QSize size, qreal dpr) {
@@ -492,48 +597,16 @@ void CardPainter::PaintFace(QPainter& painter, const QRectF& rect, CardIndex car
     if (card < 0 || card >= CardCount) {
         return;
     }
-    const int suit = SuitOf(card);
-    const int rank = RankOf(card);
     InDesignSpace(painter, rect, [&] {
-        PaintBlank(painter, QColor(255, 255, 255), QColor(243, 241, 234), QColor(96, 96, 100));
-        if (rank == 1) {
-            PaintAce(painter, suit);
-        } else if (rank > 10) {
-            PaintCourt(painter, suit, rank);
-        } else {
-            PaintPips(painter, suit, rank);
-        }
-        PaintIndex(painter, suit, rank);
+        PaintStandardBlank(painter);
+        PaintFaceDesign(painter, card);
     });
 }
 
 void CardPainter::PaintBack(QPainter& painter, const QRectF& rect) {
     InDesignSpace(painter, rect, [&] {
-        PaintBlank(painter, QColor(255, 255, 255), QColor(243, 241, 234), QColor(96, 96, 100));
-        const QRectF inner(4.5, 4.5, W - 9, H - 9);
-        QLinearGradient fill(inner.topLeft(), inner.bottomRight());
-        fill.setColorAt(0, QColor(44, 84, 156));
-        fill.setColorAt(1, QColor(24, 50, 110));
-        QPainterPath clip;
-        clip.addRoundedRect(inner, 2.5, 2.5);
-        painter.fillPath(clip, fill);
-        painter.save();
-        painter.setClipPath(clip);
-        painter.setPen(QPen(QColor(255, 255, 255, 70), 0.8));
-        for (qreal d = -H; d < W + H; d += 6) {
-            painter.drawLine(QPointF(d, 0), QPointF(d + H, H));
-            painter.drawLine(QPointF(d, H), QPointF(d + H, 0));
-        }
-        painter.restore();
-        painter.setPen(QPen(QColor(255, 255, 255, 160), 0.8));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(inner.adjusted(2.5, 2.5, -2.5, -2.5), 1.5, 1.5);
-        const QRectF medal = Centred(CentreX, CentreY, 22, 22);
-        painter.setBrush(QColor(24, 50, 110));
-        painter.setPen(QPen(QColor(255, 255, 255, 200), 0.9));
-        painter.drawEllipse(medal);
-        painter.fillPath(SuitPath(3, Centred(CentreX, CentreY, 11, 12)),
-                         QColor(255, 255, 255, 220));
+        PaintStandardBlank(painter);
+        PaintBackDesign(painter);
     });
 }
 
@@ -602,7 +675,7 @@ QPixmap CardPainter::Cached(CardIndex card, QSize pixels, qreal dpr) {
         if (m_sizes.size() >= MaxSizes) {
             m_sizes.pop_back();
         }
-        m_sizes.push_front(SizeCache{pixels, dpr, {}});
+        m_sizes.push_front(SizeCache{pixels, dpr, {}, {}});
         size = m_sizes.begin();
     } else if (size != m_sizes.begin()) {
         std::rotate(m_sizes.begin(), size, std::next(size));
@@ -610,7 +683,11 @@ QPixmap CardPainter::Cached(CardIndex card, QSize pixels, qreal dpr) {
     }
     QPixmap& slot = size->pixmaps[static_cast<std::size_t>(card == NoCard ? CardCount : card)];
     if (slot.isNull()) {
-        slot = Render(pixels, dpr, card == NoCard ? &PaintBackOf : &CardPainter::PaintFace, card);
+        if (size->blank.isNull()) {
+            size->blank = RenderBlank(pixels, dpr);
+        }
+        slot =
+            Render(size->blank, card == NoCard ? &PaintBackOverBlank : &PaintFaceOverBlank, card);
     }
     return slot;
 }

@@ -56,6 +56,8 @@ private:
         QSize pixels;
         qreal dpr = 0;
         std::array<QPixmap, CardCount + 1> pixmaps;
+        /// The blank card every face and the back start from.
+        QPixmap blank;
     };
     QPixmap Cached(CardIndex card, QSize pixels, qreal dpr);
 
