@@ -7,23 +7,19 @@
 #include "library/cOpt.h"
 #include "library/cRecent.h"
 #include "library/cSave.h"
-#include "scores/cPlayer.h"
-#include "scores/cUser.h"
+#include "library/ui/OptionsPage.h"
 #include "library/ui/TabPages.h"
-#include "scores/frmAddPlayer.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -66,7 +62,8 @@ frmOptions::frmOptions(const OptionsContext& context, QWidget* parent)
 
     m_pages = new TabPages({QStringLiteral("General"), QStringLiteral("Animation"),
                             QStringLiteral("Autosave"), QStringLiteral("Players")},
-                           {BuildGeneral(), BuildAnimation(), BuildAutosave(), BuildPlayers()},
+                           {BuildGeneral(), BuildAnimation(), BuildAutosave(),
+                            m_players = m_context.playersPage(this)},
                            this);
     auto* okButton = Button(this, "OKButton", "OK");
     okButton->setDefault(true);
@@ -81,13 +78,10 @@ frmOptions::frmOptions(const OptionsContext& context, QWidget* parent)
     connect(okButton, &QPushButton::clicked, this, &frmOptions::OKButton_Click);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    m_context.user.SetListView(this);
     Form_Load();
 }
 
-frmOptions::~frmOptions() {
-    m_context.user.SetListView(nullptr);
-}
+frmOptions::~frmOptions() = default;
 
 QWidget* frmOptions::BuildGeneral() {
     auto* page = new QWidget(this);
@@ -185,37 +179,11 @@ QWidget* frmOptions::BuildAutosave() {
     return page;
 }
 
-QWidget* frmOptions::BuildPlayers() {
-    auto* page = new QWidget(this);
-    m_listView1 = new QTreeWidget(page);
-    m_listView1->setObjectName(QStringLiteral("ListView1"));
-    m_listView1->setAccessibleName(QStringLiteral("Players"));
-    m_listView1->setRootIsDecorated(false);
-    m_listView1->setColumnCount(2);
-    m_listView1->setHeaderLabels(
-        {QStringLiteral("Player Name"), QStringLiteral("Player Full Name")});
-    m_listView1->header()->setStretchLastSection(true);
-    // Short names: the first column is as wide as its header, never cut to "Play...".
-    m_listView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    auto* cmdAdd = Button(page, "cmdAdd", "Add");
-    auto* cmdRemove = Button(page, "cmdRemove", "Remove");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdAdd);
-    buttons->addWidget(cmdRemove);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(m_listView1);
-    layout->addLayout(buttons);
-    connect(cmdAdd, &QPushButton::clicked, this, &frmOptions::cmdAdd_Click);
-    connect(cmdRemove, &QPushButton::clicked, this, &frmOptions::cmdRemove_Click);
-    return page;
-}
-
 void frmOptions::Form_Load() {
     m_pages->Select(m_context.opt.TabIndex());
     GetSave();
     SliderInit();
-    m_context.user.ListUsers();
+    m_players->Load();
     GeneralInit();
 }
 
@@ -271,7 +239,7 @@ void frmOptions::OKButton_Click() {
     m_context.opt.SaveGeneral(Check(m_chkDoubleClick), Check(m_chkMessages), Check(m_chkFlash),
                               Check(m_chkUnfinished), m_optRange[0]->isChecked(),
                               m_optRange[1]->isChecked(), m_optRange[2]->isChecked());
-    m_context.user.ListUserCombo();
+    m_players->Stored();
     if (m_context.view) {
         m_context.view->ShowToolbar(m_context.opt.ShowToolbar() != 0);
         m_context.view->ShowStatusbar(m_context.opt.ShowStatusbar() != 0);
@@ -290,26 +258,6 @@ void frmOptions::cmdFlash_Click() {
     m_cmdFlash->setEnabled(false);
 }
 
-void frmOptions::cmdAdd_Click() {
-    frmAddPlayer dialog(m_context.player, m_context.user, m_context.messages, m_context.clock,
-                        this);
-    dialog.exec();
-}
-
-void frmOptions::cmdRemove_Click() {
-    QTreeWidgetItem* item = m_listView1->currentItem();
-    if (!item) {
-        return;
-    }
-    const QString key = item->data(0, Qt::UserRole).toString();
-    if (!m_context.messages.Ask(QStringLiteral("Are you sure you want to remove ") + item->text(0) +
-                                    QStringLiteral(" ?"),
-                                MessageIcon::Critical)) {
-        return;
-    }
-    m_context.user.RemoveUser(key);
-}
-
 void frmOptions::BrowseInto(QLineEdit* box, const QString& storedFolder) {
     const QString folder =
         m_context.fileDialogs.BrowseForFolder(QStringLiteral("Select A Directory"), storedFolder);
@@ -317,26 +265,6 @@ void frmOptions::BrowseInto(QLineEdit* box, const QString& storedFolder) {
         return;
     }
     box->setText(folder);
-}
-
-void frmOptions::Clear() {
-    m_listView1->clear();
-    const int width = m_listView1->viewport()->width();
-    m_listView1->setColumnWidth(0, std::max(0, width - 7) / 3);
-}
-
-void frmOptions::AddItem(const QString& key, const QString& name, const QString& fullName) {
-    auto* item = new QTreeWidgetItem(m_listView1, {name, fullName});
-    item->setData(0, Qt::UserRole, key);
-    item->setIcon(0, QIcon::fromTheme(QStringLiteral("user-identity")));
-}
-
-void frmOptions::SelectLast() {
-    const int count = m_listView1->topLevelItemCount();
-    if (count == 0) {
-        return;
-    }
-    m_listView1->setCurrentItem(m_listView1->topLevelItem(count - 1));
 }
 
 } // namespace velmora

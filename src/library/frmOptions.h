@@ -1,41 +1,36 @@
 #pragma once
 
-#include "scores/PlayerPorts.h"
-
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSlider;
-class QTreeWidget;
 
 namespace velmora {
 
-class IClock;
 class IFileDialogs;
 class IMessages;
 class IViewOptions;
+class OptionsPage;
 class TabPages;
 class cOpt;
-class cPlayer;
 class cRecent;
 class cSave;
-class cUser;
 
 /// What the options dialog reads, writes and asks through.
 struct OptionsContext {
     cOpt& opt;
     cSave& save;
     cRecent& recent;
-    cPlayer& player;
-    cUser& user;
+    /// Builds the Players page inside the dialog.
+    std::function<OptionsPage*(QWidget* parent)> playersPage;
     IMessages& messages;
     IFileDialogs& fileDialogs;
-    const IClock& clock;
     /// The main window's bars and layout; null when there is no main window.
     IViewOptions* view = nullptr;
 };
@@ -43,7 +38,7 @@ struct OptionsContext {
 /// "Velmora 2003 Options": the General, Animation, Autosave and Players pages. OK stores the
 /// first three pages; Cancel stores nothing of them. Clearing the recent lists and adding or
 /// removing players take effect at once.
-class frmOptions : public QDialog, private IPlayerListView {
+class frmOptions : public QDialog {
     Q_OBJECT
 
 public:
@@ -54,7 +49,6 @@ private:
     QWidget* BuildGeneral();
     QWidget* BuildAnimation();
     QWidget* BuildAutosave();
-    QWidget* BuildPlayers();
 
     void Form_Load();
     void GeneralInit();
@@ -63,13 +57,7 @@ private:
     void AutoSave_Change();
     void OKButton_Click();
     void cmdFlash_Click();
-    void cmdAdd_Click();
-    void cmdRemove_Click();
     void BrowseInto(QLineEdit* box, const QString& storedFolder);
-
-    void Clear() override;
-    void AddItem(const QString& key, const QString& name, const QString& fullName) override;
-    void SelectLast() override;
 
     OptionsContext m_context;
     TabPages* m_pages = nullptr;
@@ -91,7 +79,7 @@ private:
     QPushButton* m_cmdFinished = nullptr;
     QCheckBox* m_chkDate = nullptr;
     QCheckBox* m_chkTime = nullptr;
-    QTreeWidget* m_listView1 = nullptr;
+    OptionsPage* m_players = nullptr;
 };
 
 } // namespace velmora

@@ -29,6 +29,13 @@ public:
     virtual void Place(int left, int top, int width, int height) = 0;
 };
 
+/// The speaker: event sounds, and the player behind them prepared once at start-up.
+class ISpeaker : public ISoundPort {
+public:
+    /// Prepares the player; nothing plays before.
+    virtual void Prepare() = 0;
+};
+
 /// What the window gives the game: each part as its own narrow port. `events` hears about
 /// every deal, caption, status change and win; it must not deal a game inside GameWon, which
 /// arrives while the winning move is still running.
@@ -44,8 +51,7 @@ struct AppWindowPorts {
     IWindowPlacement& placement;
     ITableView& table;
     IGameEvents& events;
-    /// Where event sounds go instead of the program's sound player, when set.
-    ISoundPort* sound = nullptr;
+    ISpeaker& speaker;
 };
 
 } // namespace velmora

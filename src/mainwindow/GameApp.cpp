@@ -2,7 +2,6 @@
 
 #include "appearance/cCustom.h"
 #include "appearance/cSetting.h"
-#include "appearance/cSound.h"
 #include "engine/SoundEvents.h"
 #include "engine/Types.h"
 #include "engine/mGame.h"
@@ -83,14 +82,11 @@ GameApp::GameApp(const AppContext& context, const AppWindowPorts& window)
     m_user = std::make_unique<cUser>(*m_player, m_context.messages, &m_window.players);
     m_engineOptions = std::make_unique<OptEngineOptions>(*m_opt);
     m_custom = std::make_unique<cCustom>(store, CustomToolbarItems(), &m_window.custom);
-    // The stored sound is read when it plays; m_setting exists by then.
-    m_sound = std::make_unique<cSound>([this](int event) { return m_setting->Sound(event); });
-    m_soundPort = m_window.sound ? m_window.sound : m_sound.get();
     m_setting = std::make_unique<cSetting>(store, &m_window.background);
 
     EnginePorts ports;
     ports.view = &m_window.table;
-    ports.sound = m_soundPort;
+    ports.sound = &m_window.speaker;
     ports.options = m_engineOptions.get();
     ports.dialogs = &m_window.dialogs;
     ports.events = this;
@@ -101,7 +97,7 @@ GameApp::GameApp(const AppContext& context, const AppWindowPorts& window)
     m_recent = std::make_unique<cRecent>(store, &m_window.recent);
     m_menu = std::make_unique<cMenu>(
         cMenu::Parts{*m_session, *m_opt, *m_save, *m_recent, *m_player, *m_score, *m_time,
-                     *m_soundPort, m_context.messages, m_context.fileDialogs, m_window.menu});
+                     m_window.speaker, m_context.messages, m_context.fileDialogs, m_window.menu});
     m_figures = std::make_unique<TableFigures>(*m_session, *m_time);
     m_setting->Update_BackGround();
 }
@@ -135,10 +131,10 @@ void GameApp::StartUp() {
     ApplyViewOptions();
     m_custom->RestoreAll();
     if (m_context.sound) {
-        m_sound->init();
+        m_window.speaker.Prepare();
     }
     m_setting->StartRotation();
-    m_soundPort->PlaySound(SoundStartSession);
+    m_window.speaker.PlaySound(SoundStartSession);
 }
 
 void GameApp::OpenAtStartUp(const QString& path) {
@@ -210,7 +206,7 @@ void GameApp::ApplyViewOptions() {
 }
 
 void GameApp::Shutdown() {
-    m_soundPort->PlaySound(SoundEndSession);
+    m_window.speaker.PlaySound(SoundEndSession);
     StorePlacement();
     GameState& state = m_session->State();
     const bool inPlay = state.GameStarted && !state.Finished;

@@ -26,7 +26,6 @@ class cRecent;
 class cSave;
 class cScore;
 class cSetting;
-class cSound;
 class cTime;
 class cUser;
 
@@ -42,13 +41,14 @@ struct AppContext {
     QString commandLine;
     /// Cards slide on the table (the window's concern; off in tests).
     bool animations = true;
-    /// Prepare the sound player at start-up (off in tests).
+    /// Prepare the sound player at start-up (off in tests, where no device may be present).
     bool sound = true;
 };
 
 /// The game without its window: owns the settings owners, the game on the table with its
 /// history, the clock, scores, appearance and cMenu, and runs the start-up and the shutdown.
-/// It reaches the window only through the ports it is given, so it runs without widgets.
+/// It reaches the window, and the speaker, only through the ports it is given, so it runs
+/// without widgets or sound devices.
 class GameApp final : private IGameEvents {
 public:
     /// Creates the objects in their fixed order and fills the colour table; nothing is shown
@@ -85,10 +85,8 @@ public:
     cMenu& Menu() { return *m_menu; }
     /// The game on the table as the score board reads it.
     IGameFigures& Figures();
-    /// The sound player itself (the settings dialog plays files through it).
-    cSound& SoundPlayer() { return *m_sound; }
-    /// Where event sounds go: the sound player unless the window ports name another.
-    ISoundPort& Sound() { return *m_soundPort; }
+    /// Where event sounds go (the window's speaker).
+    ISoundPort& Sound() { return m_window.speaker; }
 
 private:
     void RunOpenGame();
@@ -119,8 +117,6 @@ private:
     std::unique_ptr<cFinish> m_finish;
     std::unique_ptr<cRecent> m_recent;
     std::unique_ptr<cCustom> m_custom;
-    std::unique_ptr<cSound> m_sound;
-    ISoundPort* m_soundPort = nullptr;
     std::unique_ptr<cSetting> m_setting;
     std::unique_ptr<OptEngineOptions> m_engineOptions;
     std::unique_ptr<cMenu> m_menu;

@@ -1,5 +1,6 @@
 #include "mainwindow/frmMain.h"
 
+#include "appearance/cSound.h"
 #include "appearance/frmCustomize.h"
 #include "appearance/frmSetting.h"
 #include "appearance/ui/Background.h"
@@ -35,6 +36,7 @@
 #include "scores/cPlayer.h"
 #include "scores/dlgFinish.h"
 #include "scores/frmScore.h"
+#include "scores/ui/PlayersPage.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -174,9 +176,11 @@ frmMain::~frmMain() {
 void frmMain::CreateObjects() {
     m_solverTask = new SolverTask(this);
     m_solverLimits.time = std::chrono::seconds(5);
+    // The stored sound is read when it plays; the game exists by then.
+    m_sound = std::make_unique<cSound>([this](int event) { return m_app->Setting().Sound(event); });
     m_app = std::make_unique<GameApp>(m_context,
                                       AppWindowPorts{*this, *this, *this, *this, *this, *this,
-                                                     *this, *this, *this, *m_table, *this});
+                                                     *this, *this, *this, *m_table, *this, *this});
     cMenu& menu = m_app->Menu();
     menu.SetHandler(CommandId::Exit, [this] { ExitAtOnce(); });
     menu.SetHandler(CommandId::Source, [this] { ShowSource(); });
@@ -725,9 +729,12 @@ void frmMain::FocusTable() {
 }
 
 void frmMain::ShowOptions() {
-    frmOptions dialog(OptionsContext{m_app->Opt(), m_app->Save(), m_app->Recent(), m_app->Player(),
-                                     m_app->User(), m_context.messages, m_context.fileDialogs,
-                                     m_context.clock, this},
+    const auto playersPage = [this](QWidget* parent) -> OptionsPage* {
+        return new PlayersPage(m_app->Player(), m_app->User(), m_context.messages, m_context.clock,
+                               parent);
+    };
+    frmOptions dialog(OptionsContext{m_app->Opt(), m_app->Save(), m_app->Recent(), playersPage,
+                                     m_context.messages, m_context.fileDialogs, this},
                       this);
     dialog.exec();
 }
@@ -791,7 +798,7 @@ void frmMain::ShowCustomize() {
 void frmMain::ShowSettings() {
     const QString pictures = m_context.folders.picturesFolder;
     frmSetting dialog(
-        SettingContext{m_app->Setting(), m_app->SoundPlayer(), m_app->Save().UserFolder(),
+        SettingContext{m_app->Setting(), *m_sound, m_app->Save().UserFolder(),
                        QFileInfo(pictures).isDir() ? pictures : m_app->Save().UserFolder(),
                        m_app->Save().InStallFolder(), m_context.messages, m_context.fileDialogs},
         this);
@@ -878,6 +885,20 @@ void frmMain::Place(int left, int top, int width, int height) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QPoint origin = screen ? screen->geometry().topLeft() : QPoint(0, 0);
     move(origin.x() + left / TwipsPerPixel, origin.y() + top / TwipsPerPixel);
+}
+
+// ISpeaker -------------------------------------------------------------------------------
+
+void frmMain::CardMove(MoveMode mode, Location to) {
+    m_sound->CardMove(mode, to);
+}
+
+void frmMain::PlaySound(int event) {
+    m_sound->PlaySound(event);
+}
+
+void frmMain::Prepare() {
+    m_sound->init();
 }
 
 // IViewOptions ------------------------------------------------------------------------------

@@ -36,6 +36,7 @@ class LibraryCommands;
 class cMenu;
 class cOpt;
 class cSave;
+class cSound;
 
 /// What the main window is built from: the game's context; tests pass fakes and switch
 /// animations and sound off.
@@ -54,7 +55,8 @@ class frmMain final : public QMainWindow,
                       public IPlayerDialogs,
                       public IBackgroundWindow,
                       public ICustomWindow,
-                      public IWindowPlacement {
+                      public IWindowPlacement,
+                      public ISpeaker {
     Q_OBJECT
 public:
     explicit frmMain(const MainWindowContext& context, QWidget* parent = nullptr);
@@ -188,6 +190,10 @@ private:
     QRect Geometry() const override;
     void Maximize() override;
     void Place(int left, int top, int width, int height) override;
+    // ISpeaker
+    void CardMove(MoveMode mode, Location to) override;
+    void PlaySound(int event) override;
+    void Prepare() override;
 
     void CreateObjects();
     void BuildMenus();
@@ -224,6 +230,8 @@ private:
     bool m_shutDown = false;
     bool m_finishPending = false;
 
+    /// The sound player; it outlives the game, which plays through it.
+    std::unique_ptr<cSound> m_sound;
     std::unique_ptr<GameApp> m_app;
     std::unique_ptr<LibraryCommands> m_library;
 

@@ -3,7 +3,7 @@
 // A temporary home with a picture folder, and a main window that records what the background
 // settings do to it.
 
-#include "library/TestSupport.h"
+#include "support/TempHome.h"
 
 #include "appearance/cSetting.h"
 

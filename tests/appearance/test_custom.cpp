@@ -1,6 +1,6 @@
 // Customising menus, toolbar and status bar: defaults, ticks applied at once, storing.
 
-#include "library/TestSupport.h"
+#include "support/TempHome.h"
 
 #include "appearance/cCustom.h"
 

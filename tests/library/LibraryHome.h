@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TestSupport.h"
+#include "support/TempHome.h"
 
 #include "library/cRecent.h"
 #include "library/cSave.h"

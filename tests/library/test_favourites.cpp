@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "support/TempHome.h"
 
 #include "library/cFavourites.h"
 #include "library/cSave.h"

@@ -1,4 +1,5 @@
 #include "LibraryHome.h"
+#include "support/Widgets.h"
 
 #include "engine/Ports.h"
 #include "library/LibraryPorts.h"
@@ -48,13 +49,6 @@ public:
     void AppendCaption(const QString& text) override { caption += text; }
 };
 
-class FakeSound final : public ISoundPort {
-public:
-    std::vector<int> played;
-    void CardMove(MoveMode, Location) override {}
-    void PlaySound(int event) override { played.push_back(event); }
-};
-
 class Dialogs : public LibraryHome {
 protected:
     void SetUp() override {
@@ -72,14 +66,6 @@ protected:
     /// True when `icon` is the image of `key`.
     bool Shows(const QIcon& icon, const char* key) {
         return icon.cacheKey() == images[QString::fromLatin1(key)].cacheKey();
-    }
-    template <typename T> static T* Find(QWidget& dialog, const char* name) {
-        T* widget = dialog.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    static void Click(QWidget& dialog, const char* name) {
-        QTest::mouseClick(Find<QPushButton>(dialog, name), Qt::LeftButton);
     }
     static bool Enabled(QWidget& dialog, const char* name) {
         return Find<QPushButton>(dialog, name)->isEnabled();
@@ -453,7 +439,7 @@ protected:
         dialog->show();
         return dialog;
     }
-    FakeSound sound;
+    RecordingSound sound;
 };
 
 TEST_F(AutoSaveDialog, ListsBothFoldersAndSwitchesFramesWithTheTabs) {
@@ -465,7 +451,7 @@ TEST_F(AutoSaveDialog, ListsBothFoldersAndSwitchesFramesWithTheTabs) {
     Files("finished", {"2.v2k", "3.v2k"});
     auto dialog = Open();
     EXPECT_EQ(dialog->windowTitle(), "AutoSave");
-    EXPECT_EQ(sound.played, std::vector<int>{16});
+    EXPECT_EQ(sound.events, std::vector<int>{16});
     auto* first = Find<QTreeWidget>(*dialog, "ListView1");
     EXPECT_EQ(Rows(first), QStringList{"12345"});
     EXPECT_EQ(first->headerItem()->text(1), "Date Created");

@@ -1,4 +1,5 @@
-#include "TestSupport.h"
+#include "support/TempHome.h"
+#include "support/Widgets.h"
 
 #include "library/cOpt.h"
 #include "library/cRecent.h"
@@ -6,6 +7,7 @@
 #include "library/frmOptions.h"
 #include "scores/cPlayer.h"
 #include "scores/cUser.h"
+#include "scores/ui/PlayersPage.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -37,18 +39,13 @@ protected:
     }
 
     std::unique_ptr<frmOptions> Open() {
-        auto dialog = std::make_unique<frmOptions>(OptionsContext{
-            *opt, *save, *recent, *player, *user, messages, fileDialogs, clock, &view});
+        const auto playersPage = [this](QWidget* parent) {
+            return new PlayersPage(*player, *user, messages, clock, parent);
+        };
+        auto dialog = std::make_unique<frmOptions>(
+            OptionsContext{*opt, *save, *recent, playersPage, messages, fileDialogs, &view});
         dialog->show();
         return dialog;
-    }
-    template <typename T> static T* Find(QWidget& dialog, const char* name) {
-        T* widget = dialog.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    static void Click(QWidget& dialog, const char* name) {
-        QTest::mouseClick(Find<QAbstractButton>(dialog, name), Qt::LeftButton);
     }
     /// Snapshot of the store file, to prove nothing was written.
     QByteArray StoreFile() const { return ReadAll(StorePath()); }

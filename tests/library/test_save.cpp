@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "support/TempHome.h"
 
 #include "library/cRecent.h"
 #include "library/cSave.h"
@@ -100,9 +100,9 @@ TEST_F(SaveTest, OpenGameChoosesWhatToShow) {
     EXPECT_TRUE(messages.boxes.empty());
 
     messages.answer = true;
-    auto giveUp = save->Open_Game(" /tmp/My Game.vlg ", messages);
+    auto giveUp = save->Open_Game(" " + Path("My Game.vlg") + " ", messages);
     EXPECT_EQ(giveUp.action, Action::GiveUpUnfinishedThenOpen);
-    EXPECT_EQ(giveUp.file, "/tmp/My Game.vlg");
+    EXPECT_EQ(giveUp.file, Path("My Game.vlg"));
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, "Are you sure you want to exit the previously\r\n"
                                       "unfinished game and start this game ?");
@@ -110,11 +110,11 @@ TEST_F(SaveTest, OpenGameChoosesWhatToShow) {
     EXPECT_TRUE(messages.boxes[0].title.isEmpty());
 
     messages.answer = false;
-    EXPECT_EQ(save->Open_Game("/tmp/a.vlg", messages).action, Action::Quit);
+    EXPECT_EQ(save->Open_Game(Path("a.vlg"), messages).action, Action::Quit);
 
     save->Unfinished(false);
     messages.boxes.clear();
-    auto open = save->Open_Game("/tmp/a.vlg", messages);
+    auto open = save->Open_Game(Path("a.vlg"), messages);
     EXPECT_EQ(open.action, Action::OpenFile);
     EXPECT_TRUE(messages.boxes.empty());
 }

@@ -2,8 +2,8 @@
 
 // A main window over a temporary home with fake ports, and helpers that play it by presses.
 
-#include "library/TestSupport.h"
 #include "support/Solver.h"
+#include "support/TempHome.h"
 
 #include "appearance/DataFolder.h"
 #include "engine/GameState.h"

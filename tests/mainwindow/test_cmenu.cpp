@@ -1,6 +1,6 @@
 // cMenu without widgets: the enabling rules over every game state, handlers, and the table.
 
-#include "library/TestSupport.h"
+#include "support/TempHome.h"
 
 #include "engine/GameState.h"
 #include "engine/SoundEvents.h"
@@ -57,13 +57,6 @@ public:
 
 private:
     void Update() { window->replayRunning = forward || backward; }
-};
-
-class RecordingSound final : public ISoundPort {
-public:
-    std::vector<int> events;
-    void CardMove(MoveMode, Location) override {}
-    void PlaySound(int event) override { events.push_back(event); }
 };
 
 /// Commands that open a window and so need a handler.

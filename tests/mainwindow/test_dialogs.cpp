@@ -7,6 +7,7 @@
 #include "engine/cGame.h"
 #include "engine/mPics.h"
 #include "history/GameSession.h"
+#include "support/Fakes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,15 +26,9 @@
 #include <sys/stat.h>
 
 using namespace velmora;
+using velmora::test::RecordingSound;
 
 namespace {
-
-class RecordingSound final : public ISoundPort {
-public:
-    void CardMove(MoveMode, Location) override {}
-    void PlaySound(int event) override { events.push_back(event); }
-    std::vector<int> events;
-};
 
 QPushButton* Button(QWidget& dialog, const char* name) {
     return dialog.findChild<QPushButton*>(QString::fromLatin1(name));

@@ -1,7 +1,7 @@
 // GameApp without widgets: the order of the start-up and shutdown steps, what the shutdown
 // stores, and the unfinished game resumed by the next start.
 
-#include "library/TestSupport.h"
+#include "support/TempHome.h"
 
 #include "appearance/cSetting.h"
 #include "engine/GameState.h"
@@ -31,7 +31,7 @@ class RecordingWindow final : public IMenuWindow,
                               public ICustomWindow,
                               public IWindowPlacement,
                               public IGameEvents,
-                              public ISoundPort {
+                              public ISpeaker {
 public:
     QStringList log;
     QStringList players;
@@ -39,7 +39,7 @@ public:
     QRect frame{1500, 3000, 9900, 7500};
 
     AppWindowPorts Ports() {
-        return {*this, *this, *this, *this, *this, *this, *this, *this, *this, table, *this, this};
+        return {*this, *this, *this, *this, *this, *this, *this, *this, *this, table, *this, *this};
     }
 
     // IMenuWindow
@@ -104,9 +104,10 @@ public:
     void SetCaption(const std::string&) override {}
     void StatusChanged() override {}
     void GameWon() override {}
-    // ISoundPort
+    // ISpeaker
     void CardMove(MoveMode, Location) override {}
     void PlaySound(int event) override { log << QStringLiteral("sound %1").arg(event); }
+    void Prepare() override { log << QStringLiteral("speaker prepared"); }
 
     NullTableView table;
 };
@@ -118,7 +119,7 @@ protected:
         window.log.clear();
         app.reset();
         app = std::make_unique<GameApp>(
-            AppContext{*store, folders, clock, messages, files, commandLine, false, false},
+            AppContext{*store, folders, clock, messages, files, commandLine, false, true},
             window.Ports());
         app->Menu().SetRandom([] { return 0.5; });
         app->StartUp();
@@ -163,11 +164,11 @@ TEST_F(GameAppTest, StartUpRunsItsStepsInOrderWithTheFirstRunBeforeThePlayerList
     // table's caption, the window is placed (Top at half the screen goes back to 0) before the
     // bars show, and the start sound comes last.
     ASSERT_FALSE(window.players.isEmpty()) << window.log.join(u'\n').toStdString();
-    EXPECT_EQ(
-        window.log,
-        (QStringList{"players " + window.players.join(u','), "recent menus", "cards 0", "cards 0",
-                     "caption Velmora 2003", "placed 1,0 9720x7000", "toolbar 1", "statusbar 1",
-                     "zoom 100", "keyhints 0", "timer 1", "customised", "wallpaper 0", "sound 1"}));
+    EXPECT_EQ(window.log,
+              (QStringList{"players " + window.players.join(u','), "recent menus", "cards 0",
+                           "cards 0", "caption Velmora 2003", "placed 1,0 9720x7000", "toolbar 1",
+                           "statusbar 1", "zoom 100", "keyhints 0", "timer 1", "customised",
+                           "speaker prepared", "wallpaper 0", "sound 1"}));
     EXPECT_EQ(Stored("Top"), QStringLiteral("0"));
     EXPECT_EQ(Stored("Left"), QStringLiteral("1"));
     EXPECT_EQ(Stored("SessionStart"), Stored("GameStartTime"));

@@ -1,6 +1,7 @@
 #include "platform/SettingsStore.h"
 
 #include "support/FileSizeLimit.h"
+#include "support/QtPrint.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -15,13 +16,6 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& list, std::ostream* os) {
-    *os << '[' << list.join(QStringLiteral(" | ")).toStdString() << ']';
-}
 
 using velmora::SettingsStore;
 using velmora::test::FileSizeLimit;

@@ -8,7 +8,7 @@
 // Usage: crash_writer FOLDER KIND
 
 #include "CrashFiles.h"
-#include "library/TestSupport.h"
+#include "support/Fakes.h"
 
 #include "library/cSave.h"
 #include "mainwindow/frmMain.h"
@@ -17,6 +17,7 @@
 #include "scores/cUser.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstring>

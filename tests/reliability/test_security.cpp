@@ -1,6 +1,6 @@
 // Input from the player or the file system never reaches a shell, and never leaves its folder.
 
-#include "library/TestSupport.h"
+#include "support/TempHome.h"
 
 #include "history/GameSession.h"
 #include "library/cSave.h"

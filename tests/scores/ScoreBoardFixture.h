@@ -2,8 +2,8 @@
 
 // A score board over a temporary home: players created by hand, score files written by hand.
 
-#include "library/TestSupport.h"
 #include "support/QuietPorts.h"
+#include "support/TempHome.h"
 
 #include "library/cSave.h"
 #include "scores/ScoreBoard.h"

@@ -1,5 +1,5 @@
-#include "../library/TestSupport.h"
 #include "support/AccessibleNames.h"
+#include "support/TempHome.h"
 
 #include "scores/cPlayer.h"
 #include "scores/cUser.h"

@@ -1,4 +1,4 @@
-#include "library/TestSupport.h"
+#include "support/TempHome.h"
 #include "support/AccessibleNames.h"
 
 #include "library/cRecent.h"

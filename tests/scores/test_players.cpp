@@ -1,4 +1,4 @@
-#include "../library/TestSupport.h"
+#include "support/TempHome.h"
 
 #include "scores/cPlayer.h"
 #include "scores/cUser.h"

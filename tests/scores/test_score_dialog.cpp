@@ -1,4 +1,5 @@
 #include "ScoreBoardFixture.h"
+#include "support/Widgets.h"
 
 #include "engine/Ports.h"
 #include "scores/frmScore.h"
@@ -22,13 +23,6 @@
 namespace velmora::test {
 namespace {
 
-class RecordingSound final : public ISoundPort {
-public:
-    std::vector<int> events;
-    void CardMove(MoveMode, Location) override {}
-    void PlaySound(int event) override { events.push_back(event); }
-};
-
 class ScoreDialogTest : public ScoreBoardTest {
 protected:
     void SetUp() override {
@@ -45,11 +39,6 @@ protected:
     std::unique_ptr<frmScore> Open() {
         return std::make_unique<frmScore>(
             ScoreContext{*score, *save, game, messages, files, &sound});
-    }
-    template <typename T> static T* Find(QWidget& w, const char* name) {
-        auto* child = w.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
     }
     static QString Text(QWidget& w, const char* name) { return Find<QLabel>(w, name)->text(); }
     static QAbstractItemModel* Model(QWidget& w, const char* name) {

@@ -1,4 +1,4 @@
-#include "../library/TestSupport.h"
+#include "support/TempHome.h"
 
 #include "engine/GameState.h"
 #include "engine/cGame.h"

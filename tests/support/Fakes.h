@@ -1,33 +1,22 @@
 #pragma once
 
-#include "library/AppFolders.h"
+// Fakes of the ports, shared by every test folder: each records what it was asked and answers
+// what the test set.
+
+#include "engine/Ports.h"
 #include "library/Clock.h"
 #include "library/FileDialogs.h"
 #include "library/MainWindowPorts.h"
 #include "library/Messages.h"
-#include "platform/SettingsStore.h"
 #include "scores/PlayerPorts.h"
+#include "support/QtPrint.h"
 
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include <QDateTime>
+#include <QStringList>
 
 #include <algorithm>
 #include <deque>
-#include <memory>
 #include <vector>
-
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& list, std::ostream* os) {
-    *os << '[' << list.join(QStringLiteral(" | ")).toStdString() << ']';
-}
 
 namespace velmora::test {
 
@@ -77,8 +66,8 @@ public:
     }
     QString Last() const { return boxes.empty() ? QString() : boxes.back().text; }
     int Questions() const {
-        return static_cast<int>(std::count_if(boxes.begin(), boxes.end(),
-                                              [](const Box& b) { return b.question; }));
+        return static_cast<int>(
+            std::count_if(boxes.begin(), boxes.end(), [](const Box& b) { return b.question; }));
     }
 };
 
@@ -197,39 +186,12 @@ public:
     void ShowKeyHints(bool v) override { calls << QStringLiteral("keyhints %1").arg(v); }
 };
 
-/// A temporary home: a settings file and program and user data folders, never the real ones.
-class TempHome : public ::testing::Test {
-protected:
-    void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        ASSERT_TRUE(dir.isValid());
-        folders.programFolder = dir.filePath(QStringLiteral("program"));
-        folders.userDataFolder = dir.filePath(QStringLiteral("data"));
-        folders.programFile = dir.filePath(QStringLiteral("bin/velmora2003"));
-        folders.updateDesktopDatabases = false;
-        QDir().mkpath(folders.programFolder);
-        QDir().mkpath(folders.userDataFolder);
-        store = std::make_unique<SettingsStore>(StorePath());
-    }
-
-    QString StorePath() const { return dir.filePath(QStringLiteral("config/Velmora 2003.ini")); }
-    /// A second store over the same file: what a later read from disk sees.
-    SettingsStore Reopened() const { return SettingsStore(StorePath()); }
-    QString Path(const QString& relative) const { return dir.filePath(relative); }
-
-    static QByteArray ReadAll(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    static void Touch(const QString& path) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-
-    QTemporaryDir dir;
-    AppFolders folders;
-    std::unique_ptr<SettingsStore> store;
-    FakeClock clock;
+/// Records the events played; card moves are not events.
+class RecordingSound final : public ISoundPort {
+public:
+    std::vector<int> events;
+    void CardMove(MoveMode, Location) override {}
+    void PlaySound(int event) override { events.push_back(event); }
 };
 
 } // namespace velmora::test
