@@ -13,7 +13,11 @@ elif [[ $# -gt 0 ]]; then
     exit 2
 fi
 
-mapfile -d '' files < <(git ls-files -z -- '*.cpp' '*.h')
+if git rev-parse --is-inside-work-tree > /dev/null 2>&1; then
+    mapfile -d '' files < <(git ls-files -z -- '*.cpp' '*.h')
+else
+    mapfile -d '' files < <(find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) -print0)
+fi
 
 if [[ $mode == fix ]]; then
     clang-format -i -- "${files[@]}"

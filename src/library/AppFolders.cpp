@@ -9,8 +9,7 @@ namespace velmora {
 AppFolders AppFolders::ForUser(const QString& programFolder) {
     AppFolders folders;
     folders.programFolder = programFolder;
-    folders.userDataFolder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    folders.userDataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     folders.picturesFolder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     folders.programFile = QCoreApplication::applicationFilePath();
     return folders;

@@ -19,30 +19,78 @@ void cOpt::Set(const char* key, std::int16_t value) {
     m_store.SaveInt(Section, QString::fromLatin1(key), value);
 }
 
-std::int16_t cOpt::TabIndex() const { return Get("TabIndex", 1); }
-void cOpt::TabIndex(std::int16_t value) { Set("TabIndex", value); }
-std::int16_t cOpt::RandomIndex() const { return Get("RandomIndex", 3); }
-void cOpt::RandomIndex(std::int16_t value) { Set("RandomIndex", value); }
-std::int16_t cOpt::EnableFlash() const { return Get("EnableFlash", 1); }
-void cOpt::EnableFlash(std::int16_t value) { Set("EnableFlash", value); }
-std::int16_t cOpt::AllowDoubleClick() const { return Get("AllowDoubleClick", 1); }
-void cOpt::AllowDoubleClick(std::int16_t value) { Set("AllowDoubleClick", value); }
-std::int16_t cOpt::EnableUnfinished() const { return Get("EnableUnfinished", 1); }
-void cOpt::EnableUnfinished(std::int16_t value) { Set("EnableUnfinished", value); }
-std::int16_t cOpt::ShowTimer() const { return Get("ShowTimer", 1); }
-std::int16_t cOpt::ShowStatusbar() const { return Get("ShowStatusbar", 1); }
-std::int16_t cOpt::ShowToolbar() const { return Get("ShowToolbar", 1); }
-std::int16_t cOpt::ShowMessages() const { return Get("ShowMessages", 1); }
-void cOpt::ShowMessages(std::int16_t value) { Set("ShowMessages", value); }
-std::int16_t cOpt::FwdBackSpeed() const { return Get("FwdBackSpeed", 30); }
-std::int16_t cOpt::UndoRedoAllSpeed() const { return Get("UndoRedoAllSpeed", 5); }
-void cOpt::UndoRedoAllSpeed(std::int16_t value) { Set("UndoRedoAllSpeed", value); }
-std::int16_t cOpt::UndoRedoSpeed() const { return Get("UndoRedoSpeed", 10); }
-void cOpt::UndoRedoSpeed(std::int16_t value) { Set("UndoRedoSpeed", value); }
-std::int16_t cOpt::CardSpeed() const { return Get("CardSpeed", 20); }
-void cOpt::CardSpeed(std::int16_t value) { Set("CardSpeed", value); }
-std::int16_t cOpt::Zoom() const { return Get("Zoom", 100); }
-std::int16_t cOpt::KeyHints() const { return Get("KeyHints", 0); }
+std::int16_t cOpt::TabIndex() const {
+    return Get("TabIndex", 1);
+}
+void cOpt::TabIndex(std::int16_t value) {
+    Set("TabIndex", value);
+}
+std::int16_t cOpt::RandomIndex() const {
+    return Get("RandomIndex", 3);
+}
+void cOpt::RandomIndex(std::int16_t value) {
+    Set("RandomIndex", value);
+}
+std::int16_t cOpt::EnableFlash() const {
+    return Get("EnableFlash", 1);
+}
+void cOpt::EnableFlash(std::int16_t value) {
+    Set("EnableFlash", value);
+}
+std::int16_t cOpt::AllowDoubleClick() const {
+    return Get("AllowDoubleClick", 1);
+}
+void cOpt::AllowDoubleClick(std::int16_t value) {
+    Set("AllowDoubleClick", value);
+}
+std::int16_t cOpt::EnableUnfinished() const {
+    return Get("EnableUnfinished", 1);
+}
+void cOpt::EnableUnfinished(std::int16_t value) {
+    Set("EnableUnfinished", value);
+}
+std::int16_t cOpt::ShowTimer() const {
+    return Get("ShowTimer", 1);
+}
+std::int16_t cOpt::ShowStatusbar() const {
+    return Get("ShowStatusbar", 1);
+}
+std::int16_t cOpt::ShowToolbar() const {
+    return Get("ShowToolbar", 1);
+}
+std::int16_t cOpt::ShowMessages() const {
+    return Get("ShowMessages", 1);
+}
+void cOpt::ShowMessages(std::int16_t value) {
+    Set("ShowMessages", value);
+}
+std::int16_t cOpt::FwdBackSpeed() const {
+    return Get("FwdBackSpeed", 30);
+}
+std::int16_t cOpt::UndoRedoAllSpeed() const {
+    return Get("UndoRedoAllSpeed", 5);
+}
+void cOpt::UndoRedoAllSpeed(std::int16_t value) {
+    Set("UndoRedoAllSpeed", value);
+}
+std::int16_t cOpt::UndoRedoSpeed() const {
+    return Get("UndoRedoSpeed", 10);
+}
+void cOpt::UndoRedoSpeed(std::int16_t value) {
+    Set("UndoRedoSpeed", value);
+}
+std::int16_t cOpt::CardSpeed() const {
+    return Get("CardSpeed", 20);
+}
+void cOpt::CardSpeed(std::int16_t value) {
+    Set("CardSpeed", value);
+}
+std::int16_t cOpt::Zoom() const {
+    return Get("Zoom", 100);
+}
+std::int16_t cOpt::KeyHints() const {
+    return Get("KeyHints", 0);
+}
 
 void cOpt::ShowTimer(std::int16_t value) {
     if (m_view) {

@@ -66,77 +66,175 @@ QString cSave::UserPath(const char* name) const {
     return JoinPath(UserFolder(), QString::fromLatin1(name));
 }
 
-QString cSave::ScoreFile() const { return Folder("ScoreFile", UserPath("Velmora2003.sre")); }
-void cSave::ScoreFile(const QString& value) { SetText("ScoreFile", value); }
-QString cSave::InStallFolder() const { return Folder("InstallFolder", m_folders.programFolder); }
-void cSave::InStallFolder(const QString& value) { SetText("InstallFolder", value); }
+QString cSave::ScoreFile() const {
+    return Folder("ScoreFile", UserPath("Velmora2003.sre"));
+}
+void cSave::ScoreFile(const QString& value) {
+    SetText("ScoreFile", value);
+}
+QString cSave::InStallFolder() const {
+    return Folder("InstallFolder", m_folders.programFolder);
+}
+void cSave::InStallFolder(const QString& value) {
+    SetText("InstallFolder", value);
+}
 QString cSave::UserFolder() const {
     return Folder("UserFolder",
                   JoinPath(m_folders.userDataFolder, QString::fromLatin1(UserFilesFolderName)));
 }
-void cSave::UserFolder(const QString& value) { SetText("UserFolder", value); }
-QString cSave::FavFolder() const { return Folder("FavFolder", UserPath("Favorites")); }
-void cSave::FavFolder(const QString& value) { SetText("FavFolder", value); }
+void cSave::UserFolder(const QString& value) {
+    SetText("UserFolder", value);
+}
+QString cSave::FavFolder() const {
+    return Folder("FavFolder", UserPath("Favorites"));
+}
+void cSave::FavFolder(const QString& value) {
+    SetText("FavFolder", value);
+}
 QString cSave::FavDefFolder() const {
     return Folder("FavDefFolder", JoinPath(FavFolder(), QStringLiteral("Easy Games")));
 }
-void cSave::FavDefFolder(const QString& value) { SetText("FavDefFolder", value); }
-QString cSave::SaveFolder() const { return Folder("SaveFolder", UserPath("Saved Games")); }
-void cSave::SaveFolder(const QString& value) { SetText("SaveFolder", value); }
-QString cSave::ExportFolder() const { return Folder("ExportFolder", UserPath("Exported Files")); }
-void cSave::ExportFolder(const QString& value) { SetText("ExportFolder", value); }
+void cSave::FavDefFolder(const QString& value) {
+    SetText("FavDefFolder", value);
+}
+QString cSave::SaveFolder() const {
+    return Folder("SaveFolder", UserPath("Saved Games"));
+}
+void cSave::SaveFolder(const QString& value) {
+    SetText("SaveFolder", value);
+}
+QString cSave::ExportFolder() const {
+    return Folder("ExportFolder", UserPath("Exported Files"));
+}
+void cSave::ExportFolder(const QString& value) {
+    SetText("ExportFolder", value);
+}
 QString cSave::IncompleteDir() const {
     return Folder("IncompleteDir", UserPath("Incomplete Games"));
 }
-void cSave::IncompleteDir(const QString& value) { SetText("IncompleteDir", value); }
-QString cSave::FinishedDir() const { return Folder("FinishedDir", UserPath("Finished Games")); }
-void cSave::FinishedDir(const QString& value) { SetText("FinishedDir", value); }
-std::int16_t cSave::InCompleteSave() const { return Int16("InCompleteSave", 0); }
-void cSave::InCompleteSave(std::int16_t value) { SetInt16("InCompleteSave", value); }
-std::int16_t cSave::FinishedSave() const { return Int16("FinishedSave", 1); }
-void cSave::FinishedSave(std::int16_t value) { SetInt16("FinishedSave", value); }
-std::int16_t cSave::IncludeDate() const { return Int16("IncludeDate", 1); }
-void cSave::IncludeDate(std::int16_t value) { SetInt16("IncludeDate", value); }
-std::int16_t cSave::IncludeTime() const { return Int16("IncludeTime", 1); }
-void cSave::IncludeTime(std::int16_t value) { SetInt16("IncludeTime", value); }
-bool cSave::Unfinished() const { return Bool("Unfinished"); }
-void cSave::Unfinished(bool value) { SetBool("Unfinished", value); }
+void cSave::IncompleteDir(const QString& value) {
+    SetText("IncompleteDir", value);
+}
+QString cSave::FinishedDir() const {
+    return Folder("FinishedDir", UserPath("Finished Games"));
+}
+void cSave::FinishedDir(const QString& value) {
+    SetText("FinishedDir", value);
+}
+std::int16_t cSave::InCompleteSave() const {
+    return Int16("InCompleteSave", 0);
+}
+void cSave::InCompleteSave(std::int16_t value) {
+    SetInt16("InCompleteSave", value);
+}
+std::int16_t cSave::FinishedSave() const {
+    return Int16("FinishedSave", 1);
+}
+void cSave::FinishedSave(std::int16_t value) {
+    SetInt16("FinishedSave", value);
+}
+std::int16_t cSave::IncludeDate() const {
+    return Int16("IncludeDate", 1);
+}
+void cSave::IncludeDate(std::int16_t value) {
+    SetInt16("IncludeDate", value);
+}
+std::int16_t cSave::IncludeTime() const {
+    return Int16("IncludeTime", 1);
+}
+void cSave::IncludeTime(std::int16_t value) {
+    SetInt16("IncludeTime", value);
+}
+bool cSave::Unfinished() const {
+    return Bool("Unfinished");
+}
+void cSave::Unfinished(bool value) {
+    SetBool("Unfinished", value);
+}
 std::int32_t cSave::LastGameTime() const {
     return StoreValue::GetInt32(m_store, Section, Key("LastGameTime"), 0);
 }
 void cSave::LastGameTime(std::int32_t value) {
     m_store.SaveInt(Section, Key("LastGameTime"), value);
 }
-QString cSave::GameStartTime() const { return Moment("GameStartTime"); }
+QString cSave::GameStartTime() const {
+    return Moment("GameStartTime");
+}
 void cSave::GameStartTime(const QDateTime& value) {
     SetText("GameStartTime", GeneralDate::Format(value));
 }
-QString cSave::SessionStart() const { return Moment("SessionStart"); }
+QString cSave::SessionStart() const {
+    return Moment("SessionStart");
+}
 void cSave::SessionStart(const QDateTime& value) {
     SetText("SessionStart", GeneralDate::Format(value));
 }
-bool cSave::SnapShot() const { return Bool("SnapShot"); }
-void cSave::SnapShot(bool value) { SetBool("SnapShot", value); }
-std::int16_t cSave::SnapShotValue() const { return Int16("SnapShotValue", 0); }
-void cSave::SnapShotValue(std::int16_t value) { SetInt16("SnapShotValue", value); }
-QString cSave::LastExportedDate() const { return Text("LastExportedDate", "None"); }
-void cSave::LastExportedDate(const QString& value) { SetText("LastExportedDate", value); }
-QString cSave::LastExportedFile() const { return Text("LastExportedFile", "None"); }
-void cSave::LastExportedFile(const QString& value) { SetText("LastExportedFile", value); }
-QString cSave::GeneralClearedDate() const { return Text("GeneralClearedDate", "None"); }
-void cSave::GeneralClearedDate(const QString& value) { SetText("GeneralClearedDate", value); }
-QString cSave::GlobalClearedDate() const { return Text("GlobalClearedDate", "None"); }
-void cSave::GlobalClearedDate(const QString& value) { SetText("GlobalClearedDate", value); }
-std::int16_t cSave::width() const { return Int16("width", 9720); }
-void cSave::width(std::int16_t value) { SetInt16("width", value); }
-std::int16_t cSave::Height() const { return Int16("Height", 7000); }
-void cSave::Height(std::int16_t value) { SetInt16("Height", value); }
-std::int16_t cSave::Top() const { return Int16("Top", 0); }
-void cSave::Top(std::int16_t value) { SetInt16("Top", value); }
-std::int16_t cSave::Left() const { return Int16("Left", 0); }
-void cSave::Left(std::int16_t value) { SetInt16("Left", value); }
-bool cSave::Maximized() const { return Bool("Maximized"); }
-void cSave::Maximized(bool value) { SetBool("Maximized", value); }
+bool cSave::SnapShot() const {
+    return Bool("SnapShot");
+}
+void cSave::SnapShot(bool value) {
+    SetBool("SnapShot", value);
+}
+std::int16_t cSave::SnapShotValue() const {
+    return Int16("SnapShotValue", 0);
+}
+void cSave::SnapShotValue(std::int16_t value) {
+    SetInt16("SnapShotValue", value);
+}
+QString cSave::LastExportedDate() const {
+    return Text("LastExportedDate", "None");
+}
+void cSave::LastExportedDate(const QString& value) {
+    SetText("LastExportedDate", value);
+}
+QString cSave::LastExportedFile() const {
+    return Text("LastExportedFile", "None");
+}
+void cSave::LastExportedFile(const QString& value) {
+    SetText("LastExportedFile", value);
+}
+QString cSave::GeneralClearedDate() const {
+    return Text("GeneralClearedDate", "None");
+}
+void cSave::GeneralClearedDate(const QString& value) {
+    SetText("GeneralClearedDate", value);
+}
+QString cSave::GlobalClearedDate() const {
+    return Text("GlobalClearedDate", "None");
+}
+void cSave::GlobalClearedDate(const QString& value) {
+    SetText("GlobalClearedDate", value);
+}
+std::int16_t cSave::width() const {
+    return Int16("width", 9720);
+}
+void cSave::width(std::int16_t value) {
+    SetInt16("width", value);
+}
+std::int16_t cSave::Height() const {
+    return Int16("Height", 7000);
+}
+void cSave::Height(std::int16_t value) {
+    SetInt16("Height", value);
+}
+std::int16_t cSave::Top() const {
+    return Int16("Top", 0);
+}
+void cSave::Top(std::int16_t value) {
+    SetInt16("Top", value);
+}
+std::int16_t cSave::Left() const {
+    return Int16("Left", 0);
+}
+void cSave::Left(std::int16_t value) {
+    SetInt16("Left", value);
+}
+bool cSave::Maximized() const {
+    return Bool("Maximized");
+}
+void cSave::Maximized(bool value) {
+    SetBool("Maximized", value);
+}
 
 QString cSave::UnfinishedFile() const {
     return JoinPath(UserFolder(), QStringLiteral("Unfinished.vlg"));
@@ -239,8 +337,8 @@ Outcome cSave::File_Save(const QString& extension, const FileCommandPorts& ports
 }
 
 Outcome cSave::File_Open(const FileCommandPorts& ports) {
-    const QString filter = QString::fromLatin1(IncompleteFilter) + u'|' +
-                           QString::fromLatin1(FinishedFilter);
+    const QString filter =
+        QString::fromLatin1(IncompleteFilter) + u'|' + QString::fromLatin1(FinishedFilter);
     static_cast<void>(MakeFolder(SaveFolder()));
     const QString file = ports.dialogs.OpenFileName(SaveFolder(), filter);
     const QFileInfo info(file);

@@ -30,20 +30,20 @@ struct AutoSaveSettings {
 
 /// Which Autosave page controls are enabled for the two auto-save check boxes.
 struct AutoSaveEnabling {
-    bool dateAndTime = false;  ///< chkDate, chkTime
-    bool finishedFolder = false;  ///< txtFinished, cmdFinished
-    bool incompleteFolder = false;  ///< txtIncomplete, cmdIncomplete
+    bool dateAndTime = false;      ///< chkDate, chkTime
+    bool finishedFolder = false;   ///< txtFinished, cmdFinished
+    bool incompleteFolder = false; ///< txtIncomplete, cmdIncomplete
 };
 
 /// What the main window shows at start-up.
 struct OpenGameDecision {
     enum class Action {
-        NoGame,  ///< cMenu.NoGame: the table stays empty
-        ResumeUnfinished,  ///< open `unfinishedFile`, then cMenu.Game_Started(false)
-        OpenFile,  ///< open `file`
+        NoGame,           ///< cMenu.NoGame: the table stays empty
+        ResumeUnfinished, ///< open `unfinishedFile`, then cMenu.Game_Started(false)
+        OpenFile,         ///< open `file`
         /// Open `unfinishedFile`, count it as lost (cMenu.GameLost), then open `file`.
         GiveUpUnfinishedThenOpen,
-        Quit,  ///< end the program at once
+        Quit, ///< end the program at once
     };
     Action action = Action::NoGame;
     QString unfinishedFile;

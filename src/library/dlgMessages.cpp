@@ -49,8 +49,8 @@ void dlgMessages::Message(const QString& text, MessageIcon icon, const QString& 
 }
 
 bool dlgMessages::Ask(const QString& text, MessageIcon icon, const QString& title) {
-    QMessageBox box(BoxIcon(icon), Title(title), BoxText(text),
-                    QMessageBox::Yes | QMessageBox::No, Owner());
+    QMessageBox box(BoxIcon(icon), Title(title), BoxText(text), QMessageBox::Yes | QMessageBox::No,
+                    Owner());
     return box.exec() == QMessageBox::Yes;
 }
 

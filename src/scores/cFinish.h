@@ -26,8 +26,8 @@ public:
 
 private:
     std::int16_t Get(const char* key, std::int16_t defaultValue) const {
-        return static_cast<std::int16_t>(m_store.GetInt(
-            QStringLiteral("Finish"), QString::fromLatin1(key), defaultValue));
+        return static_cast<std::int16_t>(
+            m_store.GetInt(QStringLiteral("Finish"), QString::fromLatin1(key), defaultValue));
     }
     void Set(const char* key, std::int16_t value) {
         m_store.SaveInt(QStringLiteral("Finish"), QString::fromLatin1(key), value);

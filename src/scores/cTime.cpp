@@ -20,9 +20,9 @@ std::int32_t SecondsSince(const QString& stored, const QDateTime& now) {
     if (!start) {
         return 0;
     }
-    return static_cast<std::int32_t>(std::clamp<qint64>(
-        GeneralDate::SecondsBetween(*start, now), std::numeric_limits<std::int32_t>::min(),
-        std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<qint64>(GeneralDate::SecondsBetween(*start, now),
+                                                        std::numeric_limits<std::int32_t>::min(),
+                                                        std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace

@@ -33,8 +33,7 @@ AddUserResult cUser::AddUser(const QString& name, const QString& fullName, const
             }
         }
         if (result == AddUserResult::Full) {
-            m_messages.Message(QStringLiteral("Maximum 5 Players only"),
-                               MessageIcon::Exclamation);
+            m_messages.Message(QStringLiteral("Maximum 5 Players only"), MessageIcon::Exclamation);
         }
     }
     ListUsers();

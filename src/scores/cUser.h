@@ -12,10 +12,10 @@ class cPlayer;
 /// How AddUser ended.
 enum class AddUserResult {
     Added,
-    Exists,  ///< "Player exists!"
-    Full,  ///< "Maximum 5 Players only"
-    EmptyName,  ///< nothing added, no message
-    QuoteInName,  ///< the score file cannot hold a double quote in a name
+    Exists,      ///< "Player exists!"
+    Full,        ///< "Maximum 5 Players only"
+    EmptyName,   ///< nothing added, no message
+    QuoteInName, ///< the score file cannot hold a double quote in a name
 };
 
 /// Adds and removes players with their checks and fills the two player lists.

@@ -14,8 +14,8 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,11 +54,10 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
     m_imcGame->setObjectName(QStringLiteral("imcGame"));
     m_imcGame->setAccessibleName(QStringLiteral("Select"));
     const QIcon gameIcon = style()->standardIcon(QStyle::SP_FileIcon);
-    const std::pair<const char*, const char*> actions[] = {
-        {"New", "Start a New Game"},
-        {"Select", "Select a New Game"},
-        {"Restart", "Restart the Same Game"},
-        {"Open", "Open an Existing Game"}};
+    const std::pair<const char*, const char*> actions[] = {{"New", "Start a New Game"},
+                                                           {"Select", "Select a New Game"},
+                                                           {"Restart", "Restart the Same Game"},
+                                                           {"Open", "Open an Existing Game"}};
     for (const auto& [key, text] : actions) {
         auto* item = new QListWidgetItem(gameIcon, QString::fromLatin1(text), m_imcGame);
         item->setData(KeyRole, QString::fromLatin1(key));
@@ -118,8 +117,8 @@ dlgFinish::dlgFinish(const FinishContext& context, QWidget* parent)
     const QDir favourites(m_context.save.FavFolder());
     for (const QFileInfo& folder :
          favourites.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted)) {
-        auto* item = new QListWidgetItem(closed, QStringLiteral("Favorites -> ") + folder.fileName(),
-                                         m_imc1);
+        auto* item = new QListWidgetItem(
+            closed, QStringLiteral("Favorites -> ") + folder.fileName(), m_imc1);
         item->setData(KeyRole, folder.absoluteFilePath());
     }
     const QString number = QString::number(m_context.gameNumber);
@@ -171,8 +170,8 @@ QString dlgFinish::FavouritePath() const {
 }
 
 void dlgFinish::cmdBrowse_Click() {
-    const QString folder = m_context.fileDialogs.BrowseForFolder(QStringLiteral("Select A Directory"),
-                                                                 m_context.save.SaveFolder());
+    const QString folder = m_context.fileDialogs.BrowseForFolder(
+        QStringLiteral("Select A Directory"), m_context.save.SaveFolder());
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         return;
     }

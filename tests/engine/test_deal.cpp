@@ -54,8 +54,7 @@ TEST(Deal, WorkedExamples) {
     const auto t = mArray::DealByNumber(12345);
     EXPECT_EQ(Column(t, 0), (std::vector<CardIndex>{33, 31, 48, 47, 28, 41, 49}));
     EXPECT_EQ(Column(t, 7), (std::vector<CardIndex>{16, 3, 0, 15, 4, 10}));
-    EXPECT_EQ(Column(mArray::DealByNumber(0), 0),
-              (std::vector<CardIndex>{18, 24, 7, 6, 23, 0, 8}));
+    EXPECT_EQ(Column(mArray::DealByNumber(0), 0), (std::vector<CardIndex>{18, 24, 7, 6, 23, 0, 8}));
     EXPECT_EQ(mArray::DealByNumber(0), mArray::DealByNumber(4));
     EXPECT_EQ(mArray::DealByNumber(0), mArray::DealByNumber(3240000));
     EXPECT_NE(mArray::DealByNumber(2), mArray::DealByNumber(6));

@@ -10,16 +10,23 @@ using RunsTest = EngineFixture;
 
 // Column 0 holds the run 9S 8H 7C 6D 5S (5S exposed); column 1 ends in TD, which takes 9S.
 TEST_F(RunsTest, RunOfFiveTakesThirteenStepsThroughTwoFreeCellsAndOneColumn) {
-    Lay({{"KC", "9S", "8H", "7C", "6D", "5S"}, {"KH", "TD"}, {"QC"}, {"QS"}, {"JC"}, {"JS"}, {}, {"QH"}},
+    Lay({{"KC", "9S", "8H", "7C", "6D", "5S"},
+         {"KH", "TD"},
+         {"QC"},
+         {"QS"},
+         {"JC"},
+         {"JS"},
+         {},
+         {"QH"}},
         {"2H", "-", "-", "3H"});
     EXPECT_EQ(mGame::GetFreeSpace(state), 5);
     mGame::ClickColumn(state, 0);
     mGame::ClickColumn(state, 1);
     const Location c1 = 40, c2 = 32, c3 = 24, c4 = 16, c5 = 8;
-    const std::vector<Step> expected{
-        {c1, 201, 1}, {c2, 202, 2}, {c3, 6, 2},  {202, 14, 2}, {201, 22, 2},
-        {c4, 201, 2}, {c5, 17, 2},  {201, 25, 2}, {22, 201, 2}, {14, 202, 2},
-        {6, 33, 2},   {202, 41, 2}, {201, 49, 2}};
+    const std::vector<Step> expected{{c1, 201, 1}, {c2, 202, 2}, {c3, 6, 2},  {202, 14, 2},
+                                     {201, 22, 2}, {c4, 201, 2}, {c5, 17, 2}, {201, 25, 2},
+                                     {22, 201, 2}, {14, 202, 2}, {6, 33, 2},  {202, 41, 2},
+                                     {201, 49, 2}};
     EXPECT_EQ(rec.steps, expected);
     EXPECT_EQ(Total(6), 0);
     EXPECT_EQ(At(49), Card("5S"));
@@ -28,8 +35,14 @@ TEST_F(RunsTest, RunOfFiveTakesThirteenStepsThroughTwoFreeCellsAndOneColumn) {
 }
 
 TEST_F(RunsTest, RunLongerThanTheFreeSpaceIsRefusedWithTheTwoLineMessage) {
-    Lay({{"KC", "TS", "9H", "8C", "7D", "6S", "5H", "4C"}, {"KH", "JD"}, {"QC"}, {"QS"}, {"JC"},
-         {"JS"}, {}, {"QH"}},
+    Lay({{"KC", "TS", "9H", "8C", "7D", "6S", "5H", "4C"},
+         {"KH", "JD"},
+         {"QC"},
+         {"QS"},
+         {"JC"},
+         {"JS"},
+         {},
+         {"QH"}},
         {"2H", "-", "-", "3H"});
     mGame::ClickColumn(state, 0);
     mGame::ClickColumn(state, 1);
@@ -57,8 +70,7 @@ TEST_F(RunsTest, RunWithoutFreeCellsUsesEmptyColumnsAndItsFirstStepIsCounted) {
         {"2H", "3H", "4H", "5H"});
     mGame::ClickColumn(state, 0);
     mGame::ClickColumn(state, 1);
-    const std::vector<Step> expected{
-        {24, 5, 1}, {16, 6, 2}, {8, 17, 2}, {6, 25, 2}, {5, 33, 2}};
+    const std::vector<Step> expected{{24, 5, 1}, {16, 6, 2}, {8, 17, 2}, {6, 25, 2}, {5, 33, 2}};
     EXPECT_EQ(rec.steps, expected);
     EXPECT_EQ(Total(5) + Total(6), 0);
     EXPECT_EQ(Total(1), 5);
@@ -68,8 +80,7 @@ class EmptyColumnQuestion : public RunsTest {
 protected:
     // Column 0 ends in the run 9S 8H 7C 6D 5S; one free cell; columns 5 and 6 empty.
     void SetUp() override {
-        Lay({{"KC", "9S", "8H", "7C", "6D", "5S"}, {"KH"}, {"QC"}, {"QS"}, {"JC"}, {}, {},
-             {"QH"}},
+        Lay({{"KC", "9S", "8H", "7C", "6D", "5S"}, {"KH"}, {"QC"}, {"QS"}, {"JC"}, {}, {}, {"QH"}},
             {"2H", "3H", "-", "5H"});
         mGame::ClickColumn(state, 0);
     }

@@ -23,8 +23,7 @@ TEST_F(SourceTest, FifteenTokensALineAllRecordsIncludingRedoable) {
     trans.Undo(1);
     trans.Undo(1);
     const std::string line = "12   23   34   41   ";
-    const std::string expected =
-        line + line + line + "12   23   34   \r\n" + "41   ";
+    const std::string expected = line + line + line + "12   23   34   \r\n" + "41   ";
     EXPECT_EQ(trans.CreateSource(), expected);
 }
 

@@ -28,7 +28,7 @@ TEST_F(TransTest, AGroupIsUndoneNewestFirstAndRedoneOldestFirst) {
     EXPECT_EQ(trans.CurrentTrans(), 0);
     EXPECT_EQ(At(200), Card("9C"));
     EXPECT_TRUE(rec.steps.empty()); // history steps are never recorded again
-    EXPECT_FALSE(trans.Redo(1));     // the group put back was the last one
+    EXPECT_FALSE(trans.Redo(1));    // the group put back was the last one
     EXPECT_EQ(trans.CurrentTrans(), 3);
     EXPECT_EQ(At(203), Card("9C"));
 }

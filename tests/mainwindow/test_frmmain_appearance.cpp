@@ -182,4 +182,3 @@ TEST_F(FrmMainAppearance, CustomizeAppliesAtOnceRestoresOnTheOtherButtonAndOkPer
     EXPECT_TRUE(Button(again, "Help")->isVisible());
     EXPECT_FALSE(Button(again, "UndoAll")->isVisible());
 }
-

@@ -1,5 +1,5 @@
-#include "support/TempHome.h"
 #include "support/AccessibleNames.h"
+#include "support/TempHome.h"
 
 #include "library/cRecent.h"
 #include "library/cSave.h"
@@ -96,8 +96,8 @@ TEST_F(FinishDialog, OkSavesRemembersAndStartsTheNextGameAfterRecordingTheWin) {
     ASSERT_EQ(actions.saved.size(), 2);
     EXPECT_EQ(QDir::cleanPath(actions.saved[0]), QDir::cleanPath(saved));
     EXPECT_TRUE(actions.saved[1].endsWith(QStringLiteral("/11982 Played by Guest.v2k")));
-    EXPECT_EQ(actions.calls, QStringList({QStringLiteral("GameWon"),
-                                          QStringLiteral("SelectGame Restart")}));
+    EXPECT_EQ(actions.calls,
+              QStringList({QStringLiteral("GameWon"), QStringLiteral("SelectGame Restart")}));
     EXPECT_EQ(finish->SaveEnable(), 1);
     EXPECT_EQ(finish->FavEnable(), 1);
     EXPECT_EQ(finish->LastSelectIndex(), 3);
@@ -111,8 +111,9 @@ TEST_F(FinishDialog, OkSavesRemembersAndStartsTheNextGameAfterRecordingTheWin) {
     messages.answer = false;
     QTest::mouseClick(Find<QPushButton>(*again, "OKButton"), Qt::LeftButton);
     ASSERT_EQ(messages.Questions(), 1);
-    EXPECT_EQ(messages.boxes.back().text, QStringLiteral("File ") + actions.saved[1] +
-                                              QStringLiteral(" exists! Do you want to overwrite ?"));
+    EXPECT_EQ(messages.boxes.back().text,
+              QStringLiteral("File ") + actions.saved[1] +
+                  QStringLiteral(" exists! Do you want to overwrite ?"));
     EXPECT_EQ(actions.saved.size(), 3); // the folder copy again, not the favourite
 }
 
