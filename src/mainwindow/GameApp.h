@@ -12,6 +12,7 @@ namespace velmora {
 
 class GameSession;
 class IClock;
+class IDialogRunner;
 class IGameFigures;
 class IFileDialogs;
 class IMessages;
@@ -43,6 +44,8 @@ struct AppContext {
     bool animations = true;
     /// Prepare the sound player at start-up (off in tests, where no device may be present).
     bool sound = true;
+    /// Runs the window's modal dialogs; none runs them with exec().
+    IDialogRunner* dialogRunner = nullptr;
 };
 
 /// The game without its window: owns the settings owners, the game on the table with its

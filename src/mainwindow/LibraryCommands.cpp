@@ -8,6 +8,7 @@
 #include "library/frmOpenGame.h"
 #include "library/frmSelectFav.h"
 #include "library/frmSelectGame.h"
+#include "library/ui/DialogRunner.h"
 #include "mainwindow/SolverTask.h"
 #include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/cMenu.h"
@@ -35,24 +36,24 @@ void LibraryCommands::AddFav() {
                                    m_p.player.GetName(m_p.player.GetCurrentPlayerIndex()),
                                    m_p.messages, Icons()},
                      m_p.owner);
-    dialog.exec();
+    m_p.dialogs.Run(dialog);
 }
 
 void LibraryCommands::OpenFav() {
     frmSelectFav dialog(SelectFavContext{m_p.save, *this, m_p.messages, Icons()}, m_p.owner);
-    dialog.exec();
+    m_p.dialogs.Run(dialog);
 }
 
 void LibraryCommands::OrgFav() {
     frmFavourites dialog(FavouritesContext{m_p.save, m_p.messages, Icons()}, m_p.owner);
-    dialog.exec();
+    m_p.dialogs.Run(dialog);
 }
 
 void LibraryCommands::OpenGameDialog() {
     frmOpenGame dialog(OpenGameContext{m_p.save, m_p.recent, *this, m_p.menu, m_p.fileDialogs,
                                        m_p.messages, Icons()},
                        m_p.owner);
-    dialog.exec();
+    m_p.dialogs.Run(dialog);
 }
 
 void LibraryCommands::SelectGameDialog() {
@@ -62,12 +63,12 @@ void LibraryCommands::SelectGameDialog() {
     dialog.SetWinnableCheck([this, &task](std::int32_t number, frmSelectGame::ShowVerdict show) {
         CheckWinnable(task, number, m_p.winnableLimits, std::move(show));
     });
-    dialog.exec();
+    m_p.dialogs.Run(dialog);
 }
 
 void LibraryCommands::AutoSave() {
     frmAutoSave dialog(AutoSaveContext{m_p.save, m_p.messages, &m_p.sound, Icons()}, m_p.owner);
-    dialog.exec();
+    m_p.dialogs.Run(dialog);
 }
 
 bool LibraryCommands::AllowNewGame() {

@@ -13,6 +13,7 @@ class QWidget;
 namespace velmora {
 
 class GameSession;
+class IDialogRunner;
 class IFileDialogs;
 class IMessages;
 class ISoundPort;
@@ -35,6 +36,7 @@ public:
         ISoundPort& sound;
         IMessages& messages;
         IFileDialogs& fileDialogs;
+        IDialogRunner& dialogs;
         /// Appends a text to the window caption.
         std::function<void(const QString&)> appendCaption;
         QWidget* owner = nullptr;

@@ -1,6 +1,7 @@
 #include "mainwindow/dlgMove.h"
 
 #include "engine/SoundEvents.h"
+#include "library/ui/DialogRunner.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -53,10 +54,11 @@ void dlgMove::Choose(EmptyColumnChoice choice) {
     accept();
 }
 
-EmptyColumnChoice dlgMove::Ask(QWidget* parent, ISoundPort* sound, int targetColumn) {
+EmptyColumnChoice dlgMove::Ask(QWidget* parent, ISoundPort* sound, int targetColumn,
+                               IDialogRunner& runner) {
     dlgMove dialog(sound, parent);
     dialog.TargetColumn(targetColumn);
-    dialog.exec();
+    runner.Run(dialog);
     return dialog.Choice();
 }
 

@@ -7,6 +7,10 @@
 class QPushButton;
 
 namespace velmora {
+class IDialogRunner;
+}
+
+namespace velmora {
 
 /// The empty-column question: move the selected card alone or its run into the empty column.
 /// Plays sound event 17 each time it is shown; closing it any other way than by a button
@@ -26,7 +30,8 @@ public:
     EmptyColumnChoice Choice() const { return m_choice; }
 
     /// Shows the question modally over `parent` and returns the answer.
-    static EmptyColumnChoice Ask(QWidget* parent, ISoundPort* sound, int targetColumn);
+    static EmptyColumnChoice Ask(QWidget* parent, ISoundPort* sound, int targetColumn,
+                                 IDialogRunner& runner);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -18,6 +18,7 @@
 #include "library/cOpt.h"
 #include "library/cSave.h"
 #include "library/frmOptions.h"
+#include "library/ui/DialogRunner.h"
 #include "mainwindow/CommandTable.h"
 #include "mainwindow/GameApp.h"
 #include "mainwindow/LibraryCommands.h"
@@ -194,9 +195,13 @@ void frmMain::CreateObjects() {
     menu.SetHandler(CommandId::ShowSolution, [this] { StartShowSolution(); });
     m_library = std::make_unique<LibraryCommands>(LibraryCommands::Parts{
         menu, m_app->Session(), m_app->Opt(), m_app->Save(), m_app->Recent(), m_app->Player(),
-        m_app->Sound(), m_context.messages, m_context.fileDialogs,
+        m_app->Sound(), m_context.messages, m_context.fileDialogs, ModalRunner(),
         [this](const QString& text) { SetCaption(m_caption + text); }, this});
     m_library->Register(menu);
+}
+
+IDialogRunner& frmMain::ModalRunner() const {
+    return m_context.dialogRunner != nullptr ? *m_context.dialogRunner : DefaultDialogRunner();
 }
 
 bool frmMain::QuitRequested() const {
@@ -731,12 +736,12 @@ void frmMain::FocusTable() {
 void frmMain::ShowOptions() {
     const auto playersPage = [this](QWidget* parent) -> OptionsPage* {
         return new PlayersPage(m_app->Player(), m_app->User(), m_context.messages, m_context.clock,
-                               parent);
+                               ModalRunner(), parent);
     };
     frmOptions dialog(OptionsContext{m_app->Opt(), m_app->Save(), m_app->Recent(), playersPage,
                                      m_context.messages, m_context.fileDialogs, this},
                       this);
-    dialog.exec();
+    ModalRunner().Run(dialog);
 }
 
 void frmMain::ShowSource() {
@@ -756,19 +761,19 @@ void frmMain::ShowSource() {
     dialog.setErrorReport([&messages](QWidget*, const QString& text) {
         messages.Message(text, MessageIcon::Exclamation);
     });
-    dialog.exec();
+    ModalRunner().Run(dialog);
 }
 
 void frmMain::ShowScoreBoard() {
     frmScore dialog(ScoreContext{m_app->Score(), m_app->Save(), m_app->Figures(),
                                  m_context.messages, m_context.fileDialogs, &m_app->Sound()},
                     this);
-    dialog.exec();
+    ModalRunner().Run(dialog);
 }
 
 void frmMain::ShowAbout() {
     dlgAbout dialog(this);
-    dialog.exec();
+    ModalRunner().Run(dialog);
 }
 
 void frmMain::ShowHelp() {
@@ -792,7 +797,7 @@ void frmMain::ShowHelp() {
 void frmMain::ShowCustomize() {
     frmCustomize dialog(
         m_app->Custom(), [](const QString& key) { return ToolbarIcon(key); }, this);
-    dialog.exec();
+    ModalRunner().Run(dialog);
 }
 
 void frmMain::ShowSettings() {
@@ -802,7 +807,7 @@ void frmMain::ShowSettings() {
                        QFileInfo(pictures).isDir() ? pictures : m_app->Save().UserFolder(),
                        m_app->Save().InStallFolder(), m_context.messages, m_context.fileDialogs},
         this);
-    dialog.exec();
+    ModalRunner().Run(dialog);
 }
 
 // ICustomWindow -----------------------------------------------------------------------------
@@ -1031,7 +1036,7 @@ void frmMain::ShowFinish() {
                                    m_context.fileDialogs, m_context.messages, &m_app->Sound(),
                                    m_app->Menu(), m_app->Menu().Enabled(CommandId::Select)},
                      this);
-    dialog.exec();
+    ModalRunner().Run(dialog);
     GeneralTick();
 }
 
@@ -1069,7 +1074,7 @@ EmptyColumnChoice frmMain::AskEmptyColumn(int targetColumn) {
     if (m_answerEmptyColumn) {
         return m_answerEmptyColumn(targetColumn);
     }
-    return dlgMove::Ask(this, &m_app->Sound(), targetColumn);
+    return dlgMove::Ask(this, &m_app->Sound(), targetColumn, ModalRunner());
 }
 
 } // namespace velmora

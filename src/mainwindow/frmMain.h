@@ -155,6 +155,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    /// The context's dialog runner, or exec() when it gives none.
+    IDialogRunner& ModalRunner() const;
+
     // IViewOptions
     void ShowTimerBox(bool visible) override;
     void ShowStatusbar(bool visible) override;

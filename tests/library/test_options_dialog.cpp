@@ -1,3 +1,4 @@
+#include "support/FakeDialogRunner.h"
 #include "support/TempHome.h"
 #include "support/Widgets.h"
 
@@ -17,7 +18,6 @@
 #include <QSlider>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 using namespace velmora;
@@ -40,7 +40,7 @@ protected:
 
     std::unique_ptr<frmOptions> Open() {
         const auto playersPage = [this](QWidget* parent) {
-            return new PlayersPage(*player, *user, messages, clock, parent);
+            return new PlayersPage(*player, *user, messages, clock, dialogs, parent);
         };
         auto dialog = std::make_unique<frmOptions>(
             OptionsContext{*opt, *save, *recent, playersPage, messages, fileDialogs, &view});
@@ -53,6 +53,7 @@ protected:
     FakeView view;
     FakeMessages messages;
     FakeFileDialogs fileDialogs;
+    FakeDialogRunner dialogs;
     FakeCombo combo;
     std::unique_ptr<cOpt> opt;
     std::unique_ptr<cSave> save;
@@ -213,7 +214,7 @@ TEST_F(OptionsDialogTest, RemoveAsksAndKeepsTheLastPlayer) {
 
 TEST_F(OptionsDialogTest, AddOpensTheAddPlayerDialog) {
     auto dialog = Open();
-    QTimer::singleShot(0, [] {
+    dialogs.answers.push_back([](QDialog&) {
         QWidget* add = QApplication::activeModalWidget();
         ASSERT_NE(add, nullptr);
         EXPECT_EQ(add->objectName(), "frmAddPlayer");

@@ -2,6 +2,7 @@
 
 // A main window over a temporary home with fake ports, and helpers that play it by presses.
 
+#include "support/FakeDialogRunner.h"
 #include "support/Solver.h"
 #include "support/TempHome.h"
 
@@ -23,7 +24,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -106,6 +106,7 @@ protected:
     frmMain& Start(const QString& commandLine = {}) {
         MainWindowContext context{*store, folders,     clock, messages,
                                   files,  commandLine, false, false};
+        context.dialogRunner = &dialogs;
         windows.push_back(std::make_unique<frmMain>(context));
         frmMain& w = *windows.back();
         w.Menu().SetRandom([] { return 0.0; });
@@ -247,30 +248,24 @@ protected:
     /// Runs `command` and, once its modal dialog of type T is up, `act` on it; the dialog is
     /// closed afterwards if `act` left it open. False when no such dialog showed.
     template <typename T>
-    static bool WithDialog(frmMain& w, const char* command, const std::function<void(T&)>& act) {
+    bool WithDialog(frmMain& w, const char* command, const std::function<void(T&)>& act) {
         bool shown = false;
-        // A timer of this call: when no dialog runs it, it dies with the call instead of firing
-        // later.
-        QTimer timer;
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, &w, [&] {
-            auto* dialog = w.findChild<T*>();
+        dialogs.answers.push_back([&](QDialog& opened) {
+            auto* dialog = qobject_cast<T*>(&opened);
             if (!dialog || !dialog->isVisible()) {
                 return;
             }
             shown = true;
             act(*dialog);
-            if (dialog->isVisible()) {
-                dialog->reject();
-            }
         });
-        timer.start(0);
         w.Command(QString::fromLatin1(command));
+        // An answer no dialog took ends with this call instead of answering a later one.
+        dialogs.answers.clear();
         return shown;
     }
     /// The Open command by the open dialog's Browse button: the file dialog of the fixture's
     /// `files` answers.
-    static void OpenByBrowse(frmMain& w) {
+    void OpenByBrowse(frmMain& w) {
         WithDialog<frmOpenGame>(w, "mnuOpen", [](frmOpenGame& dialog) {
             QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdBrowse")),
                               Qt::LeftButton);
@@ -306,6 +301,8 @@ protected:
 
     FakeMessages messages;
     FakeFileDialogs files;
+    /// Answers the window's modal dialogs; one without an answer is rejected.
+    FakeDialogRunner dialogs;
     std::vector<int> emptyColumnQuestions;
     std::vector<std::unique_ptr<frmMain>> windows;
 };

@@ -7,6 +7,7 @@
 #include "engine/cGame.h"
 #include "engine/mPics.h"
 #include "history/GameSession.h"
+#include "support/FakeDialogRunner.h"
 #include "support/Fakes.h"
 
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -67,13 +67,16 @@ TEST(dlgMoveDialog, EachButtonGivesItsChoiceAndShowingPlaysEvent17) {
 
 TEST(dlgMoveDialog, AskRunsModallyAndReturnsTheAnswer) {
     RecordingSound sound;
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<dlgMove*>(QApplication::activeModalWidget());
+    test::FakeDialogRunner runner;
+    runner.answers.push_back([](QDialog& opened) {
+        EXPECT_EQ(QApplication::activeModalWidget(), &opened);
+        auto* dialog = qobject_cast<dlgMove*>(&opened);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->TargetColumn(), 5);
         Button(*dialog, "cmdColumn")->click();
     });
-    EXPECT_EQ(dlgMove::Ask(nullptr, &sound, 5), EmptyColumnChoice::Column);
+    EXPECT_EQ(dlgMove::Ask(nullptr, &sound, 5, runner), EmptyColumnChoice::Column);
+    EXPECT_EQ(runner.leftOpen, 0);
     EXPECT_EQ(sound.events, std::vector<int>{17});
 }
 

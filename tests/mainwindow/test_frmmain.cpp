@@ -20,7 +20,6 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 
@@ -373,7 +372,7 @@ TEST_F(FrmMainGame, GameWonByPressesOpensOneFinishDialogAndOkSavesIt) {
     QString proposedSave;
     QObject::connect(&w, &frmMain::finishDialogOpening, [&] {
         ++finishDialogs;
-        QTimer::singleShot(0, &w, [&] {
+        dialogs.answers.push_back([&](QDialog&) {
             auto* dialog = w.findChild<dlgFinish*>();
             ASSERT_NE(dialog, nullptr);
             ASSERT_TRUE(dialog->isVisible());
@@ -443,7 +442,7 @@ TEST_F(FrmMainGame, ScoreBoardOpensFromItsCommandAndOkKeepsTheTab) {
 
     auto board = [] { return qobject_cast<frmScore*>(QApplication::activeModalWidget()); };
     std::vector<QString> seen;
-    QTimer::singleShot(0, &w, [&] {
+    dialogs.answers.push_back([&](QDialog&) {
         frmScore* dialog = board();
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->parentWidget(), &w);
@@ -461,7 +460,7 @@ TEST_F(FrmMainGame, ScoreBoardOpensFromItsCommandAndOkKeepsTheTab) {
     EXPECT_EQ(Stored("Score", "DayComboIndex"), "5");
 
     // Opened again by its toolbar button, on the stored tab; Cancel keeps that tab.
-    QTimer::singleShot(0, &w, [&] {
+    dialogs.answers.push_back([&](QDialog&) {
         frmScore* dialog = board();
         ASSERT_NE(dialog, nullptr);
         auto* tabs = dialog->findChild<QTabBar*>(QStringLiteral("TabStrip1"));

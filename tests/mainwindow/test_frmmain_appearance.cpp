@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolBar>
 
 #include <functional>
@@ -38,15 +37,17 @@ protected:
 
     /// Runs `command` and, once its dialog `T` is open, `act` on it (which must close it).
     template <typename T>
-    static void WithDialog(frmMain& w, const char* command, std::function<void(T&)> act) {
+    void WithDialog(frmMain& w, const char* command, std::function<void(T&)> act) {
         bool seen = false;
-        QTimer::singleShot(0, &w, [&] {
-            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        dialogs.answers.push_back([&](QDialog& opened) {
+            ASSERT_EQ(QApplication::activeModalWidget(), &opened) << command;
+            auto* dialog = qobject_cast<T*>(&opened);
             ASSERT_NE(dialog, nullptr) << command;
             seen = true;
             act(*dialog);
         });
         w.Command(QString::fromLatin1(command));
+        dialogs.answers.clear();
         EXPECT_TRUE(seen) << command;
     }
     template <typename W> static W* In(QWidget& dialog, const char* name) {

@@ -12,7 +12,6 @@
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <future>
@@ -45,6 +44,7 @@ protected:
     frmMain& StartAnimated(const QString& commandLine) {
         MainWindowContext context{*store, folders,     clock, messages,
                                   files,  commandLine, true,  false};
+        context.dialogRunner = &dialogs;
         windows.push_back(std::make_unique<frmMain>(context));
         frmMain& w = *windows.back();
         w.Menu().SetRandom([] { return 0.0; });
@@ -260,7 +260,7 @@ TEST_F(FrmMainSession, TheClockStopsAtTheWinningMove) {
         clock.Advance(100);
         w.TimeTick();
         shown = w.Table().timeText();
-        QTimer::singleShot(0, &w, [&] {
+        dialogs.answers.push_back([&](QDialog&) {
             auto* dialog = w.findChild<dlgFinish*>();
             ASSERT_NE(dialog, nullptr);
             dialog->CancelButton_Click();
@@ -299,7 +299,7 @@ TEST_F(FrmMainSession, RemovingAPlayerKeepsThePendingChangeOnItsPlayer) {
     ASSERT_EQ(Players(w)->currentText(), QStringLiteral("Guest"));
 
     // Options, remove "Player1", OK.
-    QTimer::singleShot(0, &w, [&] {
+    dialogs.answers.push_back([&](QDialog&) {
         auto* dialog = w.findChild<QDialog*>(QStringLiteral("frmOptions"));
         ASSERT_NE(dialog, nullptr);
         auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("ListView1"));

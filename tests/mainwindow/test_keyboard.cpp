@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTimer>
 
 #include <functional>
 #include <map>
@@ -56,12 +55,13 @@ std::set<QWidget*> TabRound(QDialog& dialog) {
     return visited;
 }
 
-/// Runs `open`, which shows a modal dialog, and hands that dialog to `use` once it is up.
-/// False when no dialog came up or `use` left it open.
-bool WithModal(const std::function<void()>& open, const std::function<void(QDialog&)>& use) {
+/// Runs `open`, which shows a modal dialog through `runner`, and hands that dialog to `use` once
+/// it is up. False when no dialog came up or `use` left it open.
+bool WithModal(FakeDialogRunner& runner, const std::function<void()>& open,
+               const std::function<void(QDialog&)>& use) {
     bool seen = false;
     bool closed = false;
-    QTimer::singleShot(0, [&] {
+    runner.answers.push_back([&](QDialog&) {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog) {
             return;
@@ -78,6 +78,7 @@ bool WithModal(const std::function<void()>& open, const std::function<void(QDial
         }
     });
     open();
+    runner.answers.clear();
     return seen && closed;
 }
 
@@ -160,32 +161,35 @@ TEST_F(Keyboard, DialogsWorkFromTheKeyboard) {
     w.Command(QStringLiteral("mnuNew"));
     ASSERT_TRUE(StackMove(w));
     for (const char* name : {"mnuSource", "mnuOptions", "mnuAbout"}) {
-        EXPECT_TRUE(WithModal([&] { w.Command(QString::fromLatin1(name)); },
-                              [&](QDialog& dialog) { CheckKeyboard(dialog, name); }))
+        EXPECT_TRUE(WithModal(
+            dialogs, [&] { w.Command(QString::fromLatin1(name)); },
+            [&](QDialog& dialog) { CheckKeyboard(dialog, name); }))
             << name;
     }
 
     // The add-player dialog over the options: Escape closes only the inner one.
     bool inner = false;
-    EXPECT_TRUE(WithModal([&] { w.Command(QStringLiteral("mnuOptions")); },
-                          [&](QDialog& options) {
-                              auto* add = options.findChild<QPushButton*>(QStringLiteral("cmdAdd"));
-                              ASSERT_NE(add, nullptr);
-                              inner = WithModal(
-                                  [&] { add->click(); },
-                                  [&](QDialog& dialog) { CheckKeyboard(dialog, "frmAddPlayer"); });
-                              EXPECT_TRUE(options.isVisible());
-                              QTest::keyClick(&options, Qt::Key_Escape);
-                          }));
+    EXPECT_TRUE(WithModal(
+        dialogs, [&] { w.Command(QStringLiteral("mnuOptions")); },
+        [&](QDialog& options) {
+            auto* add = options.findChild<QPushButton*>(QStringLiteral("cmdAdd"));
+            ASSERT_NE(add, nullptr);
+            inner = WithModal(
+                dialogs, [&] { add->click(); },
+                [&](QDialog& dialog) { CheckKeyboard(dialog, "frmAddPlayer"); });
+            EXPECT_TRUE(options.isVisible());
+            QTest::keyClick(&options, Qt::Key_Escape);
+        }));
     EXPECT_TRUE(inner);
 
     // Return presses the default button of the about box.
-    EXPECT_TRUE(WithModal([&] { w.Command(QStringLiteral("mnuAbout")); },
-                          [&](QDialog& dialog) {
-                              ASSERT_NE(dialog.focusWidget(), nullptr);
-                              QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
-                              EXPECT_EQ(dialog.result(), QDialog::Accepted);
-                          }));
+    EXPECT_TRUE(WithModal(
+        dialogs, [&] { w.Command(QStringLiteral("mnuAbout")); },
+        [&](QDialog& dialog) {
+            ASSERT_NE(dialog.focusWidget(), nullptr);
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+            EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        }));
 
     // The help window is not modal: F1 opens it, Escape closes it, F1 brings it back.
     ProvideHelpPage();

@@ -221,24 +221,17 @@ TEST_F(MonkeyTest, ALongRandomSessionKeepsEveryCardInOnePlace) {
 
     frmMain& w = Start();
     w.Menu().SetRandom([this] { return static_cast<double>(Pick(1000)) / 1000.0; });
-    // The end-of-game dialog is answered at once, either way.
-    QObject::connect(&w, &frmMain::finishDialogOpening, [&] {
-        QTimer::singleShot(0, &w, [&] {
-            if (auto* dialog = w.findChild<dlgFinish*>()) {
-                Chance(50) ? dialog->accept() : dialog->reject();
-            }
-        });
-    });
-    w.SetEmptyColumnAnswer([this](int) { return static_cast<EmptyColumnChoice>(Pick(3)); });
-    // Any other window a command opens is closed at once, so that the session never waits.
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            Note(std::string("closed ") + modal->metaObject()->className());
-            modal->close();
+    // The end-of-game dialog is answered at once, either way; any other window a command opens
+    // is closed at once, so that the session never waits.
+    dialogs.always = [this](QDialog& modal) {
+        if (auto* dialog = qobject_cast<dlgFinish*>(&modal)) {
+            Chance(50) ? dialog->accept() : dialog->reject();
+            return;
         }
-    });
-    closer.start(50);
+        Note(std::string("closed ") + modal.metaObject()->className());
+        modal.close();
+    };
+    w.SetEmptyColumnAnswer([this](int) { return static_cast<EmptyColumnChoice>(Pick(3)); });
     w.Command(CommandId::New);
 
     // A budget, not a measurement: past the first steps a slow machine (or a sanitizer build)

@@ -11,7 +11,6 @@
 #include "mainwindow/dlgMove.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QToolBar>
 
 using namespace velmora;
@@ -192,14 +191,16 @@ TEST_F(FrmMainAccessibility, EveryControlIsNamedAndTheTableTellsTheGame) {
     EXPECT_EQ(w.Table().accessibleDescription(), QStringLiteral("No game"));
 
     // The windows the main window opens: without a game, then those that need one.
-    auto check = [&w](const char* command) {
-        QTimer::singleShot(0, &w, [command] {
+    auto check = [&w, this](const char* command) {
+        dialogs.answers.push_back([command](QDialog&) {
             QWidget* dialog = QApplication::activeModalWidget();
             ASSERT_NE(dialog, nullptr) << command;
             EXPECT_EQ(UnnamedControls(*dialog), QStringList()) << command;
             dialog->close();
         });
         w.Command(QString::fromLatin1(command));
+        EXPECT_TRUE(dialogs.answers.empty()) << command << " opened no dialog";
+        dialogs.answers.clear();
     };
     for (const char* command : {"mnuSelect", "mnuOpen", "mnuOptions", "mnuScore", "mnuCustom",
                                 "mnuSettings", "mnuFavOpen", "mnuOrgFav", "mnuautosave"}) {

@@ -25,8 +25,9 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
 } // namespace
 
 PlayersPage::PlayersPage(cPlayer& player, cUser& user, IMessages& messages, const IClock& clock,
-                         QWidget* parent)
-    : OptionsPage(parent), m_player(player), m_user(user), m_messages(messages), m_clock(clock) {
+                         IDialogRunner& dialogs, QWidget* parent)
+    : OptionsPage(parent), m_player(player), m_user(user), m_messages(messages), m_clock(clock),
+      m_dialogs(dialogs) {
     auto* page = this;
     m_listView1 = new QTreeWidget(page);
     m_listView1->setObjectName(QStringLiteral("ListView1"));
@@ -66,7 +67,7 @@ void PlayersPage::Stored() {
 
 void PlayersPage::cmdAdd_Click() {
     frmAddPlayer dialog(m_player, m_user, m_messages, m_clock, window());
-    dialog.exec();
+    m_dialogs.Run(dialog);
 }
 
 void PlayersPage::cmdRemove_Click() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/ui/DialogRunner.h"
 #include "library/ui/OptionsPage.h"
 #include "scores/PlayerPorts.h"
 
@@ -17,7 +18,7 @@ class cUser;
 class PlayersPage final : public OptionsPage, private IPlayerListView {
 public:
     PlayersPage(cPlayer& player, cUser& user, IMessages& messages, const IClock& clock,
-                QWidget* parent);
+                IDialogRunner& dialogs, QWidget* parent);
     ~PlayersPage() override;
 
     void Load() override;
@@ -35,6 +36,7 @@ private:
     cUser& m_user;
     IMessages& m_messages;
     const IClock& m_clock;
+    IDialogRunner& m_dialogs;
     QTreeWidget* m_listView1 = nullptr;
 };
 
