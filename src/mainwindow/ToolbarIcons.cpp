@@ -1,6 +1,7 @@
 #include "mainwindow/ToolbarIcons.h"
 
 #include "appearance/ui/CardPainter.h"
+#include "library/ui/IconPalette.h"
 #include "mainwindow/MenuLayout.h"
 
 #include <QIconEngine>
@@ -16,16 +17,7 @@ namespace velmora {
 
 namespace {
 
-const QColor Ink(46, 52, 64);
-const QColor Blue(38, 110, 196);
-const QColor BlueDark(22, 70, 140);
-const QColor Green(46, 150, 72);
-const QColor GreenDark(24, 100, 44);
-const QColor RedFill(204, 52, 52);
-const QColor GoldFill(240, 188, 48);
-const QColor GoldLine(160, 112, 16);
-const QColor FolderFill(238, 196, 92);
-const QColor FolderLine(170, 122, 30);
+using namespace IconPalette;
 
 struct KeyImage {
     const char* key;
@@ -71,7 +63,7 @@ QPainterPath Star(QPointF centre, qreal outer, qreal inner) {
 
 void PaintStar(QPainter& p, QPointF centre, qreal outer) {
     const QPainterPath star = Star(centre, outer, outer * 0.45);
-    p.fillPath(star, GoldFill);
+    p.fillPath(star, Gold);
     p.strokePath(star, QPen(GoldLine, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
@@ -261,12 +253,12 @@ void PaintTrophy(QPainter& p) {
     handles.cubicTo(22.5, 5.5, 22, 11, 16.5, 11);
     p.strokePath(handles, QPen(GoldLine, 1.6, Qt::SolidLine, Qt::RoundCap));
     QLinearGradient fill(6, 0, 18, 0);
-    fill.setColorAt(0, GoldFill.lighter(120));
-    fill.setColorAt(1, GoldFill.darker(110));
+    fill.setColorAt(0, Gold.lighter(120));
+    fill.setColorAt(1, Gold.darker(110));
     p.fillPath(cup, fill);
     p.strokePath(cup, QPen(GoldLine, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setPen(QPen(GoldLine, 1.0));
-    p.setBrush(GoldFill);
+    p.setBrush(Gold);
     p.drawRect(QRectF(10.5, 14.5, 3, 3.5));
     p.drawRoundedRect(QRectF(6.5, 18, 11, 3.5), 1, 1);
 }
@@ -390,7 +382,7 @@ void PaintImage(QPainter& p, int index) {
     case ImageReplayStop: {
         QPainterPath square;
         square.addRoundedRect(QRectF(5, 5, 14, 14), 2, 2);
-        FillOutlined(p, square, RedFill, RedFill.darker(140));
+        FillOutlined(p, square, Red, Red.darker(140));
         break;
     }
     case ImageReplayForward:

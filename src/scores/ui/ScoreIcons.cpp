@@ -1,5 +1,7 @@
 #include "scores/ui/ScoreIcons.h"
 
+#include "library/ui/IconPalette.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -9,13 +11,7 @@ namespace velmora::ScoreIcons {
 
 namespace {
 
-const QColor Ink(46, 52, 64);
-const QColor Blue(38, 110, 196);
-const QColor Green(46, 150, 72);
-const QColor Red(204, 52, 52);
-const QColor Gold(240, 188, 48);
-const QColor GoldLine(160, 112, 16);
-const QColor Paper(252, 252, 248);
+using namespace IconPalette;
 
 void Person(QPainter& p) {
     p.setPen(QPen(Blue.darker(140), 0.8));
