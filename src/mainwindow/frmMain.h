@@ -99,7 +99,6 @@ public:
     /// The warning flash: `ticks` inversions at `interval` ms, panel 3 raised meanwhile.
     void StartFlash(int interval, int ticks);
     bool FlashRunning() const;
-    int FlashCount() const { return m_flashCount; }
     /// How many times the title has been shown inverted since start.
     int TitleInversions() const { return m_inversions; }
     bool Panel3Raised() const;

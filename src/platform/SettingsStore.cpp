@@ -79,11 +79,12 @@ Section& SectionFor(Content& content, const QString& name) {
 bool Set(Section& section, const QString& key, QString value) {
     const QString folded = Fold(key);
     if (const auto it = section.index.constFind(folded); it != section.index.cend()) {
-        QString& held = section.entries[*it].value;
-        if (held == value) {
+        // Compared before the entries are touched for writing, so that checking an unchanged
+        // value copies nothing.
+        if (std::as_const(section.entries)[*it].value == value) {
             return false;
         }
-        held = std::move(value);
+        section.entries[*it].value = std::move(value);
         return true;
     }
     section.index.insert(folded, section.entries.size());
