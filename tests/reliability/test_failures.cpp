@@ -24,6 +24,15 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
+    /// A shown main window that plays its sounds, drawing game 0 (a stacking move at the deal).
+    frmMain& StartWithSound() {
+        MainWindowContext context{*store, folders, clock, messages, files, {}, false, true};
+        windows.push_back(std::make_unique<frmMain>(context));
+        frmMain& w = *windows.back();
+        w.Menu().SetRandom([] { return 0.0; });
+        w.show();
+        return w;
+    }
     /// Ends the game in play as lost (Close Game, Yes).
     void CloseGame(frmMain& w) {
         messages.answers = {true};
@@ -251,11 +260,7 @@ TEST_F(FailureTest, ATruncatedUnfinishedGameIsToldOnceAndKept) {
 
 TEST_F(FailureTest, WithoutItsDataFolderTheGamePlaysAndTellsWhatIsMissing) {
     folders.programFolder = Path(QStringLiteral("no such folder"));
-    MainWindowContext context{*store, folders, clock, messages, files, {}, false, true};
-    windows.push_back(std::make_unique<frmMain>(context));
-    frmMain& w = *windows.back();
-    w.Menu().SetRandom([] { return 0.0; }); // game 0, which has a stacking move at the deal
-    w.show();
+    frmMain& w = StartWithSound();
     w.Command(CommandId::New);
     ASSERT_TRUE(StackMove(w)); // its move sound is missing
     EXPECT_TRUE(messages.boxes.empty());
@@ -271,11 +276,7 @@ TEST_F(FailureTest, WithoutItsDataFolderTheGamePlaysAndTellsWhatIsMissing) {
 TEST_F(FailureTest, NoSoundDeviceIsNoObstacle) {
     // The test machine's audio is whatever it is; with none, every sound is dropped quietly.
     qputenv("QT_MEDIA_BACKEND", "none");
-    MainWindowContext context{*store, folders, clock, messages, files, {}, false, true};
-    windows.push_back(std::make_unique<frmMain>(context));
-    frmMain& w = *windows.back();
-    w.Menu().SetRandom([] { return 0.0; }); // game 0, which has a stacking move at the deal
-    w.show();
+    frmMain& w = StartWithSound();
     for (int i = 0; i < 3; ++i) {
         w.Command(CommandId::New);
         ASSERT_TRUE(StackMove(w));
