@@ -20,7 +20,7 @@ set(rules
   "history      |                              | engine files"
   "solver       |                              | engine"
   "cli          |                              | engine files history solver"
-  "platform     | Core Network                 | files"
+  "platform     | Core                         | files"
   "library      | Core                         | engine files history platform"
   "scores       | Core                         | engine files history platform library"
   "appearance   | Core                         | engine files history platform library"

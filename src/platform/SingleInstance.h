@@ -1,16 +1,16 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace velmora {
 
 /// One game per user session. The first copy listens on a local socket; a later start hands its
 /// command line to it and ends. Messages are a 32-bit big-endian length and that many bytes of
-/// UTF-8, answered by one acknowledgement byte.
+/// UTF-8, answered by one acknowledgement byte. The socket file is the user's alone.
 class SingleInstance final : public QObject {
     Q_OBJECT
 public:
@@ -23,10 +23,11 @@ public:
     static QString UserServerName(const QString& storePath);
 
     /// Gives `commandLine` to the copy listening on the socket. True once it has taken it (this
-    /// copy may end); false when none answers within `timeoutMs`.
+    /// copy may end); false when none answers within `timeoutMs`, at once when none listens.
     bool HandOver(const QString& commandLine, int timeoutMs = 3000) const;
     /// Starts listening, replacing a socket file no copy answers on. False when another copy
-    /// listens or the socket cannot be used: this copy then runs on its own.
+    /// listens or the socket cannot be used (a path too long for a local socket among them):
+    /// this copy then runs on its own.
     bool Listen();
     bool IsListening() const;
     QString ServerName() const { return m_name; }
@@ -40,10 +41,13 @@ signals:
 
 private:
     void Accept();
-    void Read(QLocalSocket* socket);
+    void Close();
 
     QString m_name;
-    QLocalServer* m_server;
+    int m_fd = -1;
+    QSocketNotifier* m_notifier = nullptr;
+    /// The socket file this copy made, so it removes that one and never a later copy's.
+    QByteArray m_identity;
 };
 
 } // namespace velmora
