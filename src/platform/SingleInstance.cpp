@@ -31,7 +31,7 @@ constexpr char Acknowledgement = '\x06';
 /// A client that has not sent its whole message by then is dropped.
 constexpr int ReadLimitMs = 5000;
 constexpr int HeaderBytes = 4;
-/// While a full process table stops accepting, the listening socket waits this long.
+/// While the game has no descriptor left to accept with, the listening socket rests this long.
 constexpr int AcceptPauseMs = 100;
 /// While a busy copy's queue of connections is full, a start retries this often.
 constexpr int ConnectRetryMs = 5;
