@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake make pkg-config clang-format
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl1-mesa-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev
   xvfb xauth fonts-dejavu-core
   librsvg2-bin
   desktop-file-utils appstream libxml2-utils shared-mime-info

@@ -1,5 +1,5 @@
 # The Qt parts of the program: each folder with a CMakeLists.txt of its own is added here.
-find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Multimedia Network Svg Charts)
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Multimedia Network Svg)
 set(CMAKE_AUTOMOC ON)
 foreach(dir platform library scores appearance mainwindow app)
   if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)

@@ -28,7 +28,7 @@ set(rules
   "mainwindow   | Core                         | engine files history platform library scores
                                                  appearance solver"
   "library_ui   | Core Gui Widgets             | engine files history platform library"
-  "scores_ui    | Core Gui Widgets Charts      | engine files history platform library library_ui
+  "scores_ui    | Core Gui Widgets             | engine files history platform library library_ui
                                                  scores"
   "appearance_ui| Core Gui Widgets             | engine files history platform library library_ui
                                                  appearance"

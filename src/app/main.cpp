@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Velmora 2003"));
     // The desktop entry's name: Wayland compositors and task bars find the name and icon by it.
     QApplication::setDesktopFileName(QString::fromLatin1(velmora::mSave::ApplicationId));
-    QApplication::setWindowIcon(velmora::ApplicationIcon());
+    QApplication::setWindowIcon(velmora::WindowIcon());
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

@@ -169,6 +169,11 @@ QString cSave::SessionStart() const {
 void cSave::SessionStart(const QDateTime& value) {
     SetText("SessionStart", GeneralDate::Format(value));
 }
+void cSave::SessionAndGameStart(const QDateTime& value) {
+    const QString text = GeneralDate::Format(value);
+    m_store.SaveSettings(
+        {{Section, Key("SessionStart"), text}, {Section, Key("GameStartTime"), text}});
+}
 bool cSave::SnapShot() const {
     return Bool("SnapShot");
 }

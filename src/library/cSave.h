@@ -114,6 +114,8 @@ public:
     /// General date text of the program's start; the present moment when absent or not a date.
     QString SessionStart() const;
     void SessionStart(const QDateTime& value);
+    /// SessionStart and GameStartTime both set to `value`, in one write of the settings file.
+    void SessionAndGameStart(const QDateTime& value);
     bool SnapShot() const;
     void SnapShot(bool value);
     std::int16_t SnapShotValue() const;

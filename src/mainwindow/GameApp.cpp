@@ -118,9 +118,8 @@ void GameApp::StartUp() {
         ShowError(m_context.messages, done.error());
     }
     m_user->ListUserCombo();
-    const QDateTime now = m_context.clock.Now();
-    m_save->SessionStart(now);
-    m_save->GameStartTime(now);
+    // Both stored in one write of the settings file: this runs before the window is shown.
+    m_save->SessionAndGameStart(m_context.clock.Now());
     m_recent->UpdateRecent();
     m_window.menu.ShowCards(false);
     RunOpenGame();

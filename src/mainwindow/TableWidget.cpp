@@ -568,9 +568,26 @@ void TableWidget::PaintBackground(QPainter& painter) {
         }
         // The cell frames and the logo never move: they belong to the background.
         over.setRenderHint(QPainter::Antialiasing, true);
-        PaintFrames(over);
+        PaintInBands(over, FramesBounds(), dpr, [this](QPainter& p) { PaintFrames(p); });
     }
     painter.drawPixmap(0, 0, m_background);
+}
+
+QRectF TableWidget::FramesBounds() const {
+    QRectF bounds = LogoRect();
+    for (int i = 0; i < 4; ++i) {
+        bounds |= freeCellRect(i);
+        bounds |= CellRect(static_cast<Location>(FirstHomeCell + i));
+    }
+    // Room for the antialiased edges.
+    return bounds.adjusted(-2, -2, 2, 2);
+}
+
+QRectF TableWidget::LogoRect() const {
+    const qreal s = scale();
+    const qreal gapLeft = toPixels(QPointF(cCards::Left(LastFreeCell) + CardWidth, 0)).x();
+    const qreal gapRight = toPixels(QPointF(cCards::Left(FirstHomeCell), 0)).x();
+    return QRectF(gapLeft, 10 * s, gapRight - gapLeft, 54 * s);
 }
 
 void TableWidget::PaintFrames(QPainter& painter) const {
@@ -595,9 +612,7 @@ void TableWidget::PaintFrames(QPainter& painter) const {
             CardPainter::SuitPath(i + 1, QRectF(c.x() - 14 * s, c.y() - 15 * s, 28 * s, 30 * s)),
             QColor(255, 255, 255, 60));
     }
-    const qreal gapLeft = toPixels(QPointF(cCards::Left(LastFreeCell) + CardWidth, 0)).x();
-    const qreal gapRight = toPixels(QPointF(cCards::Left(FirstHomeCell), 0)).x();
-    CardPainter::PaintLogo(painter, QRectF(gapLeft, 10 * s, gapRight - gapLeft, 54 * s));
+    CardPainter::PaintLogo(painter, LogoRect());
 }
 
 const QPixmap& TableWidget::CardShadow(QSize pixels, qreal dpr, qreal s) {

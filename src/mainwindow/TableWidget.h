@@ -201,6 +201,9 @@ private:
     void LayoutTimeBox();
     void PaintBackground(QPainter& painter);
     void PaintFrames(QPainter& painter) const;
+    /// What PaintFrames covers, logo and cells with their edges.
+    QRectF FramesBounds() const;
+    QRectF LogoRect() const;
     void PaintSelection(QPainter& painter, const QRectF& rect) const;
     /// The shadow drawn under every card of `pixels` device pixels at scale `s`.
     const QPixmap& CardShadow(QSize pixels, qreal dpr, qreal s);

@@ -547,6 +547,18 @@ QIcon ApplicationIcon() {
     return QIcon(QStringLiteral(":/icons/org.velmora.Velmora2003.svg"));
 }
 
+QString WindowIconFile(int size) {
+    return QStringLiteral(":/icons/org.velmora.Velmora2003-%1.png").arg(size);
+}
+
+QIcon WindowIcon() {
+    QIcon icon;
+    for (const int size : ApplicationIconSizes) {
+        icon.addFile(WindowIconFile(size), QSize(size, size));
+    }
+    return icon;
+}
+
 QIcon ToolbarIcon(int position) {
     return ToolbarIcon(ToolbarKey(position));
 }

@@ -60,5 +60,11 @@ QCursor TargetCursor(qreal dpr);
 
 /// The program's own icon, the one installed for the desktop; sharp at every scale.
 QIcon ApplicationIcon();
+/// The window icon: the program's icon drawn beforehand at ApplicationIconSizes, so showing
+/// the window neither loads the vector renderer nor draws it at every size.
+QIcon WindowIcon();
+/// The sizes of the window icon's pictures, ":/icons/org.velmora.Velmora2003-SIZE.png".
+inline constexpr int ApplicationIconSizes[] = {16, 32, 64, 128};
+QString WindowIconFile(int size);
 
 } // namespace velmora

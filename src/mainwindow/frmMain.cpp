@@ -102,7 +102,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     : QMainWindow(parent), m_context(context) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velmora 2003"));
-    setWindowIcon(ApplicationIcon());
+    setWindowIcon(WindowIcon());
     ApplyMinimumSize(1.0);
 
     m_table = new TableWidget(this);

@@ -1,10 +1,14 @@
+#include "appearance/ui/Background.h"
 #include "appearance/ui/CardPainter.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QtMath>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <set>
 
 using namespace velmora;
@@ -154,4 +158,56 @@ TEST(CardPainter, SuitOutlinesFillTheirBox) {
         EXPECT_GT(bounds.height(), box.height() * 0.9) << suit;
     }
     EXPECT_TRUE(CardPainter::SuitPath(0, box).isEmpty());
+}
+
+// Painting in bands changes which thread fills, not the picture: the same shapes drawn once
+// and band by band, at whole and fractional ratios, with the area's edges inside a band.
+TEST(PaintInBands, GivesThePixelsOfOneCallAndCoversTheWholeArea) {
+    const auto shapes = [](QPainter& painter) {
+        painter.setPen(QPen(QColor(255, 255, 255, 120), 1.3));
+        painter.setBrush(QColor(0, 0, 0, 46));
+        painter.drawRoundedRect(QRectF(3.5, 2.25, 71, 96), 4.5, 4.5);
+        painter.fillPath(CardPainter::SuitPath(2, QRectF(80.3, 7.7, 28, 30)), Qt::red);
+        CardPainter::PaintLogo(painter, QRectF(110, 10, 60, 54));
+    };
+    for (const qreal dpr : {1.0, 1.25, 2.0}) {
+        const QSize pixels(qCeil(180 * dpr), qCeil(120 * dpr));
+        QImage whole(pixels, QImage::Format_ARGB32_Premultiplied);
+        whole.setDevicePixelRatio(dpr);
+        whole.fill(Qt::darkGreen);
+        QImage banded = whole;
+        {
+            QPainter painter(&whole);
+            painter.setRenderHint(QPainter::Antialiasing);
+            shapes(painter);
+        }
+        int calls = 0;
+        {
+            QPainter painter(&banded);
+            painter.setRenderHint(QPainter::Antialiasing);
+            PaintInBands(painter, QRectF(0, 1.5, 180, 101), dpr, [&](QPainter& p) {
+                ++calls;
+                shapes(p);
+            });
+        }
+        int differ = 0;
+        int worst = 0;
+        for (int y = 0; y < whole.height(); ++y) {
+            for (int x = 0; x < whole.width(); ++x) {
+                const QRgb a = whole.pixel(x, y);
+                const QRgb b = banded.pixel(x, y);
+                const int d =
+                    std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+                differ += d > 0 ? 1 : 0;
+                worst = std::max(worst, d);
+            }
+        }
+        // A gradient fill may round a level differently; every shape and edge is where it was.
+        EXPECT_LE(worst, 2) << dpr;
+        EXPECT_LT(differ, whole.width() * whole.height() / 50) << dpr;
+        // Rows 1.5 * dpr up to (1.5 + 101) * dpr, counted from the band that holds the first.
+        const int rows = qCeil(102.5 * dpr) - qFloor(1.5 * dpr);
+        EXPECT_EQ(calls, (rows + PaintBandRows - 1) / PaintBandRows) << dpr;
+    }
 }

@@ -130,11 +130,14 @@ TEST_F(StoreTest, SettersReachTheFileBeforeTheyReturn) {
     cSave save(*store, folders, clock);
     opt.CardSpeed(7);
     save.LastGameTime(40000);
-    save.GameStartTime(clock.now);
+    save.GameStartTime(clock.now.addDays(-1));
+    // The start-up's pair: both keys in one write, each under its own name.
+    save.SessionAndGameStart(clock.now);
     const SettingsStore disk = Reopened();
     EXPECT_EQ(disk.GetSetting("Options", "CardSpeed"), "7");
     EXPECT_EQ(disk.GetSetting("Save", "LastGameTime"), "40000");
     EXPECT_EQ(disk.GetSetting("Save", "GameStartTime"), "12/5/2026 5:20:00 PM");
+    EXPECT_EQ(disk.GetSetting("Save", "SessionStart"), "12/5/2026 5:20:00 PM");
     EXPECT_EQ(save.LastGameTime(), 40000);
 }
 

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -20,6 +21,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <iterator>
 #include <set>
 #include <vector>
 
@@ -208,6 +212,43 @@ TEST(dlgAboutBox, HasOneOkButtonThatClosesIt) {
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_FALSE(dlgAbout::Version().isEmpty());
+}
+
+// The window icon's pictures are the program's icon drawn beforehand. With
+// VELMORA_WRITE_ICONS=FOLDER this draws them into FOLDER (data/icons after the icon changed).
+TEST(ApplicationIcons, TheWindowIconsPicturesAreTheIconDrawnAtTheirSizes) {
+    const QString folder = qEnvironmentVariable("VELMORA_WRITE_ICONS");
+    const QIcon drawn = ApplicationIcon();
+    const QIcon window = WindowIcon();
+    for (const int size : ApplicationIconSizes) {
+        const QImage expected =
+            drawn.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        if (!folder.isEmpty()) {
+            ASSERT_TRUE(expected.save(
+                QDir(folder).filePath(QFileInfo(WindowIconFile(size)).fileName()), "PNG", 9));
+            continue;
+        }
+        const QImage stored = QImage(WindowIconFile(size)).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(stored.size(), QSize(size, size)) << size;
+        // The vector renderer may round a channel differently from one release to the next.
+        int worst = 0;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const QRgb a = stored.pixel(x, y);
+                const QRgb b = expected.pixel(x, y);
+                worst =
+                    std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+            }
+        }
+        EXPECT_LE(worst, 8) << size;
+        // The window picks the picture of the size it asks for, not a scaled one.
+        EXPECT_EQ(
+            window.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32),
+            stored)
+            << size;
+    }
+    EXPECT_EQ(window.availableSizes().size(), std::size(ApplicationIconSizes));
 }
 
 TEST(ToolbarImages, EveryCommandButtonHasItsOwnCrispIcon) {

@@ -6,10 +6,6 @@
 #include "scores/ui/ProgressCharts.h"
 
 #include <QAbstractItemModel>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -227,22 +223,24 @@ TEST_F(ScoreDialogTest, ProgressChartsAreDrawnWhenTheirTabOpens) {
     auto dialog = Open();
     auto* charts = dialog->findChild<ProgressCharts*>();
     ASSERT_NE(charts, nullptr);
-    EXPECT_TRUE(charts->PointsChart()->series().isEmpty()) << "nothing drawn before";
+    EXPECT_TRUE(charts->PointsChart()->Data().series.empty()) << "nothing drawn before";
+    EXPECT_EQ(charts->PointsChart(), Find<ProgressChart>(*dialog, "chtPoints"));
+    EXPECT_EQ(charts->MonthsChart(), Find<ProgressChart>(*dialog, "chtMonths"));
 
     Find<QTabBar>(*dialog, "TabStrip1")->setCurrentIndex(frmScore::ProgressTab);
     EXPECT_EQ(ShownPages(*dialog), std::vector<int>{6});
     auto* players = Find<QComboBox>(*dialog, "imcProgress");
     EXPECT_EQ(players->currentText(), "Guest");
-    ASSERT_EQ(charts->PointsChart()->series().size(), 2);
-    auto* bars = qobject_cast<QBarSeries*>(charts->MonthsChart()->series().value(0));
-    ASSERT_NE(bars, nullptr);
-    EXPECT_EQ(bars->barSets()[0]->at(11), 1) << "won this month";
-    EXPECT_EQ(bars->barSets()[1]->at(11), 1) << "lost this month";
+    ASSERT_EQ(charts->PointsChart()->Data().series.size(), 2U);
+    const ChartData& months = charts->MonthsChart()->Data();
+    ASSERT_EQ(months.series.size(), 2U);
+    EXPECT_EQ(months.series[0].values.at(11), 1) << "won this month";
+    EXPECT_EQ(months.series[1].values.at(11), 1) << "lost this month";
 
     Pick(players, 1);
-    EXPECT_EQ(charts->PointsChart()->title(), ProgressCharts::EmptyText);
-    EXPECT_EQ(charts->MonthsChart()->title(), ProgressCharts::EmptyText);
-    EXPECT_TRUE(charts->PointsChart()->series().isEmpty());
+    EXPECT_EQ(charts->PointsChart()->Data().title, ProgressCharts::EmptyText);
+    EXPECT_EQ(charts->MonthsChart()->Data().title, ProgressCharts::EmptyText);
+    EXPECT_TRUE(charts->PointsChart()->Data().series.empty());
 
     // OK on the progress page stores it as the sixth tab.
     QTest::mouseClick(Find<QPushButton>(*dialog, "cmdOK"), Qt::LeftButton);

@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QScreen>
+#include <QtMath>
 
 namespace velmora {
 
@@ -24,6 +25,18 @@ void Drawobj(QPainter& painter, const QRect& area, BackgroundColours::Rgb bottom
             painter.fillRect(QRect(area.left(), y0, area.width(), y1 - y0),
                              ToColor(bands[static_cast<std::size_t>(i)]));
         }
+    }
+}
+
+void PaintInBands(QPainter& painter, const QRectF& area, qreal dpr,
+                  const std::function<void(QPainter&)>& paint) {
+    const int top = qFloor(area.top() * dpr);
+    const int bottom = qCeil(area.bottom() * dpr);
+    for (int y = top; y < bottom; y += PaintBandRows) {
+        painter.save();
+        painter.setClipRect(QRectF(area.left(), y / dpr, area.width(), PaintBandRows / dpr));
+        paint(painter);
+        painter.restore();
     }
 }
 

@@ -5,7 +5,10 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <QRectF>
 #include <QString>
+
+#include <functional>
 
 class QPainter;
 
@@ -17,6 +20,16 @@ QColor ToColor(BackgroundColours::Rgb rgb);
 /// Paints the background gradient on `area`: 256 horizontal bands from `top` down to `bottom`.
 void Drawobj(QPainter& painter, const QRect& area, BackgroundColours::Rgb bottom,
              BackgroundColours::Rgb top);
+
+/// Device rows per band of PaintInBands: few enough that no fill of antialiased shapes in a
+/// band has the spans that make Qt's raster engine share it out among worker threads.
+inline constexpr int PaintBandRows = 16;
+/// Calls `paint` once per band of PaintBandRows device rows across `area` (logical), clipped
+/// to the band: the picture of one call (a gradient may round a level differently), without
+/// waking worker threads. Starting and
+/// waking them costs more than the small fills of the table's frames and cards.
+void PaintInBands(QPainter& painter, const QRectF& area, qreal dpr,
+                  const std::function<void(QPainter&)>& paint);
 
 /// How many times the screen's area a background picture may cover before it is refused.
 inline constexpr int PictureScreenAreas = 8;

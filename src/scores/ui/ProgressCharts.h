@@ -1,11 +1,9 @@
 #pragma once
 
 #include "scores/ScoreBoard.h"
+#include "scores/ui/ProgressChart.h"
 
 #include <QWidget>
-
-class QChart;
-class QChartView;
 
 namespace velmora {
 
@@ -20,14 +18,18 @@ public:
     /// Draws `data` from scratch; a chart with nothing to draw says so.
     void Show(const ProgressData& data);
 
-    QChart* PointsChart() const;
-    QChart* MonthsChart() const;
+    ProgressChart* PointsChart() const { return m_points; }
+    ProgressChart* MonthsChart() const { return m_months; }
+
+    /// What each chart draws for `data`.
+    static ChartData PointsData(const ProgressData& data);
+    static ChartData MonthsData(const ProgressData& data);
 
     static constexpr const char* EmptyText = "No games recorded yet";
 
 private:
-    QChartView* m_points = nullptr;
-    QChartView* m_months = nullptr;
+    ProgressChart* m_points = nullptr;
+    ProgressChart* m_months = nullptr;
 };
 
 } // namespace velmora
