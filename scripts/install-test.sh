@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix, checks and validates the installed files, then
 # starts the installed game headless on a saved game over an older per-user registration.
-# usage: install-test.sh BUILD_DIR VERSION
+# usage: install-test.sh BUILD_DIR VERSION LIBDIR
 set -euo pipefail
 build=$1
 version=$2
+libdir=$3
 here=$(cd "$(dirname "$0")/.." && pwd)
 
 work=$(mktemp -d)
@@ -31,6 +32,7 @@ cmake --install "$build" --prefix "$prefix" > "$work/install.log" 2>&1 ||
 # Every installed file, present and not empty.
 files=(
   bin/velmora2003 bin/velmora2003-cli
+  "$libdir/velmora2003/libvelmora_sound.so"
   share/velmora2003/help.html share/velmora2003/icons/$id.svg
   share/applications/$id.desktop
   share/mime/packages/$id.xml
@@ -108,9 +110,14 @@ printf '[Desktop Entry]\nType=Application\nName=Velmora 2003\nExec=velmora2003 %
 printf '<?xml version="1.0"?>\n<mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info"/>\n' > "$old_package"
 
 "$prefix/bin/velmora2003-cli" play 1 dA --save "$work/game.vlg" > /dev/null
-VELMORA_SCREENSHOT=$work/window.png timeout 60 "$prefix/bin/velmora2003" "$work/game.vlg" ||
+# The loader's log tells which sound module the game loaded.
+LD_DEBUG=files LD_DEBUG_OUTPUT=$work/loader VELMORA_SCREENSHOT=$work/window.png timeout 60 \
+  "$prefix/bin/velmora2003" "$work/game.vlg" ||
   fail "the installed game failed on a saved game (status $?)"
 [ -s "$work/window.png" ] || fail "the installed game showed no window"
+module=$prefix/$libdir/velmora2003/libvelmora_sound.so
+grep -qF "file=$module [0];  dynamically loaded by" "$work"/loader.* ||
+  fail "the installed game did not load its sound module $module"
 
 user_entry=$XDG_DATA_HOME/applications/$id.desktop
 if [ -s "$user_entry" ]; then

@@ -12,7 +12,8 @@ cmake_minimum_required(VERSION 3.25)
 
 # Which libraries' headers each library may include besides its own, and which Qt modules.
 # A folder's logic library uses QtCore at most; its `_ui` library holds windows, painting and
-# sound. engine, files (platform/SafeFile), history, solver and the companion use no Qt at all.
+# sound, and only the sound module (loaded at run time) uses Qt Multimedia. engine, files
+# (platform/SafeFile), history, solver and the companion use no Qt at all.
 set(rules
   # library     | Qt modules                   | may include the headers of
   "engine       |                              |"
@@ -29,8 +30,9 @@ set(rules
   "library_ui   | Core Gui Widgets             | engine files history platform library"
   "scores_ui    | Core Gui Widgets             | engine files history platform library library_ui
                                                  scores"
-  "appearance_ui| Core Gui Widgets Multimedia  | engine files history platform library library_ui
+  "appearance_ui| Core Gui Widgets             | engine files history platform library library_ui
                                                  appearance"
+  "sound        | Core Multimedia              | appearance"
   "mainwindow_ui| Core Gui Widgets             | engine files history platform library library_ui
                                                  scores scores_ui appearance appearance_ui solver
                                                  mainwindow"

@@ -1,24 +1,64 @@
 #include "appearance/cSound.h"
 
+#include "appearance/SoundModule.h"
+
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QObject>
 
 namespace velmora {
 
-cSound::cSound(SoundPath soundPath) : m_soundPath(std::move(soundPath)) {}
+cSound::cSound(SoundPath soundPath, ModuleLoader loader)
+    : m_soundPath(std::move(soundPath)), m_loader(std::move(loader)) {}
 
-cSound::~cSound() = default;
+cSound::~cSound() {
+    if (m_worker.joinable()) {
+        m_worker.join();
+    }
+}
 
 void cSound::init() {
-    EnsurePlayer();
+    StartLoading();
     m_enabled = true;
 }
 
-void cSound::EnsurePlayer() {
-    if (!m_player) {
-        m_player = std::make_unique<QSoundEffect>();
+void cSound::StartLoading() {
+    if (m_module != Module::NotLoaded) {
+        return;
     }
+    m_module = Module::Loading;
+    m_receiver = std::make_unique<QObject>();
+    ModuleLoader load = m_loader;
+    if (!load) {
+        load = [candidates = SoundModuleCandidates()] { return LoadSoundModule(candidates); };
+    }
+    m_worker = std::thread([this, load = std::move(load)] {
+        m_factory = load();
+        m_loaded.store(true, std::memory_order_release);
+        QMetaObject::invokeMethod(
+            m_receiver.get(), [this] { MakePlayer(); }, Qt::QueuedConnection);
+    });
+}
+
+ISoundBackend* cSound::Player() {
+    if (m_module == Module::Loading && m_loaded.load(std::memory_order_acquire)) {
+        MakePlayer();
+    }
+    return m_player.get();
+}
+
+void cSound::MakePlayer() {
+    if (m_module != Module::Loading) {
+        return;
+    }
+    m_worker.join();
+    if (m_factory != nullptr) {
+        m_player.reset(m_factory());
+    }
+    m_module = m_player ? Module::Loaded : Module::Missing;
+    if (m_player && m_request) {
+        m_player->Play(*m_request);
+    }
+    m_request.reset();
 }
 
 void cSound::PlaySound(int event) {
@@ -29,23 +69,25 @@ void cSound::PlaySound(int event) {
 }
 
 void cSound::PlayFile(const QString& path) {
-    EnsurePlayer();
-    m_player->stop();
-    if (path.isEmpty() || !QFileInfo(path).isFile()) {
-        return;
+    StartLoading();
+    const bool playable = !path.isEmpty() && QFileInfo(path).isFile();
+    if (ISoundBackend* player = Player()) {
+        if (playable) {
+            player->Play(path);
+        } else {
+            player->Stop();
+        }
+    } else if (m_module == Module::Loading) {
+        // A new sound stops the previous one, so only the latest request counts.
+        m_request = playable ? std::optional<QString>(path) : std::nullopt;
     }
-    const QUrl url = QUrl::fromLocalFile(path);
-    if (m_player->source() != url) {
-        m_player->setSource(url);
-    }
-    // Before the file has loaded, play() is remembered and carried out once it has.
-    m_player->play();
 }
 
 void cSound::Stopfile() {
-    if (m_player) {
-        m_player->stop();
+    if (ISoundBackend* player = Player()) {
+        player->Stop();
     }
+    m_request.reset();
 }
 
 void cSound::CardMove(MoveMode mode, Location to) {
@@ -66,7 +108,7 @@ int cSound::CardMoveEvent(MoveMode mode, Location to) {
 }
 
 bool cSound::Loading() const {
-    return m_player && m_player->status() == QSoundEffect::Loading;
+    return m_module == Module::Loading || (m_player && m_player->Loading());
 }
 
 } // namespace velmora

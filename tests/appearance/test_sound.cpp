@@ -1,13 +1,16 @@
 #include "appearance/DataFolder.h"
+#include "appearance/SoundModule.h"
 #include "appearance/cSound.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <future>
 #include <tuple>
 #include <vector>
 
@@ -75,6 +78,132 @@ TEST(cSoundPlaying, MissingFilesAndAMissingDeviceAreIgnored) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     EXPECT_FALSE(sound.Loading());
+}
+
+namespace {
+
+/// What the fake player was told, in order: "play <path>" or "stop".
+std::vector<QString> g_played;
+
+class FakeBackend final : public ISoundBackend {
+public:
+    void Play(const QString& path) override { g_played.push_back(QStringLiteral("play ") + path); }
+    void Stop() override { g_played.push_back(QStringLiteral("stop")); }
+    bool Loading() const override { return false; }
+};
+
+ISoundBackend* MakeFakeBackend() {
+    return new FakeBackend;
+}
+
+/// A module load the test lets finish when it wants.
+class HeldLoad {
+public:
+    explicit HeldLoad(SoundBackendFactory factory) : m_factory(factory) {}
+    cSound::ModuleLoader Loader() {
+        return [this] {
+            m_done.get_future().wait();
+            return m_factory;
+        };
+    }
+    /// Lets the load finish and waits until the player is ready.
+    void Finish(cSound& sound) {
+        m_done.set_value();
+        QDeadlineTimer deadline(10000);
+        while (sound.Loading() && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+    }
+
+private:
+    SoundBackendFactory m_factory;
+    std::promise<void> m_done;
+};
+
+QString Wave() {
+    return DefaultSoundFile(SoundNormalMove);
+}
+
+} // namespace
+
+TEST(cSoundModule, OnlyTheLatestSoundAskedForWhileLoadingPlaysOnceReady) {
+    // Catches: a request dropped while the module loads (the start-of-session sound lost), the
+    // first request kept instead of the latest, and Loading() false while the module loads.
+    g_played.clear();
+    HeldLoad load(&MakeFakeBackend);
+    const QString first = DefaultSoundFile(SoundMultiMove);
+    cSound sound([&](int event) { return event == SoundNewGame ? first : Wave(); }, load.Loader());
+    sound.init();
+    EXPECT_TRUE(sound.Loading()) << "the module is still loading";
+    sound.PlaySound(SoundNewGame);
+    sound.PlaySound(SoundNormalMove);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(g_played.empty());
+    EXPECT_TRUE(sound.Loading());
+    load.Finish(sound);
+    EXPECT_FALSE(sound.Loading());
+    EXPECT_EQ(g_played, (std::vector<QString>{QStringLiteral("play ") + Wave()}));
+
+    sound.PlaySound(SoundNewGame);
+    EXPECT_EQ(g_played.back(), QStringLiteral("play ") + first) << "ready: played at once";
+}
+
+TEST(cSoundModule, AStopOrAnUnplayableFileWhileLoadingCancelsTheKeptSound) {
+    // Catches: Stopfile or a missing file not forgetting the kept request, so a sound the
+    // player stopped plays later.
+    for (const bool stop : {true, false}) {
+        g_played.clear();
+        HeldLoad load(&MakeFakeBackend);
+        cSound sound([](int) { return QString(); }, load.Loader());
+        sound.PlayFile(Wave()); // the settings dialog's Play button: no init needed
+        if (stop) {
+            sound.Stopfile();
+        } else {
+            sound.PlayFile(QStringLiteral("/nonexistent/none.wav"));
+        }
+        load.Finish(sound);
+        EXPECT_TRUE(g_played.empty()) << stop;
+    }
+}
+
+TEST(cSoundModule, WithoutTheModuleEverySoundIsDroppedQuietly) {
+    // Catches: the missing factory called (a crash), and Loading() stuck true without a module
+    // (the settings dialog and the leak wait would hang on it).
+    HeldLoad load(nullptr);
+    cSound sound([](int) { return Wave(); }, load.Loader());
+    sound.init();
+    sound.PlaySound(SoundNormalMove);
+    load.Finish(sound);
+    EXPECT_FALSE(sound.Loading());
+    sound.PlaySound(SoundNormalMove);
+    sound.PlayFile(Wave());
+    sound.Stopfile();
+    EXPECT_TRUE(sound.Enabled());
+}
+
+TEST(SoundModule, TheFirstCandidateThatLoadsIsUsedAndBrokenOnesAreSkipped) {
+    // Catches: giving up at the first missing or broken candidate instead of trying the next,
+    // and a broken file taken for a module.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString broken = dir.filePath(QStringLiteral("libvelmora_sound.so"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a shared object");
+    file.close();
+    const QString missing = dir.filePath(QStringLiteral("none/libvelmora_sound.so"));
+    EXPECT_EQ(LoadSoundModule({missing, broken}), nullptr);
+
+    // The build tree's module, found from this test program's folder elsewhere in the tree.
+    const QStringList candidates = SoundModuleCandidates();
+    ASSERT_EQ(candidates.size(), 3);
+    EXPECT_TRUE(candidates[0].startsWith(QCoreApplication::applicationDirPath()));
+    const SoundBackendFactory factory = LoadSoundModule(QStringList{missing, broken} + candidates);
+    ASSERT_NE(factory, nullptr);
+    // A file is not played here: its load would outlive the player and read as a leak.
+    const std::unique_ptr<ISoundBackend> player(factory());
+    player->Stop();
+    EXPECT_FALSE(player->Loading());
 }
 
 TEST(DefaultSounds, SixEventsHaveSmallWaveFilesInTheDataFolder) {
