@@ -9,6 +9,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResource>
 #include <QtMath>
 
 #include <array>
@@ -548,13 +549,26 @@ QIcon ApplicationIcon() {
 }
 
 QString WindowIconFile(int size) {
-    return QStringLiteral(":/icons/org.velmora.Velmora2003-%1.png").arg(size);
+    return QStringLiteral(":/icons/org.velmora.Velmora2003-%1.rgba").arg(size);
+}
+
+QImage WindowIconImage(int size) {
+    const QByteArray bytes = QResource(WindowIconFile(size)).uncompressedData();
+    const qsizetype rowBytes = qsizetype{size} * 4;
+    if (size <= 0 || bytes.size() != rowBytes * size) {
+        return {};
+    }
+    return QImage(reinterpret_cast<const uchar*>(bytes.constData()), size, size, rowBytes,
+                  QImage::Format_RGBA8888_Premultiplied)
+        .copy();
 }
 
 QIcon WindowIcon() {
     QIcon icon;
     for (const int size : ApplicationIconSizes) {
-        icon.addFile(WindowIconFile(size), QSize(size, size));
+        if (const QImage image = WindowIconImage(size); !image.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
     }
     return icon;
 }

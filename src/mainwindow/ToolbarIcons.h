@@ -60,11 +60,13 @@ QCursor TargetCursor(qreal dpr);
 
 /// The program's own icon, the one installed for the desktop; sharp at every scale.
 QIcon ApplicationIcon();
-/// The window icon: the program's icon drawn beforehand at ApplicationIconSizes, so showing
-/// the window neither loads the vector renderer nor draws it at every size.
+/// The window icon: the program's icon drawn beforehand at ApplicationIconSizes and stored as
+/// raw pixels, so showing the window neither decodes nor draws a picture.
 QIcon WindowIcon();
-/// The sizes of the window icon's pictures, ":/icons/org.velmora.Velmora2003-SIZE.png".
 inline constexpr int ApplicationIconSizes[] = {16, 32, 64, 128};
+/// The resource of one size: SIZE x SIZE premultiplied RGBA, 8 bits a channel, row by row.
 QString WindowIconFile(int size);
+/// That picture; null when the resource is missing or not of that size.
+QImage WindowIconImage(int size);
 
 } // namespace velmora

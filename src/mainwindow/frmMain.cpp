@@ -916,14 +916,19 @@ void frmMain::ShowTimerBox(bool visible) {
 }
 
 void frmMain::ShowStatusbar(bool visible) {
-    statusBar()->setVisible(visible);
+    // Showing a bar that shows already would lay it out again, before the window has a size.
+    if (statusBar()->isVisibleTo(this) != visible) {
+        statusBar()->setVisible(visible);
+    }
     if (QAction* action = m_commandActions[Index(CommandId::Statusbar)]) {
         action->setChecked(visible);
     }
 }
 
 void frmMain::ShowToolbar(bool visible) {
-    m_toolbar->setVisible(visible);
+    if (m_toolbar->isVisibleTo(this) != visible) {
+        m_toolbar->setVisible(visible);
+    }
     if (QAction* action = m_commandActions[Index(CommandId::Toolbar)]) {
         action->setChecked(visible);
     }

@@ -215,7 +215,7 @@ TEST(dlgAboutBox, HasOneOkButtonThatClosesIt) {
 }
 
 // The window icon's pictures are the program's icon drawn beforehand. With
-// VELMORA_WRITE_ICONS=FOLDER this draws them into FOLDER (data/icons after the icon changed).
+// VELMORA_WRITE_ICONS=FOLDER this draws them into FOLDER (data/icons, after the icon changed).
 TEST(ApplicationIcons, TheWindowIconsPicturesAreTheIconDrawnAtTheirSizes) {
     const QString folder = qEnvironmentVariable("VELMORA_WRITE_ICONS");
     const QIcon drawn = ApplicationIcon();
@@ -224,11 +224,14 @@ TEST(ApplicationIcons, TheWindowIconsPicturesAreTheIconDrawnAtTheirSizes) {
         const QImage expected =
             drawn.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
         if (!folder.isEmpty()) {
-            ASSERT_TRUE(expected.save(
-                QDir(folder).filePath(QFileInfo(WindowIconFile(size)).fileName()), "PNG", 9));
+            const QImage raw = expected.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+            QFile file(QDir(folder).filePath(QFileInfo(WindowIconFile(size)).fileName()));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_EQ(file.write(reinterpret_cast<const char*>(raw.constBits()), raw.sizeInBytes()),
+                      raw.sizeInBytes());
             continue;
         }
-        const QImage stored = QImage(WindowIconFile(size)).convertToFormat(QImage::Format_ARGB32);
+        const QImage stored = WindowIconImage(size).convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(stored.size(), QSize(size, size)) << size;
         // The vector renderer may round a channel differently from one release to the next.
         int worst = 0;
@@ -249,6 +252,7 @@ TEST(ApplicationIcons, TheWindowIconsPicturesAreTheIconDrawnAtTheirSizes) {
             << size;
     }
     EXPECT_EQ(window.availableSizes().size(), std::size(ApplicationIconSizes));
+    EXPECT_TRUE(WindowIconImage(24).isNull()) << "no picture of another size";
 }
 
 TEST(ToolbarImages, EveryCommandButtonHasItsOwnCrispIcon) {

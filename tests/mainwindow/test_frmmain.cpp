@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
@@ -106,6 +107,23 @@ TEST_F(FrmMainMenus, EveryCommandRowHasOneActionAndItsButton) {
         QAction* button = positions[row.toolbarPosition - 1];
         EXPECT_EQ(button->objectName().toStdString(), "tb" + std::string(row.toolbarKey));
         EXPECT_EQ(button->toolTip().toStdString(), row.toolTip) << row.name;
+    }
+}
+
+TEST_F(FrmMainMenus, ToolbarAndStatusBarCommandsHideAndShowTheirBars) {
+    frmMain& w = Start();
+    auto* toolbar = w.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+    auto* bar = w.findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+    ASSERT_NE(toolbar, nullptr);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(toolbar->isVisible());
+    EXPECT_TRUE(bar->isVisible());
+    for (const bool shown : {false, true, false}) {
+        w.Command(CommandId::Toolbar);
+        w.Command(CommandId::Statusbar);
+        EXPECT_EQ(toolbar->isVisible(), shown);
+        EXPECT_EQ(bar->isVisible(), shown);
+        EXPECT_EQ(w.findChild<QAction*>(QStringLiteral("mnuToolbar"))->isChecked(), shown);
     }
 }
 
