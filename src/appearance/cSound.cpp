@@ -21,11 +21,27 @@ void cSound::init() {
     m_enabled = true;
 }
 
+void cSound::Hold() {
+    m_held = true;
+}
+
+void cSound::Release() {
+    const bool wanted = m_held && m_module == Module::Loading;
+    m_held = false;
+    if (wanted) {
+        m_module = Module::NotLoaded;
+        StartLoading();
+    }
+}
+
 void cSound::StartLoading() {
     if (m_module != Module::NotLoaded) {
         return;
     }
     m_module = Module::Loading;
+    if (m_held) {
+        return;
+    }
     m_receiver = std::make_unique<QObject>();
     ModuleLoader load = m_loader;
     if (!load) {

@@ -19,8 +19,8 @@ namespace velmora {
 
 /// Plays the wave file of each event. Only one sound plays at a time; every new one stops the
 /// previous one. Playing errors (no device, missing or unreadable file, no sound module) are
-/// ignored. The player is in the sound module, loaded on a worker thread while the window is
-/// built; the latest sound asked for meanwhile plays once it is ready.
+/// ignored. The player is in the sound module, loaded on a worker thread; the latest sound asked
+/// for meanwhile plays once it is ready.
 class cSound final : public ISoundPort {
 public:
     /// The wave file path of an event; an empty path plays nothing.
@@ -36,6 +36,11 @@ public:
 
     /// Starts loading the player and enables playing; nothing plays before.
     void init();
+    /// Until Release, the module is not loaded: what is asked for meanwhile is kept as while
+    /// loading. Loading it beside the start-up's first frame would slow that frame down.
+    void Hold();
+    /// Starts the load that was held, if anything asked for it.
+    void Release();
     bool Enabled() const { return m_enabled; }
 
     /// Plays the file of `event` when playing is enabled.
@@ -72,6 +77,7 @@ private:
     /// Written by the worker, read once it has been joined.
     SoundBackendFactory m_factory = nullptr;
     std::unique_ptr<ISoundBackend> m_player;
+    bool m_held = false;
     /// The latest file asked for while the module loads.
     std::optional<QString> m_request;
     bool m_enabled = false;

@@ -714,6 +714,10 @@ void TableWidget::paintEvent(QPaintEvent*) {
     if (!m_timeBox->isHidden()) {
         painter.drawPixmap(m_timeBox->pos(), m_timeBox->Picture(dpr));
     }
+    if (!m_painted) {
+        m_painted = true;
+        emit firstPainted();
+    }
 }
 
 // --- Pointer --------------------------------------------------------------------------------

@@ -150,6 +150,8 @@ public:
     QSize minimumSizeHint() const override;
 
 signals:
+    /// The first picture of the table has been painted (once per table).
+    void firstPainted();
     /// A press on a card picture; (x, y) in twips from the card's top-left corner.
     void cardPressed(int card, Qt::MouseButton button, int x, int y);
     /// The pointer moved over a card picture.
@@ -250,6 +252,7 @@ private:
     /// The scale the time box and the background were last laid out for.
     double m_laidOutScale = 1.0;
     bool m_keyHints = false;
+    bool m_painted = false;
 
     CardPainter m_cardPainter;
     TimeBox* m_timeBox = nullptr;

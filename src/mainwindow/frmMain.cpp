@@ -64,6 +64,8 @@ namespace {
 
 /// How long a hint marks the target of its move.
 constexpr int HintMarkMilliseconds = 1500;
+/// The longest the sound module waits for the table's first picture.
+constexpr int SoundHoldLimitMs = 2000;
 
 const QString NotFoundInTime = QStringLiteral("No winning line was found in the time allowed.");
 
@@ -179,6 +181,13 @@ void frmMain::CreateObjects() {
     m_solverLimits.time = std::chrono::seconds(5);
     // The stored sound is read when it plays; the game exists by then.
     m_sound = std::make_unique<cSound>([this](int event) { return m_app->Setting().Sound(event); });
+    // The sound module loads once the table is on screen (the start sound waits for it), or
+    // after a while for a window that is never shown.
+    m_sound->Hold();
+    connect(
+        m_table, &TableWidget::firstPainted, this, [this] { m_sound->Release(); },
+        Qt::QueuedConnection);
+    QTimer::singleShot(SoundHoldLimitMs, this, [this] { m_sound->Release(); });
     m_app = std::make_unique<GameApp>(m_context,
                                       AppWindowPorts{*this, *this, *this, *this, *this, *this,
                                                      *this, *this, *this, *m_table, *this, *this});

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <future>
 #include <tuple>
 #include <vector>
@@ -164,6 +165,40 @@ TEST(cSoundModule, AStopOrAnUnplayableFileWhileLoadingCancelsTheKeptSound) {
         load.Finish(sound);
         EXPECT_TRUE(g_played.empty()) << stop;
     }
+}
+
+TEST(cSoundModule, AHeldModuleLoadsOnlyOnReleaseAndThenPlaysTheKeptSound) {
+    // Catches: Hold ignored (the module loading beside the first frame), a release that forgets
+    // to start the load or drops the sound asked for while held, and a release that loads a
+    // module nobody asked for.
+    g_played.clear();
+    std::atomic<int> loads{0};
+    cSound idle([](int) { return Wave(); },
+                [&] {
+                    ++loads;
+                    return &MakeFakeBackend;
+                });
+    idle.Hold();
+    idle.Release();
+    EXPECT_EQ(loads.load(), 0) << "nothing asked for the module";
+
+    HeldLoad load(&MakeFakeBackend);
+    cSound sound([](int) { return Wave(); },
+                 [&, inner = load.Loader()] {
+                     ++loads;
+                     return inner();
+                 });
+    sound.Hold();
+    sound.init();
+    sound.PlaySound(SoundStartSession);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(loads.load(), 0) << "held";
+    EXPECT_TRUE(sound.Loading());
+    sound.Release();
+    sound.Release();
+    load.Finish(sound);
+    EXPECT_EQ(loads.load(), 1);
+    EXPECT_EQ(g_played, (std::vector<QString>{QStringLiteral("play ") + Wave()}));
 }
 
 TEST(cSoundModule, WithoutTheModuleEverySoundIsDroppedQuietly) {
