@@ -51,6 +51,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextEdit>
@@ -61,6 +62,17 @@
 namespace velmora {
 
 namespace {
+
+/// The application's style without the frame the status bar draws around each item.
+class StatusBarStyle final : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_FrameStatusBarItem) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+        }
+    }
+};
 
 /// How long a hint marks the target of its move.
 constexpr int HintMarkMilliseconds = 1500;
@@ -365,7 +377,12 @@ void frmMain::BuildStatusBar() {
     bar->setAccessibleName(QStringLiteral("Status Bar"));
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
-    bar->setStyleSheet(QStringLiteral("QStatusBar::item { border: 0px; }"));
+    // The panels draw their own frames: no second frame around each item. A style of its own
+    // rather than a style sheet, which would put the bar and its panels through the style sheet
+    // machinery at start.
+    auto* style = new StatusBarStyle;
+    style->setParent(bar);
+    bar->setStyle(style);
     QFont font = bar->font();
     font.setPointSizeF(font.pointSizeF() * 0.85);
     // Named for a screen reader even while empty (no game).

@@ -6,10 +6,15 @@
 #include "appearance/frmCustomize.h"
 #include "appearance/frmSetting.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QStatusBar>
+#include <QStyleOption>
 #include <QToolBar>
 
 #include <functional>
@@ -147,6 +152,33 @@ TEST_F(FrmMainAppearance, AFreshStoreHidesFiveButtonsAndShowsEveryMenuAndPanel) 
     for (int panel = 1; panel <= 5; ++panel) {
         EXPECT_FALSE(Panel(w, panel)->isHidden()) << panel;
     }
+}
+
+TEST_F(FrmMainAppearance, StatusBarItemsHaveNoFrameBesideTheirPanels) {
+    // A style that frames status bar items, as some desktops' styles do.
+    const QString before = QApplication::style()->name();
+    QApplication::setStyle(QStringLiteral("Windows"));
+    const auto restore = qScopeGuard([&] { QApplication::setStyle(before); });
+    frmMain& w = Start();
+    auto* bar = w.findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+    ASSERT_NE(bar, nullptr);
+    // What the style draws around one item, through the bar's style and the application's.
+    const auto itemFrame = [bar](const QStyle* style) {
+        QImage image(40, 20, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        QStyleOption option;
+        option.initFrom(bar);
+        option.rect = image.rect();
+        style->drawPrimitive(QStyle::PE_FrameStatusBarItem, &option, &painter, bar);
+        painter.end();
+        QImage empty(image.size(), image.format());
+        empty.fill(Qt::transparent);
+        return image != empty;
+    };
+    ASSERT_TRUE(itemFrame(QApplication::style())) << "the style frames items of its own";
+    EXPECT_FALSE(itemFrame(bar->style()));
+    EXPECT_EQ(Panel(w, 1)->style(), QApplication::style()) << "the panels keep theirs";
 }
 
 TEST_F(FrmMainAppearance, CustomizeAppliesAtOnceRestoresOnTheOtherButtonAndOkPersists) {
