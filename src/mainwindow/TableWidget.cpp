@@ -554,23 +554,37 @@ void TableWidget::PaintBackground(QPainter& painter) {
     const QSize devicePixels(qCeil(width() * dpr), qCeil(height() * dpr));
     if (m_background.isNull() || m_background.size() != devicePixels ||
         m_background.devicePixelRatio() != dpr) {
-        m_background = QPixmap(devicePixels);
-        QPainter bg(&m_background);
-        Drawobj(bg, QRect(QPoint(0, 0), devicePixels), m_bottom, m_top);
-        bg.end();
-        m_background.setDevicePixelRatio(dpr);
-        QPainter over(&m_background);
-        if (!m_picture.isNull()) {
-            // The picture grows with the table, from its top-left corner.
-            over.setRenderHint(QPainter::SmoothPixmapTransform);
-            const QSizeF size = m_picture.deviceIndependentSize() * scale();
-            over.drawImage(QRectF(QPointF(tableLeft(), 0), size), m_picture);
+        if (!m_painted) {
+            // The first picture goes straight to the screen, sooner than by way of the layer;
+            // the next one keeps the layer.
+            PaintStaticLayer(painter, devicePixels, dpr);
+            return;
         }
-        // The cell frames and the logo never move: they belong to the background.
-        over.setRenderHint(QPainter::Antialiasing, true);
-        PaintInBands(over, FramesBounds(), dpr, [this](QPainter& p) { PaintFrames(p); });
+        m_background = QPixmap(devicePixels);
+        m_background.setDevicePixelRatio(dpr);
+        QPainter layer(&m_background);
+        PaintStaticLayer(layer, devicePixels, dpr);
     }
     painter.drawPixmap(0, 0, m_background);
+}
+
+void TableWidget::PaintStaticLayer(QPainter& painter, QSize devicePixels, qreal dpr) const {
+    painter.save();
+    // The gradient's bands end on whole device pixels.
+    painter.scale(1 / dpr, 1 / dpr);
+    Drawobj(painter, QRect(QPoint(0, 0), devicePixels), m_bottom, m_top);
+    painter.restore();
+    painter.save();
+    if (!m_picture.isNull()) {
+        // The picture grows with the table, from its top-left corner.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QSizeF size = m_picture.deviceIndependentSize() * scale();
+        painter.drawImage(QRectF(QPointF(tableLeft(), 0), size), m_picture);
+    }
+    // The cell frames and the logo never move: they belong to the background.
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    PaintInBands(painter, FramesBounds(), dpr, [this](QPainter& p) { PaintFrames(p); });
+    painter.restore();
 }
 
 QRectF TableWidget::FramesBounds() const {

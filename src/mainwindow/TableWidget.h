@@ -203,6 +203,8 @@ private:
     void LayoutTimeBox();
     void PaintBackground(QPainter& painter);
     void PaintFrames(QPainter& painter) const;
+    /// The gradient, the picture, the cell frames and the logo: what the background layer holds.
+    void PaintStaticLayer(QPainter& painter, QSize devicePixels, qreal dpr) const;
     /// What PaintFrames covers, logo and cells with their edges.
     QRectF FramesBounds() const;
     QRectF LogoRect() const;

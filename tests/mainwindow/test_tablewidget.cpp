@@ -419,6 +419,21 @@ TEST_F(Table, SelectionCursorTimeBoxAndBackground) {
     EXPECT_EQ(table->grab().toImage().pixelColor(2, 0), QColor(128, 0, 0));
 }
 
+TEST_F(Table, TheFirstPictureDrawnStraightEqualsTheOnesFromTheKeptLayer) {
+    // The first picture skips the layer; every later one is drawn from it. Catches the direct
+    // drawing's gradient off by the pixel ratio, a hint left set on the painter, or a missing
+    // frame or logo.
+    QSignalSpy first(table.get(), &TableWidget::firstPainted);
+    Put(9, 3);
+    const QImage straight = table->grab().toImage();
+    EXPECT_EQ(first.count(), 1);
+    const QImage layered = table->grab().toImage();
+    EXPECT_EQ(first.count(), 1) << "once per table";
+    EXPECT_EQ(straight, layered);
+    table->setColorIndex(15);
+    EXPECT_NE(table->grab().toImage(), layered) << "the layer follows the colour";
+}
+
 // Zoom, long columns, sharp faces, key hints and keys -----------------------------------------
 
 TEST_F(Table, FitToWindowFollowsTheSizeAndPressesComeBackInTableUnits) {
