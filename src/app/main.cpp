@@ -2,7 +2,6 @@
 
 #include "app/FirstFrame.h"
 #include "appearance/DataFolder.h"
-#include "appearance/ui/CardPainter.h"
 #include "library/AppFolders.h"
 #include "library/Clock.h"
 #include "library/dlgFileDialogs.h"
@@ -19,11 +18,7 @@
 #include <QStringList>
 #include <QTimer>
 
-#include <thread>
-
 int main(int argc, char** argv) {
-    // The suit outlines are built beside the start-up; the table's first picture needs them.
-    std::jthread suits([] { velmora::CardPainter::PrepareSuits(); });
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora 2003"));
     QApplication::setOrganizationName(QStringLiteral("Velmora 2003"));

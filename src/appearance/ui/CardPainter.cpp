@@ -578,11 +578,11 @@ QColor CardPainter::SuitColour(int suit) {
     return suit % 2 == 0 ? Red : Black;
 }
 
-namespace {
-
-/// Uniting the outlines of clubs and spades is slow, and every pip asks for one. Built once, on
-/// whichever thread comes first; a second waits for it.
-const std::array<QPainterPath, 5>& SuitDesigns() {
+QPainterPath CardPainter::SuitPath(int suit, const QRectF& box) {
+    QTransform t;
+    t.translate(box.left(), box.top());
+    t.scale(box.width() / 100, box.height() / 100);
+    // Uniting the outlines of clubs and spades is slow, and every pip asks for one.
     static const std::array<QPainterPath, 5> designs = [] {
         std::array<QPainterPath, 5> all;
         for (int i = 1; i <= 4; ++i) {
@@ -590,21 +590,7 @@ const std::array<QPainterPath, 5>& SuitDesigns() {
         }
         return all;
     }();
-    return designs;
-}
-
-} // namespace
-
-void CardPainter::PrepareSuits() {
-    SuitDesigns();
-}
-
-QPainterPath CardPainter::SuitPath(int suit, const QRectF& box) {
-    QTransform t;
-    t.translate(box.left(), box.top());
-    t.scale(box.width() / 100, box.height() / 100);
-    return suit >= 1 && suit <= 4 ? t.map(SuitDesigns()[static_cast<std::size_t>(suit)])
-                                  : QPainterPath();
+    return suit >= 1 && suit <= 4 ? t.map(designs[static_cast<std::size_t>(suit)]) : QPainterPath();
 }
 
 void CardPainter::PaintFace(QPainter& painter, const QRectF& rect, CardIndex card) {

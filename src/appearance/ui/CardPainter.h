@@ -47,9 +47,6 @@ public:
 
     /// The outline of a suit symbol (1 clubs, 2 diamonds, 3 spades, 4 hearts) filling `box`.
     static QPainterPath SuitPath(int suit, const QRectF& box);
-    /// Builds the suit outlines SuitPath starts from, which takes a while; on any thread, before
-    /// the first SuitPath or beside it.
-    static void PrepareSuits();
     /// Red for suits 2 and 4, near-black for suits 1 and 3.
     static QColor SuitColour(int suit);
 
