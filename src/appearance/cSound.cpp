@@ -22,15 +22,17 @@ void cSound::init() {
 }
 
 void cSound::Hold() {
-    m_held = true;
+    // A load already under way is not held back.
+    m_held = m_module == Module::NotLoaded;
 }
 
 void cSound::Release() {
-    const bool wanted = m_held && m_module == Module::Loading;
+    if (!m_held) {
+        return;
+    }
     m_held = false;
-    if (wanted) {
-        m_module = Module::NotLoaded;
-        StartLoading();
+    if (m_module == Module::Loading) {
+        StartWorker();
     }
 }
 
@@ -38,10 +40,14 @@ void cSound::StartLoading() {
     if (m_module != Module::NotLoaded) {
         return;
     }
+    // From here on requests are kept until the player is made, held or not.
     m_module = Module::Loading;
-    if (m_held) {
-        return;
+    if (!m_held) {
+        StartWorker();
     }
+}
+
+void cSound::StartWorker() {
     m_receiver = std::make_unique<QObject>();
     ModuleLoader load = m_loader;
     if (!load) {

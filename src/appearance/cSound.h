@@ -37,7 +37,8 @@ public:
     /// Starts loading the player and enables playing; nothing plays before.
     void init();
     /// Until Release, the module is not loaded: what is asked for meanwhile is kept as while
-    /// loading. Loading it beside the start-up's first frame would slow that frame down.
+    /// loading. Loading it beside the start-up's first frame would slow that frame down. No
+    /// effect once loading has started.
     void Hold();
     /// Starts the load that was held, if anything asked for it.
     void Release();
@@ -60,7 +61,10 @@ public:
 private:
     enum class Module { NotLoaded, Loading, Loaded, Missing };
 
+    /// Marks the module wanted (requests are kept from now on) and starts the worker unless held.
     void StartLoading();
+    /// Starts the worker that loads the module.
+    void StartWorker();
     /// The player, made now when the worker has finished but its news has not arrived yet;
     /// null while loading and without a module.
     ISoundBackend* Player();

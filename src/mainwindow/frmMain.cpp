@@ -116,7 +116,7 @@ frmMain::frmMain(const MainWindowContext& context, QWidget* parent)
     : QMainWindow(parent), m_context(context) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velmora 2003"));
-    setWindowIcon(WindowIcon());
+    // The window shows the application's icon, set once in main.
     ApplyMinimumSize(1.0);
 
     m_table = new TableWidget(this);

@@ -26,8 +26,7 @@ void Drawobj(QPainter& painter, const QRect& area, BackgroundColours::Rgb bottom
 inline constexpr int PaintBandRows = 16;
 /// Calls `paint` once per band of PaintBandRows device rows across `area` (logical), clipped
 /// to the band: the picture of one call (a gradient may round a level differently), without
-/// waking worker threads. Starting and
-/// waking them costs more than the small fills of the table's frames and cards.
+/// waking worker threads, which costs more than the small fills of the table's frames.
 void PaintInBands(QPainter& painter, const QRectF& area, qreal dpr,
                   const std::function<void(QPainter&)>& paint);
 
