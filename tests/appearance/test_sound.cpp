@@ -169,8 +169,8 @@ TEST(cSoundModule, AStopOrAnUnplayableFileWhileLoadingCancelsTheKeptSound) {
 
 TEST(cSoundModule, AHeldModuleLoadsOnlyOnReleaseAndThenPlaysTheKeptSound) {
     // Catches: Hold ignored (the module loading beside the first frame), a release that forgets
-    // to start the load or drops the sound asked for while held, and a release that loads a
-    // module nobody asked for.
+    // to start the load or drops the sound asked for while held, a release that loads a module
+    // nobody asked for, and a hold during the load that starts a second one (a crash).
     g_played.clear();
     std::atomic<int> loads{0};
     cSound idle([](int) { return Wave(); },
@@ -195,6 +195,8 @@ TEST(cSoundModule, AHeldModuleLoadsOnlyOnReleaseAndThenPlaysTheKeptSound) {
     EXPECT_EQ(loads.load(), 0) << "held";
     EXPECT_TRUE(sound.Loading());
     sound.Release();
+    // A hold while the module loads would start a second load over the first.
+    sound.Hold();
     sound.Release();
     load.Finish(sound);
     EXPECT_EQ(loads.load(), 1);
