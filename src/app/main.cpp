@@ -7,6 +7,7 @@
 #include "library/dlgFileDialogs.h"
 #include "library/dlgMessages.h"
 #include "library/mSave.h"
+#include "mainwindow/GameStyle.h"
 #include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/frmMain.h"
 #include "platform/SettingsStore.h"
@@ -16,6 +17,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QStringList>
+#include <QStyleFactory>
 #include <QTimer>
 
 int main(int argc, char** argv) {
@@ -25,6 +27,8 @@ int main(int argc, char** argv) {
     // The desktop entry's name: Wayland compositors and task bars find the name and icon by it.
     QApplication::setDesktopFileName(QString::fromLatin1(velmora::mSave::ApplicationId));
     QApplication::setWindowIcon(velmora::WindowIcon());
+    QApplication::setStyle(
+        new velmora::GameStyle(QStyleFactory::create(QApplication::style()->name())));
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

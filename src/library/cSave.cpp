@@ -171,7 +171,7 @@ void cSave::SessionStart(const QDateTime& value) {
 }
 void cSave::SessionAndGameStart(const QDateTime& value) {
     const QString text = GeneralDate::Format(value);
-    m_store.SaveSettings(
+    m_store.SaveSettingsLater(
         {{Section, Key("SessionStart"), text}, {Section, Key("GameStartTime"), text}});
 }
 bool cSave::SnapShot() const {

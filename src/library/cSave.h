@@ -114,7 +114,8 @@ public:
     /// General date text of the program's start; the present moment when absent or not a date.
     QString SessionStart() const;
     void SessionStart(const QDateTime& value);
-    /// SessionStart and GameStartTime both set to `value`, in one write of the settings file.
+    /// SessionStart and GameStartTime both set to `value` at once for every read, and written to
+    /// the settings file together when the store is next written or flushed.
     void SessionAndGameStart(const QDateTime& value);
     bool SnapShot() const;
     void SnapShot(bool value);

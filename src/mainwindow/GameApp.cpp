@@ -118,7 +118,7 @@ void GameApp::StartUp() {
         ShowError(m_context.messages, done.error());
     }
     m_user->ListUserCombo();
-    // Both stored in one write of the settings file: this runs before the window is shown.
+    // Written to the settings file once the window is on screen (frmMain flushes the store).
     m_save->SessionAndGameStart(m_context.clock.Now());
     m_recent->UpdateRecent();
     m_window.menu.ShowCards(false);

@@ -271,12 +271,16 @@ void PaintHelp(QPainter& p) {
     p.setPen(QPen(BlueDark.darker(120), 1.0));
     p.setBrush(fill);
     p.drawEllipse(QPointF(12, 12), 10, 10);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setPixelSize(15);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(2, 2.5, 20, 20), Qt::AlignCenter, QStringLiteral("?"));
+    // Drawn, not typeset: a text here would load a font of its own before the first frame.
+    QPainterPath hook;
+    hook.moveTo(8.5, 9.3);
+    hook.cubicTo(8.5, 6.6, 10.1, 5.3, 12.1, 5.3);
+    hook.cubicTo(14.3, 5.3, 15.7, 6.6, 15.7, 8.6);
+    hook.cubicTo(15.7, 10.9, 12.1, 11.4, 12.1, 14.1);
+    p.strokePath(hook, QPen(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(12.1, 17.6), 1.45, 1.45);
 }
 
 void PaintTarget(QPainter& p) {
@@ -308,15 +312,15 @@ void PaintImage(QPainter& p, int index) {
         break;
     case ImageSelect: {
         PaintCard(p, QRectF(4, 3, 13, 18), -8, 0);
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setBold(true);
-        font.setPixelSize(11);
+        // A number sign, drawn rather than typeset (see PaintHelp).
         p.save();
         p.translate(10.5, 12);
         p.rotate(-8);
-        p.setFont(font);
-        p.setPen(Ink);
-        p.drawText(QRectF(-6, -7, 12, 14), Qt::AlignCenter, QStringLiteral("#"));
+        p.setPen(QPen(Ink, 1.8, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(-1.2, -4.6), QPointF(-2.4, 4.6));
+        p.drawLine(QPointF(2.4, -4.6), QPointF(1.2, 4.6));
+        p.drawLine(QPointF(-4.3, -1.6), QPointF(4.1, -1.6));
+        p.drawLine(QPointF(-4.7, 1.8), QPointF(3.7, 1.8));
         p.restore();
         p.setPen(QPen(BlueDark, 2.6, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);

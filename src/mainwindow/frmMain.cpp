@@ -76,7 +76,7 @@ public:
 
 /// How long a hint marks the target of its move.
 constexpr int HintMarkMilliseconds = 1500;
-/// The longest the sound module waits for the table's first picture.
+/// The longest the sound module and the start-up's settings wait for the table's first picture.
 constexpr int SoundHoldLimitMs = 2000;
 
 const QString NotFoundInTime = QStringLiteral("No winning line was found in the time allowed.");
@@ -193,13 +193,15 @@ void frmMain::CreateObjects() {
     m_solverLimits.time = std::chrono::seconds(5);
     // The stored sound is read when it plays; the game exists by then.
     m_sound = std::make_unique<cSound>([this](int event) { return m_app->Setting().Sound(event); });
-    // The sound module loads once the table is on screen (the start sound waits for it), or
-    // after a while for a window that is never shown.
+    // The sound module loads, and the start-up's settings reach the file, once the table is on
+    // screen (the start sound waits for it), or after a while for a window that is never shown.
     m_sound->Hold();
-    connect(
-        m_table, &TableWidget::firstPainted, this, [this] { m_sound->Release(); },
-        Qt::QueuedConnection);
-    QTimer::singleShot(SoundHoldLimitMs, this, [this] { m_sound->Release(); });
+    const auto afterFirstFrame = [this] {
+        m_sound->Release();
+        m_context.store.Flush();
+    };
+    connect(m_table, &TableWidget::firstPainted, this, afterFirstFrame, Qt::QueuedConnection);
+    QTimer::singleShot(SoundHoldLimitMs, this, afterFirstFrame);
     m_app = std::make_unique<GameApp>(m_context,
                                       AppWindowPorts{*this, *this, *this, *this, *this, *this,
                                                      *this, *this, *this, *m_table, *this, *this});

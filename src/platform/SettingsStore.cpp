@@ -197,6 +197,7 @@ bool SettingsStore::Refresh() const {
     m_content = {};
     m_readError.clear();
     if (!stamp.exists) {
+        ApplyHeld();
         return false;
     }
     auto bytes = SafeFile::ReadAll(m_nativePath, MaxFileSize);
@@ -205,7 +206,14 @@ bool SettingsStore::Refresh() const {
         return true;
     }
     m_content = Parse(QByteArray::fromStdString(*bytes));
+    ApplyHeld();
     return false;
+}
+
+void SettingsStore::ApplyHeld() const {
+    for (const Setting& v : m_held) {
+        Set(SectionFor(m_content, v.section), v.key, v.value);
+    }
 }
 
 void SettingsStore::Look() const {
@@ -262,6 +270,8 @@ bool SettingsStore::Modify(const std::function<bool(Content&)>& change) {
     m_content = std::move(next);
     m_stamp = SafeFile::StampOf(m_nativePath);
     m_lastError.clear();
+    // The content written had the held values applied (or changed after them).
+    m_held.clear();
     return true;
 }
 
@@ -323,6 +333,34 @@ bool SettingsStore::SaveSettings(const QList<Setting>& values) {
         }
         return changed;
     });
+}
+
+void SettingsStore::SaveSettingsLater(const QList<Setting>& values) {
+    Look();
+    if (!m_readError.isEmpty()) {
+        SaveSettings(values);
+        return;
+    }
+    m_held.append(values);
+    for (const Setting& v : values) {
+        Set(SectionFor(m_content, v.section), v.key, v.value);
+    }
+}
+
+bool SettingsStore::Flush() {
+    if (m_held.isEmpty()) {
+        return true;
+    }
+    // The content already holds the values: write it as it is.
+    return Modify([](Content&) { return true; });
+}
+
+SettingsStore::~SettingsStore() {
+    if (!m_held.isEmpty()) {
+        // Whoever would be told may be gone by now.
+        m_report = nullptr;
+        Flush();
+    }
 }
 
 bool SettingsStore::DeleteSetting() {

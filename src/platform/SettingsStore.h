@@ -16,7 +16,8 @@ namespace velmora {
 /// Section and key names match without regard to case. The file is the only truth: a read
 /// first re-reads the file when it changed on disk, and a write changes the current file under
 /// a lock file and replaces it whole, so stores in other objects or processes never lose each
-/// other's values. A write is on disk before the call returns; no read creates a key.
+/// other's values. A write is on disk before the call returns (SaveSettingsLater alone waits);
+/// no read creates a key.
 class SettingsStore {
 public:
     /// The application name every value lives under.
@@ -46,6 +47,19 @@ public:
     /// Replaces several values in one write: afterwards the file holds all of them or, when it
     /// cannot be written, none. False on failure.
     bool SaveSettings(const QList<Setting>& values);
+    /// Replaces several values now for every read of this store, and in the file with its next
+    /// write, Flush() or destruction, whichever comes first. For start-up, where a write's waits
+    /// for the disk would hold back the window's first frame. An unreadable file refuses them as
+    /// SaveSettings does.
+    void SaveSettingsLater(const QList<Setting>& values);
+    /// Writes the values SaveSettingsLater holds; true when none are left unwritten.
+    bool Flush();
+    /// Writes what is held, without reporting a failure.
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = default;
+    SettingsStore(SettingsStore&&) = default;
+    SettingsStore& operator=(const SettingsStore&) = default;
+    SettingsStore& operator=(SettingsStore&&) = default;
     /// Removes every section and key.
     bool DeleteSetting();
     /// Removes one section with all its keys.
@@ -100,6 +114,8 @@ private:
     /// Applies `change` to the current file's content under the lock and writes the result;
     /// `change` returns false when it changed nothing.
     bool Modify(const std::function<bool(Content&)>& change);
+    /// Applies the held values to the content just read.
+    void ApplyHeld() const;
     void Failed(const QString& message) const;
     const Entry* Find(const QString& section, const QString& key) const;
 
@@ -114,6 +130,8 @@ private:
     mutable QString m_unreported;
     mutable bool m_reported = false;
     std::function<void(const QString&)> m_report;
+    /// Values not yet written (SaveSettingsLater), in the order given.
+    QList<Setting> m_held;
 };
 
 } // namespace velmora

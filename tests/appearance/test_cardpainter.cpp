@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QtMath>
 
 #include <gtest/gtest.h>
@@ -158,6 +159,39 @@ TEST(CardPainter, SuitOutlinesFillTheirBox) {
         EXPECT_GT(bounds.height(), box.height() * 0.9) << suit;
     }
     EXPECT_TRUE(CardPainter::SuitPath(0, box).isEmpty());
+}
+
+// The suits are filled by winding instead of being united: every part must run the same way
+// round, or an overlap (a leaf over the stem) fills as a hole.
+TEST(CardPainter, SuitOutlinesFillAsTheUnionOfTheirParts) {
+    for (int suit = 1; suit <= 4; ++suit) {
+        const QPainterPath path = CardPainter::SuitPath(suit, QRectF(2, 3, 56, 60));
+        const auto fill = [](const QPainterPath& shape) {
+            QImage image(64, 68, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.fillPath(shape, Qt::black);
+            return image;
+        };
+        const QImage parts = fill(path);
+        // Each part on its own is a simple outline; their union does not depend on direction.
+        QPainterPath union_;
+        for (const QPolygonF& part : path.toSubpathPolygons()) {
+            QPainterPath one;
+            one.addPolygon(part);
+            one.closeSubpath();
+            union_ = union_.united(one);
+        }
+        const QImage united = fill(union_);
+        int differ = 0;
+        for (int y = 0; y < parts.height(); ++y) {
+            for (int x = 0; x < parts.width(); ++x) {
+                differ += std::abs(qRed(parts.pixel(x, y)) - qRed(united.pixel(x, y))) > 64;
+            }
+        }
+        EXPECT_LE(differ, 12) << "suit " << suit;
+    }
 }
 
 // Painting in bands changes which thread fills, not the picture: the same shapes drawn once

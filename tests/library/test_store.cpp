@@ -131,14 +131,24 @@ TEST_F(StoreTest, SettersReachTheFileBeforeTheyReturn) {
     opt.CardSpeed(7);
     save.LastGameTime(40000);
     save.GameStartTime(clock.now.addDays(-1));
-    // The start-up's pair: both keys in one write, each under its own name.
-    save.SessionAndGameStart(clock.now);
     const SettingsStore disk = Reopened();
     EXPECT_EQ(disk.GetSetting("Options", "CardSpeed"), "7");
     EXPECT_EQ(disk.GetSetting("Save", "LastGameTime"), "40000");
+    EXPECT_EQ(save.LastGameTime(), 40000);
+}
+
+// The start-up's pair, each under its own name: read at once, on disk after a flush.
+TEST_F(StoreTest, TheStartUpTimesWaitForAFlush) {
+    cSave save(*store, folders, clock);
+    save.GameStartTime(clock.now.addDays(-1));
+    save.SessionAndGameStart(clock.now);
+    EXPECT_EQ(save.GameStartTime(), "12/5/2026 5:20:00 PM");
+    EXPECT_EQ(save.SessionStart(), "12/5/2026 5:20:00 PM");
+    EXPECT_NE(Reopened().GetSetting("Save", "GameStartTime"), "12/5/2026 5:20:00 PM");
+    store->Flush();
+    const SettingsStore disk = Reopened();
     EXPECT_EQ(disk.GetSetting("Save", "GameStartTime"), "12/5/2026 5:20:00 PM");
     EXPECT_EQ(disk.GetSetting("Save", "SessionStart"), "12/5/2026 5:20:00 PM");
-    EXPECT_EQ(save.LastGameTime(), 40000);
 }
 
 TEST_F(StoreTest, ViewSettersActOnTheWindowThenStore) {

@@ -1,3 +1,4 @@
+#include "mainwindow/GameStyle.h"
 #include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/dlgAbout.h"
 #include "mainwindow/dlgMove.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -281,4 +283,40 @@ TEST(ToolbarImages, EveryCommandButtonHasItsOwnCrispIcon) {
     EXPECT_FALSE(ToolbarImage(ImageTarget, 24, 1.0).isNull());
     EXPECT_TRUE(ToolbarImage(0, 24, 1.0).isNull());
     EXPECT_EQ(TargetCursor(1.0).shape(), Qt::BitmapCursor);
+}
+
+namespace {
+
+/// How far the image's alpha differs from its mirror image, left to right or top to bottom.
+int Asymmetry(const QImage& image, bool leftToRight) {
+    const QImage mirrored = image.mirrored(leftToRight, !leftToRight);
+    int sum = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            sum += std::abs(qAlpha(image.pixel(x, y)) - qAlpha(mirrored.pixel(x, y)));
+        }
+    }
+    return sum;
+}
+
+} // namespace
+
+// The extension buttons' chevrons point along the bar: right for a horizontal bar (the same
+// upside down, not mirrored left to right), down for a vertical one. Every other picture is
+// the base style's.
+TEST(GameStyle, DrawsTheExtensionChevronsAndLeavesTheRestToItsBase) {
+    GameStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QImage right = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                             .pixmap(QSize(16, 16))
+                             .toImage();
+    const QImage down = style.standardIcon(QStyle::SP_ToolBarVerticalExtensionButton)
+                            .pixmap(QSize(16, 16), 2.0)
+                            .toImage();
+    EXPECT_EQ(down.size(), QSize(32, 32));
+    EXPECT_GT(Asymmetry(right, true), 4 * Asymmetry(right, false) + 1000);
+    EXPECT_GT(Asymmetry(down, false), 4 * Asymmetry(down, true) + 1000);
+
+    std::unique_ptr<QStyle> base(QStyleFactory::create(QStringLiteral("Fusion")));
+    EXPECT_EQ(style.standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(QSize(32, 32)).toImage(),
+              base->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(QSize(32, 32)).toImage());
 }

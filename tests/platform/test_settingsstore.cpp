@@ -238,6 +238,63 @@ TEST_F(SettingsStoreTest, SeveralValuesAreWrittenWholeOrNotAtAll) {
     EXPECT_EQ(reopened.GetSetting("Player6", "Total"), "5");
 }
 
+// Values held for later: read at once, written with the next write, a flush or the end of
+// the store, and kept when another store's write makes this one read the file again.
+TEST_F(SettingsStoreTest, HeldValuesAreReadAtOnceAndWrittenLater) {
+    SettingsStore other(Path());
+    other.SaveSetting("Save", "GameStartTime", "old");
+    {
+        SettingsStore store(Path());
+        store.SaveSettingsLater(
+            {{"Save", "SessionStart", "now"}, {"save", "GameStartTime", "now"}});
+        EXPECT_EQ(store.GetSetting("Save", "SessionStart"), "now");
+        EXPECT_EQ(store.GetSetting("Save", "GameStartTime"), "now");
+        EXPECT_EQ(other.GetSetting("Save", "GameStartTime"), "old");
+        other.SaveSetting("Options", "CardSpeed", "5");
+        EXPECT_EQ(store.GetSetting("Options", "CardSpeed"), "5");
+        EXPECT_EQ(store.GetSetting("Save", "GameStartTime"), "now");
+        // Written with the next write of anything.
+        store.SaveSetting("Options", "Sound", "1");
+        EXPECT_EQ(other.GetSetting("Save", "GameStartTime"), "now");
+        EXPECT_EQ(other.GetSetting("Options", "CardSpeed"), "5");
+
+        // A later change of a held key wins over it.
+        store.SaveSettingsLater({{"Save", "SessionStart", "later"}});
+        store.DeleteSetting("Save", "SessionStart");
+        EXPECT_FALSE(store.HasKey("Save", "SessionStart"));
+        EXPECT_TRUE(store.Flush());
+        EXPECT_FALSE(other.HasKey("Save", "SessionStart"));
+
+        store.SaveSettingsLater({{"Save", "SessionStart", "flushed"}});
+        EXPECT_FALSE(other.HasKey("Save", "SessionStart"));
+        EXPECT_TRUE(store.Flush());
+        EXPECT_EQ(other.GetSetting("Save", "SessionStart"), "flushed");
+        // Once written, a held value is not brought back when the file is read again.
+        store.SaveSetting("Save", "SessionStart", "changed");
+        other.SaveSetting("Options", "CardSpeed", "6");
+        EXPECT_EQ(store.GetSetting("Save", "SessionStart"), "changed");
+
+        store.SaveSettingsLater({{"Save", "SessionStart", "at the end"}});
+    }
+    EXPECT_EQ(other.GetSetting("Save", "SessionStart"), "at the end");
+}
+
+TEST_F(SettingsStoreTest, AHeldValueThatCannotBeWrittenIsReportedAndKept) {
+    auto store = Reporting();
+    store->SaveSetting("Save", "UserFolder", QString(300, u'u'));
+    const QByteArray before = FileBytes();
+    store->SaveSettingsLater({{"Save", "SessionStart", "now"}});
+    {
+        FileSizeLimit full(static_cast<std::uint64_t>(before.size()));
+        EXPECT_FALSE(store->Flush());
+    }
+    EXPECT_EQ(FileBytes(), before);
+    EXPECT_EQ(reports.size(), 1);
+    EXPECT_EQ(store->GetSetting("Save", "SessionStart"), "now");
+    EXPECT_TRUE(store->Flush());
+    EXPECT_EQ(SettingsStore(Path()).GetSetting("Save", "SessionStart"), "now");
+}
+
 TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsReportedAndNeverOverwritten) {
     // Too large to be settings; sparse, so it takes no room.
     WriteFile("[Options]\r\nCardSpeed=5\r\n");
@@ -248,6 +305,9 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsReportedAndNeverOverwritten) {
     EXPECT_EQ(store.GetInt("Options", "CardSpeed", 20), 20);
     EXPECT_FALSE(store.SaveSetting("Options", "CardSpeed", "7"));
     EXPECT_FALSE(store.DeleteSetting());
+    store.SaveSettingsLater({{"Options", "CardSpeed", "7"}});
+    EXPECT_EQ(store.GetInt("Options", "CardSpeed", 20), 20);
+    EXPECT_TRUE(store.Flush());
     EXPECT_EQ(QFileInfo(Path()).size(), qint64(SettingsStore::MaxFileSize + 1));
     // Reported as soon as someone listens, once.
     store.SetFailureReport([this](const QString& text) { reports << text; });
