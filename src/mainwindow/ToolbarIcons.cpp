@@ -12,6 +12,7 @@
 #include <QResource>
 #include <QtMath>
 
+#include <algorithm>
 #include <array>
 
 namespace velmora {
@@ -441,17 +442,26 @@ void PaintImage(QPainter& p, int index) {
     }
 }
 
-QImage RenderImage(int index, QSize devicePixels, qreal scale, bool disabled) {
+QImage DrawImage(int index, QSize devicePixels) {
     QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.setRenderHint(QPainter::TextAntialiasing, true);
-        const qreal side = std::min(devicePixels.width(), devicePixels.height());
-        p.translate((devicePixels.width() - side) / 2, (devicePixels.height() - side) / 2);
-        p.scale(side / 24.0, side / 24.0);
-        PaintImage(p, index);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    const qreal side = std::min(devicePixels.width(), devicePixels.height());
+    p.translate((devicePixels.width() - side) / 2, (devicePixels.height() - side) / 2);
+    p.scale(side / 24.0, side / 24.0);
+    PaintImage(p, index);
+    return image;
+}
+
+QImage RenderImage(int index, QSize devicePixels, qreal scale, bool disabled) {
+    QImage image;
+    if (devicePixels.width() == devicePixels.height()) {
+        image = StoredToolbarImage(index, devicePixels.width());
+    }
+    if (image.isNull()) {
+        image = DrawImage(index, devicePixels);
     }
     if (disabled) {
         for (int y = 0; y < image.height(); ++y) {
@@ -565,6 +575,34 @@ QImage WindowIconImage(int size) {
     return QImage(reinterpret_cast<const uchar*>(bytes.constData()), size, size, rowBytes,
                   QImage::Format_RGBA8888_Premultiplied)
         .copy();
+}
+
+QString ToolbarImagesFile(int side) {
+    return QStringLiteral(":/icons/toolbar-%1.rgba").arg(side);
+}
+
+QImage StoredToolbarImage(int index, int side) {
+    if (index < 1 || index > ImageCount ||
+        std::ranges::find(StoredToolbarSides, side) == std::end(StoredToolbarSides)) {
+        return {};
+    }
+    // Stored uncompressed: the pixels are read where they lie.
+    const QResource resource(ToolbarImagesFile(side));
+    const qsizetype imageBytes = qsizetype{side} * side * 4;
+    if (resource.compressionAlgorithm() != QResource::NoCompression ||
+        resource.size() != imageBytes * ImageCount) {
+        return {};
+    }
+    const uchar* bits = resource.data() + imageBytes * (index - 1);
+    return QImage(bits, side, side, side * 4, QImage::Format_RGBA8888_Premultiplied)
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage PaintedToolbarImage(int index, int side) {
+    if (index < 1 || index > ImageCount || side <= 0) {
+        return {};
+    }
+    return DrawImage(index, QSize(side, side));
 }
 
 QIcon WindowIcon() {

@@ -69,4 +69,15 @@ QString WindowIconFile(int size);
 /// That picture; null when the resource is missing or not of that size.
 QImage WindowIconImage(int size);
 
+/// The toolbar's images are drawn beforehand at these sizes in device pixels (the toolbar's
+/// 18 pixels at ratios 1 and 2), so the first frame draws none of them.
+inline constexpr int StoredToolbarSides[] = {18, 36};
+/// The resource of one side: images 1..ImageCount one below the other, each SIDE x SIDE
+/// premultiplied RGBA, 8 bits a channel, row by row.
+QString ToolbarImagesFile(int side);
+/// Image `index` as stored at `side`; null for other sides or a missing or short resource.
+QImage StoredToolbarImage(int index, int side);
+/// Image `index` drawn now, `side` device pixels square, at ratio 1.
+QImage PaintedToolbarImage(int index, int side);
+
 } // namespace velmora

@@ -257,6 +257,49 @@ TEST(ApplicationIcons, TheWindowIconsPicturesAreTheIconDrawnAtTheirSizes) {
     EXPECT_TRUE(WindowIconImage(24).isNull()) << "no picture of another size";
 }
 
+// The toolbar's stored images are its images drawn at their sides; VELMORA_WRITE_ICONS=FOLDER
+// draws them into FOLDER instead.
+TEST(ToolbarImages, TheStoredImagesAreTheImagesDrawnAtTheirSides) {
+    const QString folder = qEnvironmentVariable("VELMORA_WRITE_ICONS");
+    for (const int side : StoredToolbarSides) {
+        if (!folder.isEmpty()) {
+            QFile file(QDir(folder).filePath(QFileInfo(ToolbarImagesFile(side)).fileName()));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            for (int index = 1; index <= ImageCount; ++index) {
+                const QImage raw = PaintedToolbarImage(index, side)
+                                       .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+                ASSERT_EQ(
+                    file.write(reinterpret_cast<const char*>(raw.constBits()), raw.sizeInBytes()),
+                    raw.sizeInBytes());
+            }
+            continue;
+        }
+        for (int index = 1; index <= ImageCount; ++index) {
+            const QImage stored = StoredToolbarImage(index, side);
+            ASSERT_EQ(stored.size(), QSize(side, side)) << index << " at " << side;
+            const QImage drawn = PaintedToolbarImage(index, side);
+            int worst = 0;
+            for (int y = 0; y < side; ++y) {
+                for (int x = 0; x < side; ++x) {
+                    const QRgb a = stored.pixel(x, y);
+                    const QRgb b = drawn.pixel(x, y);
+                    worst = std::max(
+                        {worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                         std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+                }
+            }
+            EXPECT_LE(worst, 8) << index << " at " << side;
+        }
+        // A toolbar button asks for 18 pixels at its screen's ratio.
+        const QIcon icon = ToolbarIcon(QStringLiteral("Undo"));
+        EXPECT_EQ(icon.pixmap(QSize(18, 18), side / 18.0).toImage(),
+                  StoredToolbarImage(ImageUndo, side));
+    }
+    EXPECT_TRUE(StoredToolbarImage(ImageUndo, 24).isNull()) << "no images of another side";
+    EXPECT_TRUE(StoredToolbarImage(0, 18).isNull());
+    EXPECT_TRUE(StoredToolbarImage(ImageCount + 1, 18).isNull());
+}
+
 TEST(ToolbarImages, EveryCommandButtonHasItsOwnCrispIcon) {
     const std::set<int> separators{5, 8, 13, 17, 21, 24};
     std::set<QByteArray> seen;
