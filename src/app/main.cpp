@@ -26,7 +26,6 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Velmora 2003"));
     // The desktop entry's name: Wayland compositors and task bars find the name and icon by it.
     QApplication::setDesktopFileName(QString::fromLatin1(velmora::mSave::ApplicationId));
-    QApplication::setWindowIcon(velmora::WindowIcon());
     QApplication::setStyle(
         new velmora::GameStyle(QStyleFactory::create(QApplication::style()->name())));
 
@@ -56,6 +55,10 @@ int main(int argc, char** argv) {
     }
     messages.SetOwner(&window);
     fileDialogs.SetOwner(&window);
+    // The window icon goes to the window manager once the window shows its first picture:
+    // handing it over as the window is made would hold that picture back.
+    QObject::connect(&window, &velmora::frmMain::firstFrameShown, &window,
+                     [] { QApplication::setWindowIcon(velmora::WindowIcon()); });
     window.show();
     QObject::connect(&instance, &velmora::SingleInstance::commandLineReceived, &window,
                      &velmora::frmMain::SecondStart);

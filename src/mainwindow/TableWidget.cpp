@@ -583,8 +583,29 @@ void TableWidget::PaintStaticLayer(QPainter& painter, QSize devicePixels, qreal 
     }
     // The cell frames and the logo never move: they belong to the background.
     painter.setRenderHint(QPainter::Antialiasing, true);
-    PaintInBands(painter, FramesBounds(), dpr, [this](QPainter& p) { PaintFrames(p); });
+    const QSizeF card = tableGeometry().CardSize();
+    const QPixmap frame =
+        CellFrame(QSize(qRound(card.width() * dpr), qRound(card.height() * dpr)), dpr);
+    PaintInBands(painter, FramesBounds(), dpr,
+                 [this, &frame](QPainter& p) { PaintFrames(p, frame); });
     painter.restore();
+}
+
+QPixmap TableWidget::CellFrame(QSize pixels, qreal dpr) const {
+    const qreal s = scale();
+    const QRectF cell(0, 0, pixels.width() / dpr, pixels.height() / dpr);
+    QPixmap frame(pixels);
+    frame.setDevicePixelRatio(dpr);
+    frame.fill(Qt::transparent);
+    QPainter painter(&frame);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    PaintInBands(painter, cell, dpr, [&](QPainter& p) {
+        const qreal inset = 0.5 * s;
+        p.setPen(QPen(QColor(255, 255, 255, 120), s));
+        p.setBrush(QColor(0, 0, 0, 46));
+        p.drawRoundedRect(cell.adjusted(inset, inset, -inset, -inset), 4.5 * s, 4.5 * s);
+    });
+    return frame;
 }
 
 QRectF TableWidget::FramesBounds() const {
@@ -604,24 +625,17 @@ QRectF TableWidget::LogoRect() const {
     return QRectF(gapLeft, 10 * s, gapRight - gapLeft, 54 * s);
 }
 
-void TableWidget::PaintFrames(QPainter& painter) const {
+void TableWidget::PaintFrames(QPainter& painter, const QPixmap& frame) const {
     const qreal s = scale();
-    const QColor fill(0, 0, 0, 46);
-    const QColor line(255, 255, 255, 120);
-    const qreal inset = 0.5 * s;
-    painter.setPen(QPen(line, s));
-    painter.setBrush(fill);
+    // Cells lie on whole device pixels: the frame copied is the frame drawn there.
     for (int i = 0; i < 4; ++i) {
-        painter.drawRoundedRect(freeCellRect(i).adjusted(inset, inset, -inset, -inset), 4.5 * s,
-                                4.5 * s);
+        painter.drawPixmap(freeCellRect(i).topLeft(), frame);
     }
     for (int i = 0; i < 4; ++i) {
-        const QRectF frame = CellRect(static_cast<Location>(FirstHomeCell + i));
-        painter.setPen(QPen(line, s));
-        painter.setBrush(fill);
-        painter.drawRoundedRect(frame.adjusted(inset, inset, -inset, -inset), 4.5 * s, 4.5 * s);
+        const QRectF cell = CellRect(static_cast<Location>(FirstHomeCell + i));
+        painter.drawPixmap(cell.topLeft(), frame);
         // The suit the home cell takes, faintly.
-        const QPointF c = frame.center();
+        const QPointF c = cell.center();
         painter.fillPath(
             CardPainter::SuitPath(i + 1, QRectF(c.x() - 14 * s, c.y() - 15 * s, 28 * s, 30 * s)),
             QColor(255, 255, 255, 60));
@@ -703,13 +717,12 @@ void TableWidget::paintEvent(QPaintEvent*) {
     const QSize pixels(static_cast<int>(std::lround(cardSize.width() * dpr)),
                        static_cast<int>(std::lround(cardSize.height() * dpr)));
     const qreal s = scale();
-    const QPixmap& shadow = CardShadow(pixels, dpr, s);
     for (CardIndex card : m_order) {
         if (!m_cards[static_cast<std::size_t>(card)].visible) {
             continue;
         }
         const QRectF rect = g.CardRect(DrawnTwips(card, steps));
-        painter.drawPixmap(rect.topLeft(), shadow);
+        painter.drawPixmap(rect.topLeft(), CardShadow(pixels, dpr, s));
         painter.drawPixmap(rect.topLeft(), m_cardPainter.FaceInPixels(card, pixels, dpr));
         if (card == m_selected) {
             PaintSelection(painter, rect);

@@ -202,7 +202,9 @@ private:
     void UpdateCursor();
     void LayoutTimeBox();
     void PaintBackground(QPainter& painter);
-    void PaintFrames(QPainter& painter) const;
+    /// One cell's frame, `pixels` device pixels, drawn once for all eight cells.
+    QPixmap CellFrame(QSize pixels, qreal dpr) const;
+    void PaintFrames(QPainter& painter, const QPixmap& frame) const;
     /// The gradient, the picture, the cell frames and the logo: what the background layer holds.
     void PaintStaticLayer(QPainter& painter, QSize devicePixels, qreal dpr) const;
     /// What PaintFrames covers, logo and cells with their edges.

@@ -200,7 +200,13 @@ void frmMain::CreateObjects() {
         m_sound->Release();
         m_context.store.Flush();
     };
-    connect(m_table, &TableWidget::firstPainted, this, afterFirstFrame, Qt::QueuedConnection);
+    connect(
+        m_table, &TableWidget::firstPainted, this,
+        [this, afterFirstFrame] {
+            afterFirstFrame();
+            emit firstFrameShown();
+        },
+        Qt::QueuedConnection);
     QTimer::singleShot(SoundHoldLimitMs, this, afterFirstFrame);
     m_app = std::make_unique<GameApp>(m_context,
                                       AppWindowPorts{*this, *this, *this, *this, *this, *this,

@@ -148,6 +148,8 @@ public:
 signals:
     /// The end-of-game dialog is about to open (tests answer it).
     void finishDialogOpening();
+    /// The table's first picture is on screen.
+    void firstFrameShown();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -4,6 +4,7 @@
 
 #include "engine/mGame.h"
 #include "history/GameFile.h"
+#include "library/GeneralDate.h"
 #include "library/cOpt.h"
 #include "mainwindow/CommandTable.h"
 #include "mainwindow/MenuLayout.h"
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
@@ -143,6 +145,28 @@ TEST_F(FrmMainMenus, AFailedSettingsWriteIsToldOnceWithTheFileAndTheReason) {
     EXPECT_GT(messages.Last().size(), StorePath().size() + 40) << "the reason is given";
     EXPECT_EQ(messages.boxes[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(w.isVisible()) << "the game goes on";
+}
+
+// The start-up's times are read at once but written only when the table's first picture is
+// on screen, which is also when the window says so (and the window icon is handed over).
+TEST_F(FrmMainMenus, TheStartTimesReachTheFileOnceTheFirstPictureIsShown) {
+    // The first start sets up the home, and those writes carry the times at once.
+    Start();
+    windows.clear();
+    clock.now = clock.now.addSecs(60);
+    frmMain& w = Start();
+    QSignalSpy shown(&w, &frmMain::firstFrameShown);
+    const auto stored = [this] {
+        return SettingsStore(StorePath())
+            .GetSetting(QStringLiteral("Save"), QStringLiteral("SessionStart"));
+    };
+    EXPECT_EQ(w.Save().SessionStart(), GeneralDate::Format(clock.Now()));
+    EXPECT_NE(stored(), GeneralDate::Format(clock.Now()));
+    ASSERT_TRUE(shown.wait(5000));
+    EXPECT_EQ(stored(), GeneralDate::Format(clock.Now()));
+    w.update();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown.size(), 1);
 }
 
 TEST_F(FrmMainMenus, ReplayStopButtonFollowsTheStopMenuItem) {
