@@ -586,8 +586,7 @@ void TableWidget::PaintStaticLayer(QPainter& painter, QSize devicePixels, qreal 
     const QSizeF card = tableGeometry().CardSize();
     const QPixmap frame =
         CellFrame(QSize(qRound(card.width() * dpr), qRound(card.height() * dpr)), dpr);
-    PaintInBands(painter, FramesBounds(), dpr,
-                 [this, &frame](QPainter& p) { PaintFrames(p, frame); });
+    PaintFrames(painter, frame, dpr);
     painter.restore();
 }
 
@@ -608,16 +607,6 @@ QPixmap TableWidget::CellFrame(QSize pixels, qreal dpr) const {
     return frame;
 }
 
-QRectF TableWidget::FramesBounds() const {
-    QRectF bounds = LogoRect();
-    for (int i = 0; i < 4; ++i) {
-        bounds |= freeCellRect(i);
-        bounds |= CellRect(static_cast<Location>(FirstHomeCell + i));
-    }
-    // Room for the antialiased edges.
-    return bounds.adjusted(-2, -2, 2, 2);
-}
-
 QRectF TableWidget::LogoRect() const {
     const qreal s = scale();
     const qreal gapLeft = toPixels(QPointF(cCards::Left(LastFreeCell) + CardWidth, 0)).x();
@@ -625,22 +614,27 @@ QRectF TableWidget::LogoRect() const {
     return QRectF(gapLeft, 10 * s, gapRight - gapLeft, 54 * s);
 }
 
-void TableWidget::PaintFrames(QPainter& painter, const QPixmap& frame) const {
+void TableWidget::PaintFrames(QPainter& painter, const QPixmap& frame, qreal dpr) const {
     const qreal s = scale();
     // Cells lie on whole device pixels: the frame copied is the frame drawn there.
     for (int i = 0; i < 4; ++i) {
         painter.drawPixmap(freeCellRect(i).topLeft(), frame);
     }
+    // Each shape in bands over its own rows (room for the antialiased edges).
+    const auto banded = [&](const QRectF& box, const auto& paint) {
+        PaintInBands(painter, box.adjusted(-2, -2, 2, 2), dpr, paint);
+    };
     for (int i = 0; i < 4; ++i) {
         const QRectF cell = CellRect(static_cast<Location>(FirstHomeCell + i));
         painter.drawPixmap(cell.topLeft(), frame);
         // The suit the home cell takes, faintly.
         const QPointF c = cell.center();
-        painter.fillPath(
-            CardPainter::SuitPath(i + 1, QRectF(c.x() - 14 * s, c.y() - 15 * s, 28 * s, 30 * s)),
-            QColor(255, 255, 255, 60));
+        const QRectF box(c.x() - 14 * s, c.y() - 15 * s, 28 * s, 30 * s);
+        const QPainterPath suit = CardPainter::SuitPath(i + 1, box);
+        banded(box, [&](QPainter& p) { p.fillPath(suit, QColor(255, 255, 255, 60)); });
     }
-    CardPainter::PaintLogo(painter, LogoRect());
+    const QRectF logo = LogoRect();
+    banded(logo, [&](QPainter& p) { CardPainter::PaintLogo(p, logo); });
 }
 
 const QPixmap& TableWidget::CardShadow(QSize pixels, qreal dpr, qreal s) {
@@ -655,9 +649,11 @@ const QPixmap& TableWidget::CardShadow(QSize pixels, qreal dpr, qreal s) {
         m_shadow.fill(Qt::transparent);
         QPainter painter(&m_shadow);
         painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0, 0, 0, 40));
-        painter.drawRoundedRect(shape, 5 * s, 5 * s);
+        PaintInBands(painter, shape, dpr, [&](QPainter& p) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0, 0, 0, 40));
+            p.drawRoundedRect(shape, 5 * s, 5 * s);
+        });
         m_shadowCard = pixels;
         m_shadowScale = s;
     }

@@ -204,11 +204,10 @@ private:
     void PaintBackground(QPainter& painter);
     /// One cell's frame, `pixels` device pixels, drawn once for all eight cells.
     QPixmap CellFrame(QSize pixels, qreal dpr) const;
-    void PaintFrames(QPainter& painter, const QPixmap& frame) const;
+    /// The cells' frames, the home cells' suits and the logo.
+    void PaintFrames(QPainter& painter, const QPixmap& frame, qreal dpr) const;
     /// The gradient, the picture, the cell frames and the logo: what the background layer holds.
     void PaintStaticLayer(QPainter& painter, QSize devicePixels, qreal dpr) const;
-    /// What PaintFrames covers, logo and cells with their edges.
-    QRectF FramesBounds() const;
     QRectF LogoRect() const;
     void PaintSelection(QPainter& painter, const QRectF& rect) const;
     /// The shadow drawn under every card of `pixels` device pixels at scale `s`.

@@ -1,5 +1,7 @@
 #include "appearance/ui/CardPainter.h"
 
+#include "appearance/ui/Background.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -540,8 +542,10 @@ QPixmap RenderBlank(QSize pixels, qreal dpr) {
     pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    InDesignSpace(painter, QRectF(0, 0, pixels.width() / dpr, pixels.height() / dpr),
-                  [&] { PaintStandardBlank(painter); });
+    const QRectF card(0, 0, pixels.width() / dpr, pixels.height() / dpr);
+    // In bands: a fill of a whole card's rows would be shared out among threads.
+    PaintInBands(painter, card, dpr,
+                 [&](QPainter& p) { InDesignSpace(p, card, [&] { PaintStandardBlank(p); }); });
     return pixmap;
 }
 
