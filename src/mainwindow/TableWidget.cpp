@@ -702,6 +702,10 @@ void TableWidget::PaintKeyHints(QPainter& painter, const TableGeometry& g) const
 
 void TableWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    Paint(painter);
+}
+
+void TableWidget::Paint(QPainter& painter) {
     PaintBackground(painter);
     painter.setRenderHint(QPainter::Antialiasing, true);
 

@@ -149,6 +149,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    /// Paints the whole table with `painter`, on a device of the widget's size and ratio: what
+    /// a paint event does once it has its painter.
+    void Paint(QPainter& painter);
+
 signals:
     /// The first picture of the table has been painted (once per table).
     void firstPainted();
