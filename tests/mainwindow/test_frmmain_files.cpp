@@ -35,7 +35,8 @@ TEST_F(FrmMainFiles, AFailedSettingsWriteIsReportedOnceNamingTheFileAndTheReason
         w.Command(QStringLiteral("mnuToolbar"));
         w.Command(QStringLiteral("mnuStatusbar"));
     }
-    QCoreApplication::processEvents(); // told after the command
+    EXPECT_TRUE(messages.boxes.empty()) << "told after the command, not inside it";
+    QCoreApplication::processEvents();
     ASSERT_EQ(messages.boxes.size(), 1U);
     EXPECT_EQ(messages.Last(),
               "The settings could not be saved in " + StorePath() + ":\r\nFile too large.");

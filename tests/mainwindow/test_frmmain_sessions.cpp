@@ -161,25 +161,6 @@ TEST_F(FrmMainSession, AResumedGameThatEndsIsNotResumedAgain) {
     EXPECT_EQ(Scores(third).size(), 1U);
 }
 
-TEST_F(FrmMainSession, ABrokenUnfinishedGameIsReportedOnceAndKept) {
-    Start().ExitAtOnce();
-    const QString unfinished = UserTree("Unfinished.vlg");
-    {
-        QFile file(unfinished);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("not a saved game\r\n");
-    }
-    store->SaveBool(QStringLiteral("Save"), QStringLiteral("Unfinished"), true);
-
-    frmMain& w = Start();
-    ASSERT_EQ(messages.boxes.size(), 1U);
-    EXPECT_FALSE(State(w).GameStarted);
-    w.ExitAtOnce();
-    Start();
-    EXPECT_EQ(messages.boxes.size(), 1U);
-    EXPECT_EQ(ReadAll(unfinished), QByteArray("not a saved game\r\n"));
-}
-
 TEST_F(FrmMainSession, AFinishedGameOnViewIsClosedWithoutARecord) {
     frmMain& w = Start();
     const QString path = Path("R&D/won.v2k");

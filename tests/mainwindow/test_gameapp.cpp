@@ -13,6 +13,7 @@
 #include "library/cSave.h"
 #include "mainwindow/GameApp.h"
 #include "mainwindow/cMenu.h"
+#include "scores/cScore.h"
 #include "scores/cTime.h"
 
 using namespace velmora;
@@ -246,11 +247,17 @@ TEST_F(GameAppTest, ShutdownWithoutKeepingRecordsTheGameLostAndAMinimizedWindowK
     PlayTwoMovesAndSelect();
     window.shown = IWindowPlacement::Shown::Minimized;
     window.log.clear();
+    clock.Advance(30);
     app->Shutdown();
     // The end sound comes before the game is put away.
     EXPECT_EQ(window.log.value(0), QStringLiteral("sound 2"));
     EXPECT_TRUE(window.log.contains(QStringLiteral("caption Velmora 2003")));
     EXPECT_EQ(ScoreLines(), 1);
+    const auto lost =
+        cScore::ParseRecord(QString::fromUtf8(ReadAll(app->Save().ScoreFile())).trimmed());
+    ASSERT_TRUE(lost.has_value());
+    EXPECT_EQ(lost->Time, 30);
+    EXPECT_LT(lost->Perc, 100);
     EXPECT_EQ(Stored("Unfinished"), QStringLiteral("False"));
     EXPECT_EQ(Stored("LastGameTime"), QStringLiteral("0"));
     EXPECT_FALSE(QFile::exists(app->Save().UnfinishedFile()));
