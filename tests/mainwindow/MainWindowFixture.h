@@ -102,14 +102,18 @@ protected:
         TempHome::TearDown();
     }
 
-    /// A main window on the shared store, shown, drawing game 0 for New.
-    frmMain& Start(const QString& commandLine = {}) {
-        MainWindowContext context{*store, folders,     clock, messages,
-                                  files,  commandLine, false, false};
+    /// A main window on the shared store, shown, drawing game 0 for New. An `animated` one
+    /// slides its cards only when the test advances them.
+    frmMain& Start(const QString& commandLine = {}, bool animated = false) {
+        MainWindowContext context{*store, folders,     clock,    messages,
+                                  files,  commandLine, animated, false};
         context.dialogRunner = &dialogs;
         windows.push_back(std::make_unique<frmMain>(context));
         frmMain& w = *windows.back();
         w.Menu().SetRandom([] { return 0.0; });
+        if (animated) {
+            w.Table().setAutoAdvance(false);
+        }
         w.SetEmptyColumnAnswer([this](int column) {
             emptyColumnQuestions.push_back(column);
             return EmptyColumnChoice::Single;

@@ -40,18 +40,6 @@ protected:
         w.Command(QStringLiteral("mnuNew"));
         ASSERT_TRUE(StackMove(w));
     }
-    /// A main window that animates its cards; the queue moves only when a test advances it.
-    frmMain& StartAnimated(const QString& commandLine) {
-        MainWindowContext context{*store, folders,     clock, messages,
-                                  files,  commandLine, true,  false};
-        context.dialogRunner = &dialogs;
-        windows.push_back(std::make_unique<frmMain>(context));
-        frmMain& w = *windows.back();
-        w.Menu().SetRandom([] { return 0.0; });
-        w.Table().setAutoAdvance(false);
-        w.show();
-        return w;
-    }
     /// Every card picture lies where the board has the card.
     static bool CardsInPlace(frmMain& w) {
         for (CardIndex card = 0; card < CardCount; ++card) {
@@ -367,7 +355,7 @@ TEST_F(FrmMainSession, SettingsWithoutFolderKeysOrPlayersGetTheFirstRunPartsThey
 TEST_F(FrmMainSession, ACommandPutsCardsStillSlidingInPlaceFirst) {
     const QString path = Path("won.v2k");
     SaveWonGame(path);
-    frmMain& w = StartAnimated(path);
+    frmMain& w = Start(path, true);
     ASSERT_TRUE(w.ReplayRunning());
     for (int i = 0; i < 20; ++i) {
         w.ForwardTick();
