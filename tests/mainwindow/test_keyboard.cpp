@@ -143,19 +143,6 @@ TEST_F(Keyboard, AltAndTheAccessKeyOpenTheMenu) {
     help->close();
 }
 
-TEST_F(Keyboard, ShortcutsWorkWhileTheTableHasTheFocus) {
-    frmMain& w = StartActive();
-    QTest::keyClick(&w.Table(), Qt::Key_F2);
-    ASSERT_TRUE(State(w).GameStarted);
-    ASSERT_TRUE(StackMove(w));
-    const std::int16_t moves = w.Session().Trans().MoveID();
-    ASSERT_GE(moves, 1);
-    QTest::keyClick(&w.Table(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(w.Session().Trans().MoveID(), moves - 1);
-    QTest::keyClick(&w.Table(), Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(w.Session().Trans().MoveID(), moves);
-}
-
 TEST_F(Keyboard, DialogsWorkFromTheKeyboard) {
     frmMain& w = StartActive();
     w.Command(QStringLiteral("mnuNew"));

@@ -52,19 +52,11 @@ TEST_F(Table, ConvertsTwipsToPixelsWithTheTableCentred) {
     EXPECT_EQ(table->objectName(), QStringLiteral("picBack"));
     EXPECT_EQ(table->tableLeft(), 80);
 
-    // Column 0, row 0 at (60, 1660) twips; 1660 / 15 = 110.7 rounds to 111.
+    // Column 0, row 0 at (60, 1660) twips; 1660 / 15 = 110.7 rounds to 111. TableGeometry's
+    // tests convert every other place and zoom.
     Put(0, 0);
     EXPECT_EQ(table->cardRect(0), QRectF(84, 111, 71, 96));
-    // Free cell 4 at (3300, 60).
-    Put(1, 203);
-    EXPECT_EQ(table->cardRect(1).topLeft(), QPointF(80 + 220, 4));
-    // Home cell 208 at (8440, 60); 8440 / 15 = 562.7.
-    Put(2, 208);
-    EXPECT_EQ(table->cardRect(2).topLeft(), QPointF(80 + 563, 4));
-    // Row 20 of column 7 at (8460, 6780), the lowest slot a column reaches.
-    Put(3, 20 * 8 + 7);
-    EXPECT_EQ(table->cardRect(3).topLeft(), QPointF(80 + 564, 452));
-    EXPECT_EQ(table->cardPosition(3), QPoint(8460, 6780));
+    EXPECT_EQ(table->cardPosition(0), QPoint(60, 1660));
 
     table->resize(600, 600); // narrower than the table: flush left
     EXPECT_EQ(table->tableLeft(), 0);
@@ -312,7 +304,7 @@ TEST_F(Table, EveryFrameShowsOneStepAndAStopLeavesNothingPending) {
 
     // Ticks a little slower than the screen, never faster: no two steps in one frame.
     EXPECT_EQ(TableWidget::FrameInterval(60), 17);
-    EXPECT_EQ(TableWidget::FrameInterval(144), 7);
+    EXPECT_EQ(TableWidget::FrameInterval(75), 14) << "13.3 rounded up";
     EXPECT_EQ(TableWidget::FrameInterval(0), 17) << "unknown rate";
     EXPECT_EQ(TableWidget::FrameInterval(1000), 4);
     EXPECT_EQ(TableWidget::FrameInterval(10), 33);
@@ -375,11 +367,6 @@ TEST_F(Table, ADealtGameEndsWithEveryCardOnItsLocationInColumnOrder) {
 }
 
 TEST_F(Table, SelectionCursorTimeBoxAndBackground) {
-    table->AttachSelection(12);
-    EXPECT_EQ(table->selectedCard(), 12);
-    table->AttachSelection(NoCard);
-    EXPECT_EQ(table->selectedCard(), NoCard);
-
     Put(9, 3);
     QSignalSpy moved(table.get(), &TableWidget::cardMoved);
     table->setCardCursor(9, TableWidget::CardCursor::Target);
@@ -405,16 +392,13 @@ TEST_F(Table, SelectionCursorTimeBoxAndBackground) {
     EXPECT_NE(table->grab(box->geometry()).toImage(), before);
     table->setTimeText(QStringLiteral("0:00:00 "));
     EXPECT_EQ(table->grab(box->geometry()).toImage(), before);
-    table->setTimeVisible(false);
-    EXPECT_FALSE(table->isTimeVisible());
 
-    // ColorIndex 7: (143, 188, 139) at the top, black at the bottom, 256 bands.
+    // ColorIndex 7: (143, 188, 139) at the top, black at the bottom (the bands are the
+    // background's tests'); a new colour is drawn anew, not taken from the kept layer.
     table->resize(800, 512);
     const QImage shot = table->grab().toImage();
     EXPECT_EQ(shot.pixelColor(2, 0), QColor(143, 188, 139));
     EXPECT_EQ(shot.pixelColor(2, 511), QColor(0, 0, 0));
-    EXPECT_EQ(shot.pixelColor(2, 2), shot.pixelColor(2, 3));
-    EXPECT_NE(shot.pixelColor(2, 1), shot.pixelColor(2, 2));
     table->setColorIndex(15);
     EXPECT_EQ(table->grab().toImage().pixelColor(2, 0), QColor(128, 0, 0));
 }
@@ -427,11 +411,8 @@ TEST_F(Table, TheFirstPictureDrawnStraightEqualsTheOnesFromTheKeptLayer) {
     Put(9, 3);
     const QImage straight = table->grab().toImage();
     EXPECT_EQ(first.count(), 1);
-    const QImage layered = table->grab().toImage();
+    EXPECT_EQ(table->grab().toImage(), straight);
     EXPECT_EQ(first.count(), 1) << "once per table";
-    EXPECT_EQ(straight, layered);
-    table->setColorIndex(15);
-    EXPECT_NE(table->grab().toImage(), layered) << "the layer follows the colour";
 }
 
 // Zoom, long columns, sharp faces, key hints and keys -----------------------------------------

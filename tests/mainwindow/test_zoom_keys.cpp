@@ -177,12 +177,15 @@ TEST_F(FrmMainKeys, TheTableKeepsTheFocusAndMenuShortcutsStillWork) {
     EXPECT_TRUE(field->hasFocus()) << "a text field keeps it";
     delete field;
 
-    w.Command(QStringLiteral("mnuNew"));
+    QTest::keyClick(&w.Table(), Qt::Key_F2); // New
+    ASSERT_TRUE(State(w).GameStarted);
     Type(w, 'A');
     Type(w, '1');
     ASSERT_NE(CardAt(w, FreeCell(0)), NoCard);
     QTest::keyClick(&w.Table(), Qt::Key_Z, Qt::ControlModifier); // Undo
     EXPECT_EQ(CardAt(w, FreeCell(0)), NoCard);
+    QTest::keyClick(&w.Table(), Qt::Key_X, Qt::ControlModifier); // Redo
+    EXPECT_NE(CardAt(w, FreeCell(0)), NoCard);
 }
 
 TEST_F(FrmMainAccessibility, EveryControlIsNamedAndTheTableTellsTheGame) {
