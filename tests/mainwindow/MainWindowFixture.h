@@ -124,6 +124,12 @@ protected:
         return w;
     }
 
+    /// Close Game, answered Yes: the game in play is recorded as lost.
+    void CloseGame(frmMain& w) {
+        messages.answers = {true};
+        w.Command(CommandId::Close);
+    }
+
     /// The program's help page in the program folder (which tests otherwise leave empty).
     void ProvideHelpPage() {
         QFile::copy(DataFolder() + QStringLiteral("/help.html"),

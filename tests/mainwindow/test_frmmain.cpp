@@ -75,8 +75,7 @@ TEST_F(FrmMainMenus, ActionsAndButtonsFollowTheHistoryAndRunTheirCommands) {
     EXPECT_EQ(State(w).Game().Board(), afterSecond);
 
     // Closing the game gives the empty table's state back.
-    messages.answers = {true};
-    w.Command(QStringLiteral("mnuClose"));
+    CloseGame(w);
     ASSERT_EQ(messages.boxes.size(), 1U);
     EXPECT_EQ(messages.boxes[0].text, QStringLiteral("Are you sure you want to close this Game ?"));
     w.GeneralTick();
@@ -287,8 +286,7 @@ TEST_F(FrmMainGame, StatusBarAndTimeBoxFollowTheGameAndTheClock) {
     EXPECT_EQ(PanelText(w, 1), QStringLiteral("Movements: 1"));
 
     // Closing the game empties the panels and resets the box.
-    messages.answers = {true};
-    w.Command(QStringLiteral("mnuClose"));
+    CloseGame(w);
     w.GeneralTick();
     for (int i = 1; i <= 5; ++i) {
         EXPECT_EQ(PanelText(w, i), QString()) << "panel " << i << " after Close";
@@ -369,8 +367,7 @@ TEST_F(FrmMainGame, ScoreBoardOpensOverTheWindowWithTheGamesRecorded) {
     frmMain& w = Start();
     w.Command(QStringLiteral("mnuNew"));
     clock.Advance(10);
-    messages.answers = {true};
-    w.Command(QStringLiteral("mnuClose"));
+    CloseGame(w);
     ASSERT_EQ(Scores(w).size(), 1U);
 
     QString listed;

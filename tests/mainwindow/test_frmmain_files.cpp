@@ -67,8 +67,7 @@ TEST_F(FrmMainFiles, AGameThatCannotBeRecordedIsReportedAndNotCounted) {
     w.Command(QStringLiteral("mnuNew"));
     ASSERT_TRUE(StackMove(w));
     MakeFifo(ScoreFile(w)); // must not hold the game either
-    messages.answers = {true};
-    w.Command(QStringLiteral("mnuClose"));
+    CloseGame(w);
     ASSERT_EQ(messages.boxes.size(), 2U);
     EXPECT_EQ(messages.Last(), "The game could not be recorded in the score file \"" +
                                    ScoreFile(w) + "\": it is not a regular file.");

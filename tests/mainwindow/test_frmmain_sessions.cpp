@@ -53,11 +53,6 @@ protected:
     static QComboBox* Players(frmMain& w) {
         return w.findChild<QComboBox*>(QStringLiteral("ImageCombo1"));
     }
-    /// Close Game, answered Yes.
-    void CloseGame(frmMain& w) {
-        messages.answers = {true};
-        w.Command(QStringLiteral("mnuClose"));
-    }
 };
 
 const QString ExitUnfinished = QStringLiteral(

@@ -233,8 +233,7 @@ TEST_F(FrmMainSolver, ShowSolutionGivesUpTheGameAndReplaysAWinningLineThatScores
     EXPECT_FALSE(Enabled(w, "mnuShowSolution"));
 
     // Closing the line on view records nothing.
-    messages.answers = {true};
-    w.Command(QStringLiteral("mnuClose"));
+    CloseGame(w);
     EXPECT_FALSE(State(w).GameStarted);
     EXPECT_EQ(Scores(w).size(), 1U);
 }

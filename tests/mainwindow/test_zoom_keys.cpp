@@ -134,8 +134,7 @@ TEST_F(FrmMainKeys, AGamePlayedWithKeysRecordsWhatPointerPressesRecord) {
 TEST_F(FrmMainKeys, KeysTakeThePointersWayWithWarningMessageQuestionAndDoubleClick) {
     frmMain& w = Start();
     w.Command(QStringLiteral("mnuNew"));
-    messages.answers = {true};
-    w.Command(QStringLiteral("mnuClose"));
+    CloseGame(w);
     Type(w, 'A'); // the closed game's cards are hidden: nothing to press
     EXPECT_EQ(State(w).SelectedLocation, NoLocation);
     w.Command(QStringLiteral("mnuNew"));
