@@ -55,9 +55,6 @@ protected:
     }
 };
 
-const QString ExitUnfinished = QStringLiteral(
-    "Are you sure you want to exit the previously\r\nunfinished game and start this game ?");
-
 } // namespace
 
 // A second start ------------------------------------------------------------------------------
@@ -98,7 +95,9 @@ TEST_F(FrmMainSession, ASecondStartAsksBeforeGivingUpTheGameInPlay) {
     messages.answers = {false};
     w.SecondStart(path);
     ASSERT_EQ(messages.boxes.size(), 1U);
-    EXPECT_EQ(messages.boxes[0].text, ExitUnfinished);
+    EXPECT_EQ(messages.boxes[0].text, QStringLiteral("Are you sure you want to exit the "
+                                                     "previously\r\nunfinished game and start "
+                                                     "this game ?"));
     EXPECT_EQ(State(w).GameNumber, 0);
     EXPECT_EQ(w.Session().Trans().MoveID(), 1);
     EXPECT_TRUE(Scores(w).empty());

@@ -56,20 +56,17 @@ char KeyOf(Location loc) {
 
 } // namespace
 
-TEST_F(FrmMainZoom, ZoomAndKeyHintsAreTickedStoredAndKeptAcrossStarts) {
+TEST_F(FrmMainZoom, ZoomAndKeyHintsAreTickedAndKeptAcrossStarts) {
     frmMain& first = Start();
     const QSize screen = first.screen()->availableGeometry().size();
     EXPECT_EQ(Ticked(first), QStringList{"mnuZoom100"});
     Act(first, "mnuZoom150")->trigger();
     EXPECT_EQ(Ticked(first), QStringList{"mnuZoom150"});
-    EXPECT_EQ(Stored("Options", "Zoom"), QStringLiteral("150"));
     EXPECT_EQ(first.Table().zoom(), 150);
     EXPECT_EQ(first.minimumSize(), QSize(960, 700).boundedTo(screen)) << "in table units";
     Act(first, "mnuZoomFit")->trigger();
-    EXPECT_EQ(Stored("Options", "Zoom"), QStringLiteral("0"));
     EXPECT_EQ(first.minimumSize(), QSize(640, 466));
     Act(first, "mnuKeyHints")->trigger();
-    EXPECT_EQ(Stored("Options", "KeyHints"), QStringLiteral("1"));
     first.close();
 
     frmMain& second = Start();
