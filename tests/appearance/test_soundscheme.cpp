@@ -158,13 +158,9 @@ TEST_F(SchemeList, OpeningLoadsTheStoredSchemeOverTheStoredSounds) {
     page.SoundsInit();
     EXPECT_EQ(page.SchemePosition(), 2);
     SoundScheme::Paths expected;
-    expected[6] = "/opt/v/Move.wav";
-    expected[7] = "/opt/v/Multi.wav";
-    expected[8] = "/opt/v/Right.wav";
-    expected[9] = "/opt/v/Undo.wav";
-    expected[11] = "/opt/v/Loose.wav";
-    expected[12] = "/opt/v/Win.wav";
+    SoundScheme::Parse(mSave::DefaultSoundScheme("/opt/v").toUtf8(), expected);
     EXPECT_EQ(page.Working(), expected);
+    EXPECT_EQ(page.Working()[0], "") << "the scheme's empty start sound, not the stored one";
     EXPECT_EQ(page.SelectedNode(), FirstSoundLeaf) << "a node outside the tree";
 
     // With "No Sounds" stored, the dialog opens with every event silent.

@@ -42,11 +42,11 @@ protected:
         save = std::make_unique<cSave>(*store, folders, clock);
         recent = std::make_unique<cRecent>(*store);
         finish = std::make_unique<cFinish>(*store);
-        save->SaveFolder(Path(QStringLiteral("saved")));
-        save->FavFolder(Path(QStringLiteral("fav")));
-        QDir().mkpath(Path(QStringLiteral("saved")));
-        QDir().mkpath(Path(QStringLiteral("fav/Easy Games")));
-        QDir().mkpath(Path(QStringLiteral("fav/Hard Games")));
+        save->SaveFolder(Path("saved"));
+        save->FavFolder(Path("fav"));
+        QDir().mkpath(Path("saved"));
+        QDir().mkpath(Path("fav/Easy Games"));
+        QDir().mkpath(Path("fav/Hard Games"));
     }
 
     std::unique_ptr<dlgFinish> Open() {
@@ -68,21 +68,20 @@ protected:
 
 TEST_F(FinishDialog, FirstWinProposesTheSavedGamesFolderAndNumber) {
     auto d = Open();
-    EXPECT_EQ(d->windowTitle(), QStringLiteral("Congrats You Win !"));
+    EXPECT_EQ(d->windowTitle(), "Congrats You Win !");
     EXPECT_FALSE(Find<QCheckBox>(*d, "chkSave")->isChecked());
     EXPECT_FALSE(Find<QCheckBox>(*d, "chkFav")->isChecked());
     EXPECT_FALSE(Find<QLineEdit>(*d, "txtSave")->isEnabled());
     EXPECT_FALSE(Find<QListWidget>(*d, "imc1")->isEnabled());
-    EXPECT_EQ(Find<QLineEdit>(*d, "txtSave")->text(),
-              QDir::cleanPath(Path(QStringLiteral("saved/11982"))));
-    EXPECT_EQ(Find<QLineEdit>(*d, "txtFav")->text(), QStringLiteral("11982 Played by Guest"));
+    EXPECT_EQ(Find<QLineEdit>(*d, "txtSave")->text(), QDir::cleanPath(Path("saved/11982")));
+    EXPECT_EQ(Find<QLineEdit>(*d, "txtFav")->text(), "11982 Played by Guest");
     auto* games = Find<QListWidget>(*d, "imcGame");
     ASSERT_EQ(games->count(), 4);
-    EXPECT_EQ(games->currentItem()->text(), QStringLiteral("Start a New Game"));
-    EXPECT_EQ(games->item(3)->text(), QStringLiteral("Open an Existing Game"));
+    EXPECT_EQ(games->currentItem()->text(), "Start a New Game");
+    EXPECT_EQ(games->item(3)->text(), "Open an Existing Game");
     auto* favourites = Find<QListWidget>(*d, "imc1");
     ASSERT_EQ(favourites->count(), 2);
-    EXPECT_TRUE(favourites->currentItem()->text().startsWith(QStringLiteral("Favorites -> ")));
+    EXPECT_TRUE(favourites->currentItem()->text().startsWith("Favorites -> "));
 }
 
 TEST_F(FinishDialog, OkSavesRemembersAndStartsTheNextGameAfterRecordingTheWin) {
@@ -92,12 +91,11 @@ TEST_F(FinishDialog, OkSavesRemembersAndStartsTheNextGameAfterRecordingTheWin) {
     Find<QListWidget>(*d, "imcGame")->setCurrentRow(2);
     QTest::mouseClick(Find<QPushButton>(*d, "OKButton"), Qt::LeftButton);
 
-    const QString saved = Path(QStringLiteral("saved/11982.v2k"));
+    const QString saved = Path("saved/11982.v2k");
     ASSERT_EQ(actions.saved.size(), 2);
     EXPECT_EQ(QDir::cleanPath(actions.saved[0]), QDir::cleanPath(saved));
-    EXPECT_TRUE(actions.saved[1].endsWith(QStringLiteral("/11982 Played by Guest.v2k")));
-    EXPECT_EQ(actions.calls,
-              QStringList({QStringLiteral("GameWon"), QStringLiteral("SelectGame Restart")}));
+    EXPECT_TRUE(actions.saved[1].endsWith("/11982 Played by Guest.v2k"));
+    EXPECT_EQ(actions.calls, QStringList({"GameWon", "SelectGame Restart"}));
     EXPECT_EQ(finish->SaveEnable(), 1);
     EXPECT_EQ(finish->FavEnable(), 1);
     EXPECT_EQ(finish->LastSelectIndex(), 3);
@@ -122,7 +120,7 @@ TEST_F(FinishDialog, CancelRecordsTheWinAndRemembersNothing) {
     auto d = Open();
     QTest::mouseClick(Find<QCheckBox>(*d, "chkSave"), Qt::LeftButton);
     QTest::mouseClick(Find<QPushButton>(*d, "CancelButton"), Qt::LeftButton);
-    EXPECT_EQ(actions.calls, QStringList({QStringLiteral("GameWon"), QStringLiteral("NoGame")}));
+    EXPECT_EQ(actions.calls, QStringList({"GameWon", "NoGame"}));
     EXPECT_TRUE(actions.saved.isEmpty());
     EXPECT_EQ(finish->SaveEnable(), 1);
 
@@ -130,7 +128,7 @@ TEST_F(FinishDialog, CancelRecordsTheWinAndRemembersNothing) {
     auto closed = Open();
     closed->reject();
     closed->reject();
-    EXPECT_EQ(actions.calls.count(QStringLiteral("GameWon")), 2);
+    EXPECT_EQ(actions.calls.count("GameWon"), 2);
 }
 
 TEST_F(FinishDialog, SaveNeedsAnExistingFolderAndBrowseKeepsTheTextWhenCancelled) {
@@ -141,13 +139,13 @@ TEST_F(FinishDialog, SaveNeedsAnExistingFolderAndBrowseKeepsTheTextWhenCancelled
     fileDialogs.answer.clear();
     QTest::mouseClick(Find<QPushButton>(*d, "cmdBrowse"), Qt::LeftButton);
     EXPECT_EQ(path->text(), before);
-    EXPECT_EQ(fileDialogs.lastTitle, QStringLiteral("Select A Directory"));
+    EXPECT_EQ(fileDialogs.lastTitle, "Select A Directory");
 
-    path->setText(QStringLiteral("no-folder-given"));
+    path->setText("no-folder-given");
     QTest::mouseClick(Find<QPushButton>(*d, "OKButton"), Qt::LeftButton);
     EXPECT_TRUE(actions.saved.isEmpty());
-    EXPECT_FALSE(QFile::exists(QStringLiteral("no-folder-given.v2k")));
-    EXPECT_EQ(actions.calls.first(), QStringLiteral("GameWon"));
+    EXPECT_FALSE(QFile::exists("no-folder-given.v2k"));
+    EXPECT_EQ(actions.calls.first(), "GameWon");
 }
 
 TEST_F(FinishDialog, SelectIsNotOfferedWhileItsDialogIsMissing) {
