@@ -1,5 +1,6 @@
 #include "support/AccessibleNames.h"
 #include "support/TempHome.h"
+#include "support/Widgets.h"
 
 #include "library/cRecent.h"
 #include "library/cSave.h"
@@ -50,12 +51,9 @@ protected:
     }
 
     std::unique_ptr<dlgFinish> Open() {
-        return std::make_unique<dlgFinish>(FinishContext{*finish, *save, *recent, 11982,
-                                                         QStringLiteral("Guest"), fileDialogs,
-                                                         messages, nullptr, actions, false});
-    }
-    template <typename T> static T* Find(dlgFinish& d, const char* name) {
-        return d.findChild<T*>(QString::fromLatin1(name));
+        return std::make_unique<dlgFinish>(FinishContext{*finish, *save, *recent, 11982, "Guest",
+                                                         fileDialogs, messages, nullptr, actions,
+                                                         false});
     }
 
     std::unique_ptr<cSave> save;
@@ -82,18 +80,18 @@ TEST_F(FinishDialog, FirstWinProposesTheSavedGamesFolderAndNumber) {
     auto* favourites = Find<QListWidget>(*d, "imc1");
     ASSERT_EQ(favourites->count(), 2);
     EXPECT_TRUE(favourites->currentItem()->text().startsWith("Favorites -> "));
+    EXPECT_EQ(UnnamedControls(*d), QStringList()) << "every control has an accessible name";
 }
 
 TEST_F(FinishDialog, OkSavesRemembersAndStartsTheNextGameAfterRecordingTheWin) {
     auto d = Open();
-    QTest::mouseClick(Find<QCheckBox>(*d, "chkSave"), Qt::LeftButton);
-    QTest::mouseClick(Find<QCheckBox>(*d, "chkFav"), Qt::LeftButton);
+    Click(*d, "chkSave");
+    Click(*d, "chkFav");
     Find<QListWidget>(*d, "imcGame")->setCurrentRow(2);
-    QTest::mouseClick(Find<QPushButton>(*d, "OKButton"), Qt::LeftButton);
+    Click(*d, "OKButton");
 
-    const QString saved = Path("saved/11982.v2k");
     ASSERT_EQ(actions.saved.size(), 2);
-    EXPECT_EQ(QDir::cleanPath(actions.saved[0]), QDir::cleanPath(saved));
+    EXPECT_EQ(QDir::cleanPath(actions.saved[0]), QDir::cleanPath(Path("saved/11982.v2k")));
     EXPECT_TRUE(actions.saved[1].endsWith("/11982 Played by Guest.v2k"));
     EXPECT_EQ(actions.calls, QStringList({"GameWon", "SelectGame Restart"}));
     EXPECT_EQ(finish->SaveEnable(), 1);
@@ -107,19 +105,18 @@ TEST_F(FinishDialog, OkSavesRemembersAndStartsTheNextGameAfterRecordingTheWin) {
     EXPECT_TRUE(Find<QCheckBox>(*again, "chkSave")->isChecked());
     EXPECT_EQ(Find<QListWidget>(*again, "imcGame")->currentRow(), 2);
     messages.answer = false;
-    QTest::mouseClick(Find<QPushButton>(*again, "OKButton"), Qt::LeftButton);
+    Click(*again, "OKButton");
     ASSERT_EQ(messages.Questions(), 1);
     EXPECT_EQ(messages.boxes.back().text,
-              QStringLiteral("File ") + actions.saved[1] +
-                  QStringLiteral(" exists! Do you want to overwrite ?"));
+              "File " + actions.saved[1] + " exists! Do you want to overwrite ?");
     EXPECT_EQ(actions.saved.size(), 3); // the folder copy again, not the favourite
 }
 
 TEST_F(FinishDialog, CancelRecordsTheWinAndRemembersNothing) {
     finish->SaveEnable(1);
     auto d = Open();
-    QTest::mouseClick(Find<QCheckBox>(*d, "chkSave"), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>(*d, "CancelButton"), Qt::LeftButton);
+    Click(*d, "chkSave");
+    Click(*d, "CancelButton");
     EXPECT_EQ(actions.calls, QStringList({"GameWon", "NoGame"}));
     EXPECT_TRUE(actions.saved.isEmpty());
     EXPECT_EQ(finish->SaveEnable(), 1);
@@ -133,16 +130,16 @@ TEST_F(FinishDialog, CancelRecordsTheWinAndRemembersNothing) {
 
 TEST_F(FinishDialog, SaveNeedsAnExistingFolderAndBrowseKeepsTheTextWhenCancelled) {
     auto d = Open();
-    QTest::mouseClick(Find<QCheckBox>(*d, "chkSave"), Qt::LeftButton);
+    Click(*d, "chkSave");
     auto* path = Find<QLineEdit>(*d, "txtSave");
     const QString before = path->text();
     fileDialogs.answer.clear();
-    QTest::mouseClick(Find<QPushButton>(*d, "cmdBrowse"), Qt::LeftButton);
+    Click(*d, "cmdBrowse");
     EXPECT_EQ(path->text(), before);
     EXPECT_EQ(fileDialogs.lastTitle, "Select A Directory");
 
     path->setText("no-folder-given");
-    QTest::mouseClick(Find<QPushButton>(*d, "OKButton"), Qt::LeftButton);
+    Click(*d, "OKButton");
     EXPECT_TRUE(actions.saved.isEmpty());
     EXPECT_FALSE(QFile::exists("no-folder-given.v2k"));
     EXPECT_EQ(actions.calls.first(), "GameWon");
@@ -154,11 +151,6 @@ TEST_F(FinishDialog, SelectIsNotOfferedWhileItsDialogIsMissing) {
     auto* games = Find<QListWidget>(*d, "imcGame");
     EXPECT_FALSE(games->item(1)->flags() & Qt::ItemIsEnabled);
     EXPECT_EQ(games->currentRow(), 0);
-}
-
-TEST_F(FinishDialog, EveryControlHasAnAccessibleName) {
-    auto d = Open();
-    EXPECT_EQ(UnnamedControls(*d), QStringList());
 }
 
 } // namespace

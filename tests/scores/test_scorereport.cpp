@@ -53,13 +53,6 @@ TEST_F(ScoreReportTest, ReportMatchesTheExpectedFileByteForByte) {
     // The report is dated when it is written.
     written.replace("12/5/2026 5:20:30 PM", "12/5/2026 5:20:00 PM");
     EXPECT_EQ(written, expected);
-
-    // 12 games, 5 won: " 12 " from column 15, " 42 " (41.7 %) from column 85.
-    const QByteArray guest = written.split('\n').at(20);
-    ASSERT_TRUE(guest.startsWith("Guest "));
-    EXPECT_EQ(guest.mid(14, 4), " 12 ");
-    EXPECT_EQ(guest.mid(84, 4), " 42 ");
-
     EXPECT_EQ(save->LastExportedFile(), path);
     EXPECT_EQ(save->LastExportedDate(), "12/5/2026 5:20:30 PM");
 }
