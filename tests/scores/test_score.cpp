@@ -132,16 +132,6 @@ TEST_F(ScoreTest, TotalsThatCannotBeSavedTakeTheLineBack) {
     EXPECT_EQ(player->GetWon(6), 1);
 }
 
-TEST_F(ScoreTest, ALineAfterAnUnendedLastLineStartsALineOfItsOwn) {
-    clock.Advance(10);
-    WriteScores("\"Guest\",30,7,0,\"12/5/2026 5:20:05 PM\",40,0");
-    ASSERT_TRUE(score->SaveScore(11982, 87, 125, 100));
-    EXPECT_EQ(File(), "\"Guest\",30,7,0,\"12/5/2026 5:20:05 PM\",40,0\r\n"
-                      "\"Guest\",125,11982,87,\"12/5/2026 5:20:10 PM\",100,141\r\n");
-    score->LoadScores();
-    EXPECT_EQ(score->Count(), 2);
-}
-
 TEST_F(ScoreTest, LoaderKeepsOnlyRecordsOfTheCurrentHolderOfAName) {
     clock.Advance(10);
     ASSERT_TRUE(score->SaveScore(1, 10, 10, 100));
