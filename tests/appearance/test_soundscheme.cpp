@@ -4,7 +4,6 @@
 
 #include "appearance/SoundPage.h"
 #include "appearance/SoundScheme.h"
-#include "library/mSave.h"
 
 #include <QFile>
 
@@ -144,21 +143,16 @@ TEST_F(SchemeList, StartsWithNoSoundsThenEveryFileEndingInSd) {
 }
 
 TEST_F(SchemeList, OpeningLoadsTheStoredSchemeOverTheStoredSounds) {
-    // The scheme a fresh installation writes and selects.
-    QFile file(Scheme("Default Sound Scheme"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(mSave::DefaultSoundScheme("/opt/v").toUtf8());
-    file.close();
+    SoundScheme::Paths scheme;
+    scheme[6] = "/opt/v/Move.wav";
+    Write("Default Sound Scheme", scheme);
     setting->Sound(1, "/stored/start.wav");
     setting->TreeIndex(40);
 
     SoundPage page(*setting, schemes, messages);
     page.SoundsInit();
     EXPECT_EQ(page.SchemePosition(), 2);
-    SoundScheme::Paths expected;
-    SoundScheme::Parse(mSave::DefaultSoundScheme("/opt/v").toUtf8(), expected);
-    EXPECT_EQ(page.Working(), expected);
-    EXPECT_EQ(page.Working()[0], "") << "the scheme's empty start sound, not the stored one";
+    EXPECT_EQ(page.Working(), scheme) << "the scheme's empty start sound, not the stored one";
     EXPECT_EQ(page.SelectedNode(), FirstSoundLeaf) << "a node outside the tree";
 
     // With "No Sounds" stored, the dialog opens with every event silent.

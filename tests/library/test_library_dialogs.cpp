@@ -95,17 +95,15 @@ protected:
         }
         return lines;
     }
-    static QTreeWidgetItem* Node(QTreeWidget* tree, const QString& text, const QString& parent) {
+    /// Makes the node `text` under `parent` the current one.
+    static void ClickNode(QTreeWidget* tree, const QString& text, const QString& parent) {
         for (QTreeWidgetItem* item : tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive)) {
-            if (!item->parent() || item->parent()->text(0) == parent) {
-                return item;
+            if (item->parent() && item->parent()->text(0) == parent) {
+                tree->setCurrentItem(item);
+                return;
             }
         }
-        return nullptr;
-    }
-    static void ClickNode(QTreeWidget* tree, QTreeWidgetItem* node) {
-        ASSERT_NE(node, nullptr);
-        tree->setCurrentItem(node);
+        ADD_FAILURE() << "no node " << text.toStdString();
     }
 
     std::map<QString, QIcon> images;
@@ -245,7 +243,7 @@ TEST_F(Organiser, DeletesAFolderAfterAsking) {
     Files("fav/Hard Games", {"1.vlg"});
     auto dialog = Open();
     auto* tree = Find<QTreeWidget>(*dialog, "TreeView1");
-    ClickNode(tree, Node(tree, "Hard Games", "Favorites"));
+    ClickNode(tree, "Hard Games", "Favorites");
     messages.answer = false;
     dialog->cmdDeleteFolder_Click();
     EXPECT_EQ(messages.Last(), "Are you sure you want to delete Hard Games ?");
@@ -263,7 +261,7 @@ TEST_F(Organiser, DeletesAndMovesTheSelectedGames) {
     Files("fav/Easy Games", {"1.vlg", "2.v2k", "3.vlg", "4.vlg"});
     auto dialog = Open();
     auto* tree = Find<QTreeWidget>(*dialog, "TreeView1");
-    ClickNode(tree, Node(tree, "Easy Games", "Favorites"));
+    ClickNode(tree, "Easy Games", "Favorites");
     auto* list = Find<QTreeWidget>(*dialog, "ListView1");
     ASSERT_EQ(list->topLevelItemCount(), 4);
     dialog->Timer1_Timer();
@@ -323,14 +321,14 @@ TEST_F(OpenDialog, ANodeListsItsGamesAndSelectOpensTheFirst) {
     auto dialog = Open();
     auto* tree = Find<QTreeWidget>(*dialog, "TreeView1");
     auto* list = Find<QTreeWidget>(*dialog, "ListView1");
-    ClickNode(tree, Node(tree, "Finished Games", "Recent Games"));
+    ClickNode(tree, "Finished Games", "Recent Games");
     EXPECT_EQ(list->topLevelItemCount(), 0);
     EXPECT_TRUE(Enabled(*dialog, "cmdSelect"));
     Click(*dialog, "cmdSelect");
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_TRUE(dialog->isVisible());
 
-    ClickNode(tree, Node(tree, "Saved Games", "Others"));
+    ClickNode(tree, "Saved Games", "Others");
     EXPECT_EQ(Rows(list), QStringList{"12345"});
     EXPECT_TRUE(Shows(list->topLevelItem(0)->icon(0), "Incomp"));
     game.allow = false;
@@ -351,7 +349,7 @@ TEST_F(OpenDialog, AVanishedRecentGameIsListedButNotOpened) {
     recent->AddtoRecent(Path("saved/gone.v2k"));
     auto dialog = Open();
     auto* tree = Find<QTreeWidget>(*dialog, "TreeView1");
-    ClickNode(tree, Node(tree, "Finished Games", "Recent Games"));
+    ClickNode(tree, "Finished Games", "Recent Games");
     auto* list = Find<QTreeWidget>(*dialog, "ListView1");
     EXPECT_EQ(Rows(list), QStringList{"gone"});
     EXPECT_TRUE(Shows(list->topLevelItem(0)->icon(0), "Comp"));
@@ -385,13 +383,11 @@ TEST_F(Dialogs, SelectGameSuggestsANumberAndDealsAValidEntry) {
     EXPECT_EQ(text->selectedText(), "20000");
 
     dialog.show();
-    for (const char* bad : {"0", "3240000", "abc"}) {
-        text->setText(QString::fromLatin1(bad));
-        Click(dialog, "cmdSelect");
-        EXPECT_EQ(messages.Last(), "Please Enter a valid number between 0 and 3240000") << bad;
-        EXPECT_EQ(messages.boxes.back().icon, MessageIcon::Information);
-        EXPECT_EQ(text->text(), "0");
-    }
+    text->setText("abc"); // which entries are refused is the entry's own test
+    Click(dialog, "cmdSelect");
+    EXPECT_EQ(messages.Last(), "Please Enter a valid number between 0 and 3240000");
+    EXPECT_EQ(messages.boxes.back().icon, MessageIcon::Information);
+    EXPECT_EQ(text->text(), "0");
     EXPECT_TRUE(game.started.empty());
     text->setText("3000000");
     Click(dialog, "cmdSelect");

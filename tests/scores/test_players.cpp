@@ -96,23 +96,20 @@ TEST_F(PlayersTest, AQuoteOrAnEmptyNameAddsNoPlayer) {
     EXPECT_EQ(player->GetCurrentPlayerIndex(), 0); // nothing selected
 }
 
-TEST_F(PlayersTest, TheLastPlayerCannotBeRemoved) {
+TEST_F(PlayersTest, TheLastPlayerStaysAndAnUnknownKeyRemovesNothingButStillRefreshes) {
     Add("Solo");
     player->SaveScore(1, 1, 1, 0, 100, 50);
     EXPECT_FALSE(user->RemoveUser("x1"));
     EXPECT_EQ(messages.Last(), "Minimum one player is Required !");
     EXPECT_EQ(player->GetName(1), "Solo");
     EXPECT_EQ(player->GetTotal(1), 1);
-}
 
-TEST_F(PlayersTest, AnUnknownKeyRemovesNothingButStillRefreshes) {
-    Add("A");
     Add("B");
     player->CurrentComboIndex(2);
     EXPECT_TRUE(user->RemoveUser("x9"));
     EXPECT_EQ(player->TotalPlayers(), 2);
     EXPECT_EQ(player->CurrentComboIndex(), 1);
-    EXPECT_EQ(combo.SelectedText(), "A");
+    EXPECT_EQ(combo.SelectedText(), "Solo");
 }
 
 TEST_F(PlayersTest, APendingChangeFollowsItsPlayerWhenAnotherIsRemoved) {

@@ -65,11 +65,8 @@ TEST(ProgressChartTest, PointsChartDrawsEveryGameAndItsAverage) {
 }
 
 TEST(ProgressChartTest, GameAxisShowsRoundNumbersAndTheFirstGame) {
-    std::vector<std::pair<int, double>> many(91, {5, 5});
     ProgressData data;
-    for (const auto& [points, average] : many) {
-        data.games.push_back({QDateTime(), points, average});
-    }
+    data.games.assign(91, {QDateTime(), 5, 5});
     const ChartData chart = ProgressCharts::PointsData(data);
     EXPECT_EQ(chart.xMax, 91);
     EXPECT_EQ(chart.xTicks, (Ticks{1, 20, 40, 60, 80}));
