@@ -8,14 +8,11 @@
 #include "library/dlgMessages.h"
 #include "library/mSave.h"
 #include "mainwindow/GameStyle.h"
-#include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/frmMain.h"
 #include "platform/SettingsStore.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QPixmap>
 #include <QStringList>
 #include <QStyleFactory>
 #include <QTimer>
@@ -55,10 +52,6 @@ int main(int argc, char** argv) {
     }
     messages.SetOwner(&window);
     fileDialogs.SetOwner(&window);
-    // The window icon goes to the window manager once the window shows its first picture:
-    // handing it over as the window is made would hold that picture back.
-    QObject::connect(&window, &velmora::frmMain::firstFrameShown, &window,
-                     [] { QApplication::setWindowIcon(velmora::WindowIcon()); });
     window.show();
     QObject::connect(&instance, &velmora::SingleInstance::commandLineReceived, &window,
                      &velmora::frmMain::SecondStart);

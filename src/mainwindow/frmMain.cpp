@@ -204,9 +204,11 @@ void frmMain::CreateObjects() {
         m_table, &TableWidget::firstPainted, this,
         [this, afterFirstFrame] {
             afterFirstFrame();
+            GiveWindowIcon();
             emit firstFrameShown();
         },
         Qt::QueuedConnection);
+    qApp->installEventFilter(this);
     QTimer::singleShot(SoundHoldLimitMs, this, afterFirstFrame);
     m_app = std::make_unique<GameApp>(m_context,
                                       AppWindowPorts{*this, *this, *this, *this, *this, *this,
@@ -409,6 +411,23 @@ void frmMain::BuildStatusBar() {
         bar->addPermanentWidget(panel, 1);
         m_panels[static_cast<std::size_t>(i)] = panel;
     }
+}
+
+void frmMain::GiveWindowIcon() {
+    if (m_windowIconGiven) {
+        return;
+    }
+    m_windowIconGiven = true;
+    qApp->removeEventFilter(this);
+    QApplication::setWindowIcon(WindowIcon());
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched != this && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow()) {
+        GiveWindowIcon();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::ExitAtOnce() {

@@ -154,6 +154,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    /// Watches for another window shown before the table's first picture.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     /// The context's dialog runner, or exec() when it gives none.
@@ -231,6 +233,11 @@ private:
 
     MainWindowContext m_context;
     bool m_exitAtOnce = false;
+    /// Gives the application its window icon, once: when the table's first picture is on
+    /// screen, or sooner when another window (a question at start-up) is shown first. Handing
+    /// the icon to the window system as this window is made would hold its first picture back.
+    void GiveWindowIcon();
+    bool m_windowIconGiven = false;
     bool m_shutDown = false;
     bool m_finishPending = false;
 

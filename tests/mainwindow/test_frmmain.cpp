@@ -148,12 +148,14 @@ TEST_F(FrmMainMenus, AFailedSettingsWriteIsToldOnceWithTheFileAndTheReason) {
 }
 
 // The start-up's times are read at once but written only when the table's first picture is
-// on screen, which is also when the window says so (and the window icon is handed over).
-TEST_F(FrmMainMenus, TheStartTimesReachTheFileOnceTheFirstPictureIsShown) {
+// on screen; the window icon is handed over then too, or sooner when another window shows
+// first (a question at start-up).
+TEST_F(FrmMainMenus, TheStartTimesAndTheWindowIconWaitForTheFirstPicture) {
     // The first start sets up the home, and those writes carry the times at once.
     Start();
     windows.clear();
     clock.now = clock.now.addSecs(60);
+    QApplication::setWindowIcon(QIcon());
     frmMain& w = Start();
     QSignalSpy shown(&w, &frmMain::firstFrameShown);
     const auto stored = [this] {
@@ -162,11 +164,20 @@ TEST_F(FrmMainMenus, TheStartTimesReachTheFileOnceTheFirstPictureIsShown) {
     };
     EXPECT_EQ(w.Save().SessionStart(), GeneralDate::Format(clock.Now()));
     EXPECT_NE(stored(), GeneralDate::Format(clock.Now()));
+    EXPECT_TRUE(QApplication::windowIcon().isNull());
     ASSERT_TRUE(shown.wait(5000));
     EXPECT_EQ(stored(), GeneralDate::Format(clock.Now()));
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
     w.update();
     QCoreApplication::processEvents();
     EXPECT_EQ(shown.size(), 1);
+
+    windows.clear();
+    QApplication::setWindowIcon(QIcon());
+    Start();
+    QWidget question;
+    question.show();
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
 }
 
 TEST_F(FrmMainMenus, ReplayStopButtonFollowsTheStopMenuItem) {
