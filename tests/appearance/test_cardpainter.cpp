@@ -38,6 +38,25 @@ double Share(const QImage& image, const QColor& colour) {
     return static_cast<double>(hits) / (image.width() * image.height());
 }
 
+/// How many pixels of `a` and `b` differ by more than `tolerance` in a channel, and the largest
+/// difference.
+std::pair<int, int> Differences(const QImage& a, const QImage& b, int tolerance) {
+    int count = 0;
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            const int d =
+                std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+            count += d > tolerance ? 1 : 0;
+            worst = std::max(worst, d);
+        }
+    }
+    return {count, worst};
+}
+
 } // namespace
 
 TEST(CardPainter, DrawsFiftyTwoDistinctFacesAtEachPixelRatio) {
@@ -183,14 +202,7 @@ TEST(CardPainter, SuitOutlinesFillAsTheUnionOfTheirParts) {
             one.closeSubpath();
             union_ = union_.united(one);
         }
-        const QImage united = fill(union_);
-        int differ = 0;
-        for (int y = 0; y < parts.height(); ++y) {
-            for (int x = 0; x < parts.width(); ++x) {
-                differ += std::abs(qRed(parts.pixel(x, y)) - qRed(united.pixel(x, y))) > 64;
-            }
-        }
-        EXPECT_LE(differ, 12) << "suit " << suit;
+        EXPECT_LE(Differences(parts, fill(union_), 64).first, 12) << "suit " << suit;
     }
 }
 
@@ -224,19 +236,7 @@ TEST(PaintInBands, GivesThePixelsOfOneCallAndCoversTheWholeArea) {
                 shapes(p);
             });
         }
-        int differ = 0;
-        int worst = 0;
-        for (int y = 0; y < whole.height(); ++y) {
-            for (int x = 0; x < whole.width(); ++x) {
-                const QRgb a = whole.pixel(x, y);
-                const QRgb b = banded.pixel(x, y);
-                const int d =
-                    std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                              std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
-                differ += d > 0 ? 1 : 0;
-                worst = std::max(worst, d);
-            }
-        }
+        const auto [differ, worst] = Differences(whole, banded, 0);
         // A gradient fill may round a level differently; every shape and edge is where it was.
         EXPECT_LE(worst, 2) << dpr;
         EXPECT_LT(differ, whole.width() * whole.height() / 50) << dpr;

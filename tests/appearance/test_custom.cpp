@@ -43,6 +43,13 @@ protected:
         custom = std::make_unique<cCustom>(*store, Toolbar(), &window);
     }
     QString Stored(const QString& key) { return Reopened().GetSetting("Custom", key, "<none>"); }
+    /// What the customise dialog does when it opens.
+    void OpenLists() {
+        custom->Create_lvwMenu();
+        custom->Create_lvwStatus();
+        custom->Create_lvwTree();
+        custom->Getvalues();
+    }
 
     FakeCustomWindow window;
     std::unique_ptr<cCustom> custom;
@@ -73,31 +80,21 @@ TEST_F(CustomTest, StoredChoicesOverrideTheDefaults) {
     store->SaveSetting("Custom", "Panel2", "False");
     store->SaveSetting("Custom", "Menu4", "False");
     custom->RestoreAll();
-    EXPECT_TRUE(window.buttons[9]);
-    EXPECT_FALSE(window.buttons[10]);
-    EXPECT_FALSE(window.buttons[13]);
-    EXPECT_FALSE(window.panels[2]);
-    EXPECT_TRUE(window.panels[3]);
-    EXPECT_FALSE(window.menus["mnuFav"]);
+    EXPECT_EQ((std::vector<bool>{window.buttons[9], window.buttons[10], window.buttons[13],
+                                 window.panels[2], window.panels[3], window.menus["mnuFav"]}),
+              (std::vector<bool>{true, false, false, false, true, false}));
 
-    custom->Create_lvwMenu();
-    custom->Create_lvwStatus();
-    custom->Create_lvwTree();
-    custom->Getvalues();
-    EXPECT_TRUE(custom->Ticked(cCustom::List::Toolbar, 9));
-    EXPECT_FALSE(custom->Ticked(cCustom::List::Toolbar, 10));
-    EXPECT_FALSE(custom->Ticked(cCustom::List::Toolbar, 25));
-    EXPECT_FALSE(custom->Ticked(cCustom::List::Status, 2));
-    EXPECT_FALSE(custom->Ticked(cCustom::List::Menu, 4));
-    EXPECT_TRUE(custom->Ticked(cCustom::List::Menu, 5));
+    OpenLists();
+    using L = cCustom::List;
+    EXPECT_EQ((std::vector<bool>{custom->Ticked(L::Toolbar, 9), custom->Ticked(L::Toolbar, 10),
+                                 custom->Ticked(L::Toolbar, 25), custom->Ticked(L::Status, 2),
+                                 custom->Ticked(L::Menu, 4), custom->Ticked(L::Menu, 5)}),
+              (std::vector<bool>{true, false, false, false, false, true}));
 }
 
 TEST_F(CustomTest, SaveAllStoresTheShownToolbarAndTheTicks) {
     custom->RestoreAll();
-    custom->Create_lvwMenu();
-    custom->Create_lvwStatus();
-    custom->Create_lvwTree();
-    custom->Getvalues();
+    OpenLists();
     custom->SetTicked(cCustom::List::Status, 4, false);
     custom->SetTicked(cCustom::List::Toolbar, 25, true);
     custom->SetTicked(cCustom::List::Menu, 1, false);
@@ -107,11 +104,10 @@ TEST_F(CustomTest, SaveAllStoresTheShownToolbarAndTheTicks) {
     EXPECT_EQ(Stored("Panel4"), "<none>") << "nothing stored before OK";
 
     custom->SaveAll();
-    EXPECT_EQ(Stored("Panel4"), "False");
-    EXPECT_EQ(Stored("Panel5"), "True");
-    EXPECT_EQ(Stored("Menu1"), "False");
-    EXPECT_EQ(Stored("Button25"), "True");
-    EXPECT_EQ(Stored("Button9"), "False");
-    EXPECT_EQ(Stored("Button1"), "True");
-    EXPECT_EQ(Stored("Button13"), "True");
+    QStringList stored;
+    for (const char* key :
+         {"Panel4", "Panel5", "Menu1", "Button25", "Button9", "Button1", "Button13"}) {
+        stored << Stored(key);
+    }
+    EXPECT_EQ(stored, QStringList({"False", "True", "False", "True", "False", "True", "True"}));
 }

@@ -16,21 +16,16 @@ namespace {
 using PictureRotation = AppearanceTest;
 using BackgroundFromStore = AppearanceTest;
 
-class RotationInterval : public testing::TestWithParam<std::pair<int, int>> {};
-
 } // namespace
 
-TEST_P(RotationInterval, IsTheRowsSecondsTimesAThousand) {
-    const auto [timerIndex, milliseconds] = GetParam();
-    EXPECT_EQ(cSetting::IntervalMilliseconds(timerIndex), milliseconds);
-}
-
 // Indexes outside the six rows (a hand-edited store) fall back to row 2.
-INSTANTIATE_TEST_SUITE_P(Rows, RotationInterval,
-                         testing::Values(std::pair{1, 3000}, std::pair{2, 10000},
-                                         std::pair{3, 30000}, std::pair{4, 60000},
-                                         std::pair{5, 300000}, std::pair{6, 1800000},
-                                         std::pair{0, 10000}, std::pair{7, 10000}));
+TEST(RotationInterval, IsTheRowsSecondsTimesAThousand) {
+    const std::pair<int, int> rows[] = {{1, 3000},   {2, 10000},   {3, 30000}, {4, 60000},
+                                        {5, 300000}, {6, 1800000}, {0, 10000}, {7, 10000}};
+    for (const auto& [timerIndex, milliseconds] : rows) {
+        EXPECT_EQ(cSetting::IntervalMilliseconds(timerIndex), milliseconds) << timerIndex;
+    }
+}
 
 TEST_F(PictureRotation, ListsTheFourPictureKindsInNameOrderWhateverTheirCase) {
     Picture("b.gif");
@@ -174,19 +169,13 @@ TEST_F(BackgroundFromStore, UpdateAllStoresEveryValueThenRepaintsAndRestarts) {
     setting->UpdateAll(values);
 
     const SettingsStore disk = Reopened();
-    auto stored = [&](const char* key) { return disk.GetSetting("Settings", key); };
-    EXPECT_EQ(stored("EnableImage"), "1");
-    EXPECT_EQ(stored("EnableTimer"), "1");
-    EXPECT_EQ(stored("Image"), one);
-    EXPECT_EQ(stored("Sound1"), "/s/start.wav");
-    EXPECT_EQ(stored("Sound2"), "");
-    EXPECT_TRUE(disk.HasKey("Settings", "Sound2"));
-    EXPECT_EQ(stored("Sound17"), "/s/dialog.wav");
-    EXPECT_EQ(stored("TabIndex"), "3");
-    EXPECT_EQ(stored("ColorIndex"), "25");
-    EXPECT_EQ(stored("TreeIndex"), "9");
-    EXPECT_EQ(stored("SoundIndex"), "4");
-    EXPECT_EQ(stored("TimerIndex"), "1");
+    QStringList stored;
+    for (const char* key : {"EnableImage", "EnableTimer", "Image", "Sound1", "Sound2", "Sound17",
+                            "TabIndex", "ColorIndex", "TreeIndex", "SoundIndex", "TimerIndex"}) {
+        stored << disk.GetSetting("Settings", key, "<none>");
+    }
+    EXPECT_EQ(stored, QStringList({"1", "1", one, "/s/start.wav", "", "/s/dialog.wav", "3", "25",
+                                   "9", "4", "1"}));
 
     EXPECT_EQ(setting->File1().ListCount(), 2);
     EXPECT_EQ(window.Last().colorIndex, 25);

@@ -4,7 +4,6 @@
 
 #include "appearance/SoundPage.h"
 #include "appearance/SoundScheme.h"
-#include "library/mSave.h"
 
 #include <QFile>
 
@@ -108,9 +107,7 @@ TEST_F(SchemeFile, ANameIsRefusedWhenItCannotNameAFileOfItsOwn) {
     }
 }
 
-TEST_F(SchemeFile, ANonRegularFileIsNeverReplaced) {
-    QDir().mkpath(Scheme("folder"));
-    EXPECT_FALSE(SoundScheme::Save(Scheme("folder"), Numbered("a")));
+TEST_F(SchemeFile, ALinkIsNeverFollowed) {
     ASSERT_TRUE(QFile::link(Path("elsewhere.txt"), Scheme("link")));
     EXPECT_FALSE(SoundScheme::Save(Scheme("link"), Numbered("a")));
     EXPECT_FALSE(QFileInfo::exists(Path("elsewhere.txt")));
@@ -146,25 +143,16 @@ TEST_F(SchemeList, StartsWithNoSoundsThenEveryFileEndingInSd) {
 }
 
 TEST_F(SchemeList, OpeningLoadsTheStoredSchemeOverTheStoredSounds) {
-    // The scheme a fresh installation writes and selects.
-    QFile file(Scheme("Default Sound Scheme"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(mSave::DefaultSoundScheme("/opt/v").toUtf8());
-    file.close();
+    SoundScheme::Paths scheme;
+    scheme[6] = "/opt/v/Move.wav";
+    Write("Default Sound Scheme", scheme);
     setting->Sound(1, "/stored/start.wav");
     setting->TreeIndex(40);
 
     SoundPage page(*setting, schemes, messages);
     page.SoundsInit();
     EXPECT_EQ(page.SchemePosition(), 2);
-    SoundScheme::Paths expected;
-    expected[6] = "/opt/v/Move.wav";
-    expected[7] = "/opt/v/Multi.wav";
-    expected[8] = "/opt/v/Right.wav";
-    expected[9] = "/opt/v/Undo.wav";
-    expected[11] = "/opt/v/Loose.wav";
-    expected[12] = "/opt/v/Win.wav";
-    EXPECT_EQ(page.Working(), expected);
+    EXPECT_EQ(page.Working(), scheme) << "the scheme's empty start sound, not the stored one";
     EXPECT_EQ(page.SelectedNode(), FirstSoundLeaf) << "a node outside the tree";
 
     // With "No Sounds" stored, the dialog opens with every event silent.

@@ -1,15 +1,14 @@
 #include "Companion.h"
 
 #include "Commands.h"
+#include "engine/cGame.h"
 #include "engine/mArray.h"
 #include "history/GameSession.h"
 #include "solver/Presses.h"
-#include "support/Solver.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -93,49 +92,6 @@ TEST(Companion, ErrorsPrintOneLineAndNothingOnStandardOutput) {
     EXPECT_EQ(RunCli({"--help"}).status, 0);
 }
 
-TEST(Companion, ShowRefusesARecordThatMovesACardOntoItsOwnLocation) {
-    const std::filesystem::path path =
-        std::filesystem::temp_directory_path() / "velmora-cli-same-location.vlg";
-    for (const char* records :
-         {" 51  51  1  1 \r\n 51  200  1  2 \r\n", " 51  200  1  1 \r\n 200  200  1  2 \r\n",
-          " 208  208  1  1 \r\n"}) {
-        std::ofstream(path, std::ios::binary) << " 1 \r\n" << records;
-        const Output o = RunCli({"show", path.string()});
-        EXPECT_EQ(o.status, 2);
-        EXPECT_TRUE(o.out.empty()) << o.out;
-        EXPECT_NE(o.err.find("the source and the target are both"), std::string::npos) << o.err;
-    }
-    std::filesystem::remove(path);
-}
-
-TEST(Companion, AWonGameStopsTheActionsAndSavesAndShowsAsItEnds) {
-    Solver solver;
-    std::int32_t game = 0;
-    std::optional<std::vector<SolverMove>> moves;
-    for (game = 1; game < 20 && !moves; ++game) {
-        moves = solver.Solve(game);
-    }
-    ASSERT_TRUE(moves);
-    --game;
-    std::vector<std::string> args{"play", std::to_string(game)};
-    const auto presses = Solver::Presses(game, *moves);
-    args.insert(args.end(), presses.begin(), presses.end());
-    args.push_back("undo"); // after the win: not applied
-    const auto path = (std::filesystem::temp_directory_path() / "velmora-cli-won.v2k").string();
-    args.push_back("--save");
-    args.push_back(path);
-    const Output o = RunCli(args);
-    ASSERT_EQ(o.status, 0) << o.err;
-    EXPECT_EQ(std::count(o.out.begin(), o.out.end(), 'G'), 1); // "Game won" once
-    EXPECT_NE(o.out.find("Game won\nFoundations: C-K D-K S-K H-K\n"), std::string::npos);
-    EXPECT_NE(o.out.find("Possible moves: 12\n"), std::string::npos); // 4 cells, 8 columns
-
-    const Output shown = RunCli({"show", path});
-    ASSERT_EQ(shown.status, 0) << shown.err;
-    EXPECT_EQ(shown.out.rfind("Foundations: C-K D-K S-K H-K\n", 0), 0u);
-    std::filesystem::remove(path);
-}
-
 TEST(Companion, ShowLeavesTheCursorAtZeroForOtherExtensions) {
     const auto path = (std::filesystem::temp_directory_path() / "velmora-cli-game.txt").string();
     ASSERT_EQ(RunCli({"play", "12345", "dH", "--save", path}).status, 0);
@@ -154,16 +110,27 @@ std::vector<std::string> Words(const std::string& line) {
     return words;
 }
 
-TEST(CompanionSolve, TheLineForAGameWinsWhenPlayed) {
+// The line of `solve`, played, wins; a won game stops the actions that follow, saves and shows
+// as it ended.
+TEST(CompanionSolve, TheLineForAGameWinsWhenPlayedAndTheWonGameIsSavedAsItEnds) {
     const Output solved = RunCli({"solve", "12345"});
     ASSERT_EQ(solved.status, 0) << solved.err;
     ASSERT_EQ(std::count(solved.out.begin(), solved.out.end(), '\n'), 1);
     std::vector<std::string> args{"play", "12345"};
     const auto actions = Words(solved.out);
     args.insert(args.end(), actions.begin(), actions.end());
+    const auto path = (std::filesystem::temp_directory_path() / "velmora-cli-won.v2k").string();
+    args.insert(args.end(), {"undo", "--save", path});
     const Output played = RunCli(args);
     ASSERT_EQ(played.status, 0) << played.err;
+    EXPECT_EQ(std::count(played.out.begin(), played.out.end(), 'G'), 1); // "Game won" once
     EXPECT_NE(played.out.find("Game won\nFoundations: C-K D-K S-K H-K\n"), std::string::npos);
+    EXPECT_NE(played.out.find("Possible moves: 12\n"), std::string::npos); // 4 cells, 8 columns
+
+    const Output shown = RunCli({"show", path});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(shown.out.rfind("Foundations: C-K D-K S-K H-K\n", 0), 0u);
+    std::filesystem::remove(path);
 }
 
 TEST(CompanionSolve, ASavedGameIsSolvedFromWhereItStands) {

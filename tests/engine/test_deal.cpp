@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <cmath>
 
 namespace velmora::test {
 namespace {
@@ -39,15 +40,12 @@ TEST(PermutationRows, CheckRowsAndBounds) {
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(RoundHalfEven(0.5), 0);
-    EXPECT_EQ(RoundHalfEven(1.5), 2);
-    EXPECT_EQ(RoundHalfEven(2.5), 2);
-    EXPECT_EQ(RoundHalfEven(-2.5), -2);
-    EXPECT_EQ(RoundHalfEven(-1.5), -2);
-    EXPECT_EQ(RoundHalfEven(2.51), 3);
-    EXPECT_EQ(RoundHalfEven(33.34), 33);
-    EXPECT_EQ(RoundHalfEven(1.92), 2);
-    EXPECT_EQ(RoundHalfEven(3086.25), 3086);
+    const std::pair<double, std::int64_t> cases[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},
+                                                     {-1.5, -2}, {-2.5, -2},  {2.51, 3},
+                                                     {1.92, 2},  {33.34, 33}, {std::nan(""), 0}};
+    for (const auto& [value, rounded] : cases) {
+        EXPECT_EQ(RoundHalfEven(value), rounded) << value;
+    }
 }
 
 TEST(Deal, WorkedExamples) {

@@ -86,8 +86,6 @@ TEST_F(PressWarningTest, NoWarningWithFlashingOffASelectionOrNoGame) {
 TEST(FlashEnds, OneTickMoreThanAsked) {
     EXPECT_FALSE(PointerRules::FlashEnds(7, 7));
     EXPECT_TRUE(PointerRules::FlashEnds(8, 7));
-    EXPECT_FALSE(PointerRules::FlashEnds(2, 2));
-    EXPECT_TRUE(PointerRules::FlashEnds(3, 2));
 }
 
 using PlacesTest = EngineFixture;

@@ -6,19 +6,19 @@
 namespace velmora::test {
 namespace {
 
-using RunsTest = EngineFixture;
+class RunsTest : public EngineFixture {
+protected:
+    /// Column 0 ends in `run` under KC, column 1 in `target` under KH; column 6 and free cells
+    /// 2 and 3 are empty, and no other card takes anything.
+    void LayRun(std::vector<std::string> run, const std::string& target) {
+        run.insert(run.begin(), "KC");
+        Lay({run, {"KH", target}, {"QC"}, {"QS"}, {"JC"}, {"JS"}, {}, {"QH"}},
+            {"2H", "-", "-", "3H"});
+    }
+};
 
-// Column 0 holds the run 9S 8H 7C 6D 5S (5S exposed); column 1 ends in TD, which takes 9S.
 TEST_F(RunsTest, RunOfFiveTakesThirteenStepsThroughTwoFreeCellsAndOneColumn) {
-    Lay({{"KC", "9S", "8H", "7C", "6D", "5S"},
-         {"KH", "TD"},
-         {"QC"},
-         {"QS"},
-         {"JC"},
-         {"JS"},
-         {},
-         {"QH"}},
-        {"2H", "-", "-", "3H"});
+    LayRun({"9S", "8H", "7C", "6D", "5S"}, "TD");
     EXPECT_EQ(mGame::GetFreeSpace(state), 5);
     mGame::ClickColumn(state, 0);
     mGame::ClickColumn(state, 1);
@@ -35,15 +35,7 @@ TEST_F(RunsTest, RunOfFiveTakesThirteenStepsThroughTwoFreeCellsAndOneColumn) {
 }
 
 TEST_F(RunsTest, RunLongerThanTheFreeSpaceIsRefusedWithTheTwoLineMessage) {
-    Lay({{"KC", "TS", "9H", "8C", "7D", "6S", "5H", "4C"},
-         {"KH", "JD"},
-         {"QC"},
-         {"QS"},
-         {"JC"},
-         {"JS"},
-         {},
-         {"QH"}},
-        {"2H", "-", "-", "3H"});
+    LayRun({"TS", "9H", "8C", "7D", "6S", "5H", "4C"}, "JD");
     mGame::ClickColumn(state, 0);
     mGame::ClickColumn(state, 1);
     EXPECT_TRUE(rec.steps.empty());

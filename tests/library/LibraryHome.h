@@ -2,6 +2,7 @@
 
 #include "support/TempHome.h"
 
+#include "library/GameListing.h"
 #include "library/cRecent.h"
 #include "library/cSave.h"
 
@@ -31,6 +32,14 @@ protected:
     static QStringList Sorted(QStringList list) {
         list.sort();
         return list;
+    }
+    /// Each row as its text and kind: "12345:Incomp".
+    static QStringList Texts(const std::vector<GameListing::GameRow>& rows) {
+        QStringList texts;
+        for (const auto& row : rows) {
+            texts << row.text + (row.finished ? ":Comp" : ":Incomp");
+        }
+        return texts;
     }
 
     std::unique_ptr<cSave> save;

@@ -1,4 +1,4 @@
-#include "support/TempHome.h"
+#include "LibraryHome.h"
 
 #include "library/cFavourites.h"
 #include "library/cSave.h"
@@ -10,17 +10,14 @@ using namespace velmora::test;
 
 namespace {
 
-class Favourites : public TempHome {
+class Favourites : public LibraryHome {
 protected:
     void SetUp() override {
-        TempHome::SetUp();
-        save = std::make_unique<cSave>(*store, folders, clock);
-        save->FavFolder(Root());
-        QDir().mkpath(Folder("Easy Games"));
+        LibraryHome::SetUp();
         favourites = std::make_unique<cFavourites>(*save);
     }
 
-    QString Root() const { return Path(QStringLiteral("fav")); }
+    QString Root() const { return Path("fav"); }
     QString Folder(const char* name) const { return Root() + u'/' + QString::fromUtf8(name); }
     QString Game(const char* folder, const char* name) const {
         return Folder(folder) + u'/' + QString::fromUtf8(name);
@@ -45,19 +42,12 @@ protected:
         return entries;
     }
     QStringList Texts(const QString& folder) const {
-        QStringList texts;
-        for (const auto& row : favourites->Games(folder)) {
-            texts << row.text +
-                         (row.finished ? QStringLiteral(":Comp") : QStringLiteral(":Incomp"));
-        }
-        texts.sort();
-        return texts;
+        return Sorted(LibraryHome::Texts(favourites->Games(folder)));
     }
     static std::string Refusal(const Result<void>& result) {
         return result ? std::string("accepted") : result.error().message;
     }
 
-    std::unique_ptr<cSave> save;
     std::unique_ptr<cFavourites> favourites;
 };
 
@@ -68,10 +58,10 @@ TEST_F(Favourites, ListsEveryFileOfAFolderWithItsDisplayNameAndKind) {
     QDir().mkpath(Game("Easy Games", "inner.vlg"));
     EXPECT_EQ(Texts(Folder("Easy Games")), QStringList({"12345:Incomp", "24680:Comp", "Old:Comp",
                                                         "abc:Incomp", "notes:Incomp"}));
-    EXPECT_TRUE(favourites->Games(QStringLiteral("Favorites")).empty());
-    EXPECT_TRUE(favourites->Games(Path(QStringLiteral("elsewhere"))).empty());
-    EXPECT_EQ(cFavourites::DisplayName(QStringLiteral("abcd")), "abcd");
-    EXPECT_EQ(cFavourites::DisplayName(QStringLiteral("abcde")), "a");
+    EXPECT_TRUE(favourites->Games("Favorites").empty());
+    EXPECT_TRUE(favourites->Games(Path("elsewhere")).empty());
+    EXPECT_EQ(cFavourites::DisplayName("abcd"), "abcd");
+    EXPECT_EQ(cFavourites::DisplayName("abcde"), "a");
 }
 
 TEST_F(Favourites, CreatesFoldersOfOneToThirtyCharactersInsideTheRootOnly) {
@@ -87,13 +77,12 @@ TEST_F(Favourites, CreatesFoldersOfOneToThirtyCharactersInsideTheRootOnly) {
     const QStringList before = Tree();
     EXPECT_EQ(favourites->CreateFolder(QString(31, u'y')).value(), cFavourites::Created::Ignored);
     EXPECT_EQ(favourites->CreateFolder({}).value(), cFavourites::Created::Ignored);
-    EXPECT_EQ(favourites->CreateFolder(QStringLiteral("Easy Games")).value(),
-              cFavourites::Created::Exists);
+    EXPECT_EQ(favourites->CreateFolder("Easy Games").value(), cFavourites::Created::Exists);
     for (const char* bad : {"../out", "a/b", "a\\b", ".", "..", "/tmp"}) {
         EXPECT_FALSE(favourites->CreateFolder(QString::fromUtf8(bad))) << bad;
     }
     Write(Folder("taken"));
-    EXPECT_FALSE(favourites->CreateFolder(QStringLiteral("taken")));
+    EXPECT_FALSE(favourites->CreateFolder("taken"));
     QFile::remove(Folder("taken"));
     EXPECT_EQ(Tree(), before);
 }
@@ -107,14 +96,14 @@ TEST_F(Favourites, DeletesAFolderWithItsFilesButNeverTheLastOrARefusedOne) {
     Write(Game("Hard Games", "2.v2k"));
     Write(Game("Hard Games", ".hidden"));
     QDir().mkpath(Folder("Nested/inner"));
-    QDir().mkpath(Path(QStringLiteral("elsewhere")));
+    QDir().mkpath(Path("elsewhere"));
     Write(Game("Easy Games", "locked.vlg"));
     MakeReadOnly(Game("Easy Games", "locked.vlg"));
     const QStringList before = Tree();
     EXPECT_EQ(Refusal(favourites->DeleteFolder(Folder("Easy Games"))),
               "The file \"locked.vlg\" is read-only.");
     EXPECT_NE(Refusal(favourites->DeleteFolder(Folder("Nested"))), "accepted");
-    EXPECT_NE(Refusal(favourites->DeleteFolder(Path(QStringLiteral("elsewhere")))), "accepted");
+    EXPECT_NE(Refusal(favourites->DeleteFolder(Path("elsewhere"))), "accepted");
     EXPECT_NE(Refusal(favourites->DeleteFolder(Folder("Nested/inner"))), "accepted");
     EXPECT_EQ(Refusal(favourites->DeleteFolder(Folder("Gone"))),
               "The folder \"Gone\" no longer exists.");
@@ -127,7 +116,7 @@ TEST_F(Favourites, DeletesAFolderWithItsFilesButNeverTheLastOrARefusedOne) {
 TEST_F(Favourites, DeletesGamesAllOrNone) {
     const QString a = Game("Easy Games", "a.vlg");
     const QString b = Game("Easy Games", "b.v2k");
-    const QString outside = Path(QStringLiteral("outside.vlg"));
+    const QString outside = Path("outside.vlg");
     Write(a);
     Write(b);
     Write(outside);
@@ -180,8 +169,8 @@ TEST_F(Favourites, RefusedMovesMoveNothing) {
     EXPECT_FALSE(
         favourites->MoveGames({a, Game("Easy Games", "gone.vlg")}, Folder("Hard Games"), yes));
     EXPECT_FALSE(favourites->MoveGames({a}, Folder("Gone"), yes));
-    QDir().mkpath(Path(QStringLiteral("elsewhere")));
-    EXPECT_FALSE(favourites->MoveGames({a}, Path(QStringLiteral("elsewhere")), yes));
+    QDir().mkpath(Path("elsewhere"));
+    EXPECT_FALSE(favourites->MoveGames({a}, Path("elsewhere"), yes));
     Write(Game("Hard Games", "a.vlg"));
     MakeReadOnly(Game("Hard Games", "a.vlg"));
     EXPECT_FALSE(favourites->MoveGames({a}, Folder("Hard Games"), yes));
@@ -194,18 +183,14 @@ TEST_F(Favourites, RefusedMovesMoveNothing) {
 }
 
 TEST_F(Favourites, TheAddPathNeedsAFolderAndAPlainName) {
-    EXPECT_EQ(
-        favourites->AddPath(Folder("Easy Games"), QStringLiteral("12345 - Played by Guest"), true)
-            .value(),
-        Game("Easy Games", "12345 - Played by Guest.v2k"));
-    EXPECT_EQ(favourites->AddPath(Folder("Easy Games"), QStringLiteral("7"), false).value(),
+    EXPECT_EQ(favourites->AddPath(Folder("Easy Games"), "12345 - Played by Guest", true).value(),
+              Game("Easy Games", "12345 - Played by Guest.v2k"));
+    EXPECT_EQ(favourites->AddPath(Folder("Easy Games"), "7", false).value(),
               Game("Easy Games", "7.vlg"));
-    EXPECT_EQ(favourites->AddPath(QStringLiteral("Favourites"), QStringLiteral("7"), false)
-                  .error()
-                  .message,
+    EXPECT_EQ(favourites->AddPath("Favourites", "7", false).error().message,
               "Please select a folder for this game.");
-    EXPECT_FALSE(favourites->AddPath(Folder("Gone"), QStringLiteral("7"), false));
-    EXPECT_FALSE(favourites->AddPath(Root(), QStringLiteral("7"), false));
+    EXPECT_FALSE(favourites->AddPath(Folder("Gone"), "7", false));
+    EXPECT_FALSE(favourites->AddPath(Root(), "7", false));
     for (const char* bad : {"", "../7", "a/b", "a\\b"}) {
         EXPECT_FALSE(favourites->AddPath(Folder("Easy Games"), QString::fromUtf8(bad), false))
             << bad;

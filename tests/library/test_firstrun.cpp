@@ -8,6 +8,8 @@
 
 #include <QDirIterator>
 
+#include <map>
+
 using namespace velmora;
 using namespace velmora::test;
 
@@ -15,13 +17,13 @@ namespace {
 
 class FirstRunTest : public TempHome {
 protected:
-    Result<void> RunFirstRun() {
-        cPlayer player(*store);
-        cUser user(player, messages);
-        return mSave::FirstRunSetup(*store, folders, clock,
-                                    [&](const QString& name, const QString& full,
-                                        const QString& date) { user.AddUser(name, full, date); });
+    mSave::AddUserFunction AddUser() {
+        return [this](const QString& name, const QString& full, const QString& date) {
+            cPlayer player(*store);
+            cUser(player, messages).AddUser(name, full, date);
+        };
     }
+    Result<void> RunFirstRun() { return mSave::FirstRunSetup(*store, folders, clock, AddUser()); }
     QString User(const QString& relative = {}) const {
         const QString root = folders.userDataFolder + "/Velmora 2003 Files";
         return relative.isEmpty() ? root : root + "/" + relative;
@@ -54,11 +56,11 @@ TEST_F(FirstRunTest, BuildsKeysFoldersPlayersAndFiles) {
     cSave save(*store, folders, clock);
 
     // The defaults themselves are StoreTest's; here they must be stored, so that they stay.
-    const SettingsStore stored = Reopened();
+    const SettingsStore disk = Reopened();
     for (const char* key :
          {"InstallFolder", "UserFolder", "FavFolder", "FavDefFolder", "IncompleteDir",
           "FinishedDir", "SaveFolder", "ExportFolder", "ScoreFile"}) {
-        EXPECT_FALSE(stored.GetSetting("Save", key).isEmpty()) << key;
+        EXPECT_FALSE(disk.GetSetting("Save", key).isEmpty()) << key;
     }
     for (const QString& folder :
          {save.UserFolder(), save.FavFolder(), save.FavDefFolder(), save.IncompleteDir(),
@@ -68,7 +70,6 @@ TEST_F(FirstRunTest, BuildsKeysFoldersPlayersAndFiles) {
     EXPECT_TRUE(QFileInfo(save.ScoreFile()).isFile());
     EXPECT_EQ(QFileInfo(save.ScoreFile()).size(), 0);
 
-    const SettingsStore disk = Reopened();
     EXPECT_EQ(disk.GetSetting("Player1", "Name"), "Guest");
     EXPECT_EQ(disk.GetSetting("Player1", "FullName"), "Guest Player");
     EXPECT_EQ(disk.GetSetting("Player1", "Date"), "12/5/2026 5:20:00 PM");
@@ -78,19 +79,14 @@ TEST_F(FirstRunTest, BuildsKeysFoldersPlayersAndFiles) {
     EXPECT_TRUE(messages.boxes.empty());
 
     const QString install = folders.programFolder;
-    const QByteArray sounds = ReadAll(User("Default Sound Scheme.sd"));
+    const std::map<int, QString> waves{{7, "Move.wav"},  {8, "Multi.wav"},  {9, "Right.wav"},
+                                       {10, "Undo.wav"}, {12, "Loose.wav"}, {13, "Win.wav"}};
     QByteArray expected;
     for (int event = 1; event <= 17; ++event) {
-        const char* file = event == 7    ? "Move.wav"
-                           : event == 8  ? "Multi.wav"
-                           : event == 9  ? "Right.wav"
-                           : event == 10 ? "Undo.wav"
-                           : event == 12 ? "Loose.wav"
-                           : event == 13 ? "Win.wav"
-                                         : nullptr;
-        expected += file ? "\"" + (install + "/" + file).toUtf8() + "\"\r\n" : "\"\"\r\n";
+        const QString path = waves.contains(event) ? install + "/" + waves.at(event) : QString();
+        expected += "\"" + path.toUtf8() + "\"\r\n";
     }
-    EXPECT_EQ(sounds, expected);
+    EXPECT_EQ(ReadAll(User("Default Sound Scheme.sd")), expected);
     EXPECT_EQ(disk.GetSetting("Settings", "Sound9"), install + "/Right.wav");
     EXPECT_EQ(disk.GetSetting("Settings", "Sound11", "none"), "none");
 
@@ -243,12 +239,7 @@ TEST_F(FirstRunTest, AFullDiskLeavesNoEmptyOrHalfWrittenFiles) {
 
 TEST_F(FirstRunTest, AnUnreadableStoreIsNoFreshInstallation) {
     ASSERT_TRUE(QDir().mkpath(StorePath())); // a folder where the file should be
-    cPlayer player(*store);
-    cUser user(player, messages);
-    EXPECT_TRUE(mSave::SetUpAtStartUp(
-        *store, folders, clock, [&](const QString& name, const QString& full, const QString& date) {
-            user.AddUser(name, full, date);
-        }));
+    EXPECT_TRUE(mSave::SetUpAtStartUp(*store, folders, clock, AddUser()));
     EXPECT_FALSE(QFileInfo::exists(User()));
     EXPECT_TRUE(QFileInfo(StorePath()).isDir());
 }

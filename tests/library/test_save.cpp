@@ -46,6 +46,12 @@ TEST_F(SaveTest, AutoSaveNamesCountUpPastTakenNames) {
     EXPECT_EQ(save->GetFileName(12345, true), Path("finished/12345.v2k"));
     Touch(Path("finished/12345.v2k"));
     EXPECT_EQ(save->GetFileName(12345, true), Path("finished/12345-00.v2k"));
+
+    // Day, month, hour and minute each take two digits, the hour on the 24-hour clock.
+    save->IncludeDate(1);
+    save->IncludeTime(1);
+    clock.now = QDateTime(QDate(2026, 3, 7), QTime(9, 5, 0));
+    EXPECT_EQ(save->GetFileName(0, false), Game("0703-0905-0.vlg"));
 }
 
 TEST_F(SaveTest, AutoSaveCounterGrowsPastTwoDigits) {
@@ -56,11 +62,6 @@ TEST_F(SaveTest, AutoSaveCounterGrowsPastTwoDigits) {
         Touch(Game(QStringLiteral("7-%1.vlg").arg(c, 2, 10, QLatin1Char('0'))));
     }
     EXPECT_EQ(save->GetFileName(7, false), Game("7-100.vlg"));
-}
-
-TEST_F(SaveTest, AutoSaveNameUsesTheTwentyFourHourClock) {
-    clock.now = QDateTime(QDate(2026, 3, 7), QTime(9, 5, 0));
-    EXPECT_EQ(save->GetFileName(0, false), Game("0703-0905-0.vlg"));
 }
 
 TEST_F(SaveTest, SizeCheckShortensToLimitPlusThree) {
@@ -188,17 +189,6 @@ TEST_F(SaveTest, DealingANewGameDoesTheBookkeeping) {
 
     save->InCompleteSave(1);
     EXPECT_EQ(save->OnGameStarting(42, false), Game("0512-1720-42.vlg"));
-}
-
-TEST_F(SaveTest, AutosavePageEnabling) {
-    const auto none = cSave::AutoSave_Change(false, false);
-    EXPECT_FALSE(none.dateAndTime || none.finishedFolder || none.incompleteFolder);
-    const auto finished = cSave::AutoSave_Change(true, false);
-    EXPECT_TRUE(finished.dateAndTime && finished.finishedFolder);
-    EXPECT_FALSE(finished.incompleteFolder);
-    const auto incomplete = cSave::AutoSave_Change(false, true);
-    EXPECT_TRUE(incomplete.dateAndTime && incomplete.incompleteFolder);
-    EXPECT_FALSE(incomplete.finishedFolder);
 }
 
 } // namespace

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include <fcntl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -255,38 +254,6 @@ TEST_F(SafeFileTest, AReplacementAlwaysGetsANewStamp) {
     const std::int64_t later = first.modifiedNs + 5'000'000'000;
     ASSERT_TRUE(SafeFile::Replace(File("s.ini"), "same", {.modifiedAfterNs = later}));
     EXPECT_EQ(SafeFile::StampOf(File("s.ini")).modifiedNs, later + 1);
-}
-
-// A real full disk where a small file system can be mounted (root on a machine that allows it).
-TEST_F(SafeFileTest, AFullFileSystemIsReportedAndTheOldFileKept) {
-    const std::string mountPoint = File("disk");
-    fs::create_directory(mountPoint);
-    if (::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=64k") != 0) {
-        GTEST_SKIP() << "no small file system can be mounted here";
-    }
-    const std::string path = mountPoint + "/Velmora 2003.ini";
-    Write(path, "[Options]\r\nCardSpeed=5\r\n");
-    {
-        // Fill the rest of the disk.
-        std::ofstream filler(mountPoint + "/filler", std::ios::binary);
-        const std::string block(4096, 'x');
-        for (int i = 0; i < 64 && filler; ++i) {
-            filler.write(block.data(), static_cast<std::streamsize>(block.size()));
-            filler.flush();
-        }
-    }
-    auto written = SafeFile::Replace(path, std::string(8192, 'n'));
-    const std::string content = Read(path);
-    std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(mountPoint)) {
-        left.push_back(entry.path().filename().string());
-    }
-    ::umount2(mountPoint.c_str(), MNT_DETACH);
-    ASSERT_FALSE(written);
-    EXPECT_EQ(written.error().reason, "no space left on device");
-    EXPECT_EQ(content, "[Options]\r\nCardSpeed=5\r\n");
-    std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (List{"Velmora 2003.ini", "filler"}));
 }
 
 } // namespace

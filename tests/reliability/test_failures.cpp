@@ -1,6 +1,6 @@
 // The game meeting a hostile machine: a full disk, a read-only or vanished user files folder,
-// damaged settings, score and unfinished-game files, no data folder, no sound device. In
-// every case it starts or goes on, tells the player once, and keeps every file that was good.
+// damaged settings, score and unfinished-game files, no data folder. In every case it starts or
+// goes on, tells the player once, and keeps every file that was good.
 
 #include "Faults.h"
 #include "mainwindow/MainWindowFixture.h"
@@ -271,20 +271,6 @@ TEST_F(FailureTest, WithoutItsDataFolderTheGamePlaysAndTellsWhatIsMissing) {
     EXPECT_EQ(messages.boxes.back().icon, MessageIcon::Exclamation);
     CloseGame(w);
     EXPECT_EQ(Scores(w).size(), 1U);
-}
-
-TEST_F(FailureTest, NoSoundDeviceIsNoObstacle) {
-    // The test machine's audio is whatever it is; with none, every sound is dropped quietly.
-    qputenv("QT_MEDIA_BACKEND", "none");
-    frmMain& w = StartWithSound();
-    for (int i = 0; i < 3; ++i) {
-        w.Command(CommandId::New);
-        ASSERT_TRUE(StackMove(w));
-        w.Command(CommandId::Undo);
-    }
-    CloseGame(w);
-    EXPECT_EQ(Told(), 0U) << messages.Last().toStdString();
-    EXPECT_EQ(Scores(w).size(), 3U) << "two games given up for new ones, one closed";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "support/AccessibleNames.h"
 #include "support/TempHome.h"
+#include "support/Widgets.h"
 
 #include "library/cRecent.h"
 #include "library/cSave.h"
@@ -42,20 +43,17 @@ protected:
         save = std::make_unique<cSave>(*store, folders, clock);
         recent = std::make_unique<cRecent>(*store);
         finish = std::make_unique<cFinish>(*store);
-        save->SaveFolder(Path(QStringLiteral("saved")));
-        save->FavFolder(Path(QStringLiteral("fav")));
-        QDir().mkpath(Path(QStringLiteral("saved")));
-        QDir().mkpath(Path(QStringLiteral("fav/Easy Games")));
-        QDir().mkpath(Path(QStringLiteral("fav/Hard Games")));
+        save->SaveFolder(Path("saved"));
+        save->FavFolder(Path("fav"));
+        QDir().mkpath(Path("saved"));
+        QDir().mkpath(Path("fav/Easy Games"));
+        QDir().mkpath(Path("fav/Hard Games"));
     }
 
     std::unique_ptr<dlgFinish> Open() {
-        return std::make_unique<dlgFinish>(FinishContext{*finish, *save, *recent, 11982,
-                                                         QStringLiteral("Guest"), fileDialogs,
-                                                         messages, nullptr, actions, false});
-    }
-    template <typename T> static T* Find(dlgFinish& d, const char* name) {
-        return d.findChild<T*>(QString::fromLatin1(name));
+        return std::make_unique<dlgFinish>(FinishContext{*finish, *save, *recent, 11982, "Guest",
+                                                         fileDialogs, messages, nullptr, actions,
+                                                         false});
     }
 
     std::unique_ptr<cSave> save;
@@ -68,36 +66,34 @@ protected:
 
 TEST_F(FinishDialog, FirstWinProposesTheSavedGamesFolderAndNumber) {
     auto d = Open();
-    EXPECT_EQ(d->windowTitle(), QStringLiteral("Congrats You Win !"));
+    EXPECT_EQ(d->windowTitle(), "Congrats You Win !");
     EXPECT_FALSE(Find<QCheckBox>(*d, "chkSave")->isChecked());
     EXPECT_FALSE(Find<QCheckBox>(*d, "chkFav")->isChecked());
     EXPECT_FALSE(Find<QLineEdit>(*d, "txtSave")->isEnabled());
     EXPECT_FALSE(Find<QListWidget>(*d, "imc1")->isEnabled());
-    EXPECT_EQ(Find<QLineEdit>(*d, "txtSave")->text(),
-              QDir::cleanPath(Path(QStringLiteral("saved/11982"))));
-    EXPECT_EQ(Find<QLineEdit>(*d, "txtFav")->text(), QStringLiteral("11982 Played by Guest"));
+    EXPECT_EQ(Find<QLineEdit>(*d, "txtSave")->text(), QDir::cleanPath(Path("saved/11982")));
+    EXPECT_EQ(Find<QLineEdit>(*d, "txtFav")->text(), "11982 Played by Guest");
     auto* games = Find<QListWidget>(*d, "imcGame");
     ASSERT_EQ(games->count(), 4);
-    EXPECT_EQ(games->currentItem()->text(), QStringLiteral("Start a New Game"));
-    EXPECT_EQ(games->item(3)->text(), QStringLiteral("Open an Existing Game"));
+    EXPECT_EQ(games->currentItem()->text(), "Start a New Game");
+    EXPECT_EQ(games->item(3)->text(), "Open an Existing Game");
     auto* favourites = Find<QListWidget>(*d, "imc1");
     ASSERT_EQ(favourites->count(), 2);
-    EXPECT_TRUE(favourites->currentItem()->text().startsWith(QStringLiteral("Favorites -> ")));
+    EXPECT_TRUE(favourites->currentItem()->text().startsWith("Favorites -> "));
+    EXPECT_EQ(UnnamedControls(*d), QStringList()) << "every control has an accessible name";
 }
 
 TEST_F(FinishDialog, OkSavesRemembersAndStartsTheNextGameAfterRecordingTheWin) {
     auto d = Open();
-    QTest::mouseClick(Find<QCheckBox>(*d, "chkSave"), Qt::LeftButton);
-    QTest::mouseClick(Find<QCheckBox>(*d, "chkFav"), Qt::LeftButton);
+    Click(*d, "chkSave");
+    Click(*d, "chkFav");
     Find<QListWidget>(*d, "imcGame")->setCurrentRow(2);
-    QTest::mouseClick(Find<QPushButton>(*d, "OKButton"), Qt::LeftButton);
+    Click(*d, "OKButton");
 
-    const QString saved = Path(QStringLiteral("saved/11982.v2k"));
     ASSERT_EQ(actions.saved.size(), 2);
-    EXPECT_EQ(QDir::cleanPath(actions.saved[0]), QDir::cleanPath(saved));
-    EXPECT_TRUE(actions.saved[1].endsWith(QStringLiteral("/11982 Played by Guest.v2k")));
-    EXPECT_EQ(actions.calls,
-              QStringList({QStringLiteral("GameWon"), QStringLiteral("SelectGame Restart")}));
+    EXPECT_EQ(QDir::cleanPath(actions.saved[0]), QDir::cleanPath(Path("saved/11982.v2k")));
+    EXPECT_TRUE(actions.saved[1].endsWith("/11982 Played by Guest.v2k"));
+    EXPECT_EQ(actions.calls, QStringList({"GameWon", "SelectGame Restart"}));
     EXPECT_EQ(finish->SaveEnable(), 1);
     EXPECT_EQ(finish->FavEnable(), 1);
     EXPECT_EQ(finish->LastSelectIndex(), 3);
@@ -109,20 +105,19 @@ TEST_F(FinishDialog, OkSavesRemembersAndStartsTheNextGameAfterRecordingTheWin) {
     EXPECT_TRUE(Find<QCheckBox>(*again, "chkSave")->isChecked());
     EXPECT_EQ(Find<QListWidget>(*again, "imcGame")->currentRow(), 2);
     messages.answer = false;
-    QTest::mouseClick(Find<QPushButton>(*again, "OKButton"), Qt::LeftButton);
+    Click(*again, "OKButton");
     ASSERT_EQ(messages.Questions(), 1);
     EXPECT_EQ(messages.boxes.back().text,
-              QStringLiteral("File ") + actions.saved[1] +
-                  QStringLiteral(" exists! Do you want to overwrite ?"));
+              "File " + actions.saved[1] + " exists! Do you want to overwrite ?");
     EXPECT_EQ(actions.saved.size(), 3); // the folder copy again, not the favourite
 }
 
 TEST_F(FinishDialog, CancelRecordsTheWinAndRemembersNothing) {
     finish->SaveEnable(1);
     auto d = Open();
-    QTest::mouseClick(Find<QCheckBox>(*d, "chkSave"), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>(*d, "CancelButton"), Qt::LeftButton);
-    EXPECT_EQ(actions.calls, QStringList({QStringLiteral("GameWon"), QStringLiteral("NoGame")}));
+    Click(*d, "chkSave");
+    Click(*d, "CancelButton");
+    EXPECT_EQ(actions.calls, QStringList({"GameWon", "NoGame"}));
     EXPECT_TRUE(actions.saved.isEmpty());
     EXPECT_EQ(finish->SaveEnable(), 1);
 
@@ -130,24 +125,24 @@ TEST_F(FinishDialog, CancelRecordsTheWinAndRemembersNothing) {
     auto closed = Open();
     closed->reject();
     closed->reject();
-    EXPECT_EQ(actions.calls.count(QStringLiteral("GameWon")), 2);
+    EXPECT_EQ(actions.calls.count("GameWon"), 2);
 }
 
 TEST_F(FinishDialog, SaveNeedsAnExistingFolderAndBrowseKeepsTheTextWhenCancelled) {
     auto d = Open();
-    QTest::mouseClick(Find<QCheckBox>(*d, "chkSave"), Qt::LeftButton);
+    Click(*d, "chkSave");
     auto* path = Find<QLineEdit>(*d, "txtSave");
     const QString before = path->text();
     fileDialogs.answer.clear();
-    QTest::mouseClick(Find<QPushButton>(*d, "cmdBrowse"), Qt::LeftButton);
+    Click(*d, "cmdBrowse");
     EXPECT_EQ(path->text(), before);
-    EXPECT_EQ(fileDialogs.lastTitle, QStringLiteral("Select A Directory"));
+    EXPECT_EQ(fileDialogs.lastTitle, "Select A Directory");
 
-    path->setText(QStringLiteral("no-folder-given"));
-    QTest::mouseClick(Find<QPushButton>(*d, "OKButton"), Qt::LeftButton);
+    path->setText("no-folder-given");
+    Click(*d, "OKButton");
     EXPECT_TRUE(actions.saved.isEmpty());
-    EXPECT_FALSE(QFile::exists(QStringLiteral("no-folder-given.v2k")));
-    EXPECT_EQ(actions.calls.first(), QStringLiteral("GameWon"));
+    EXPECT_FALSE(QFile::exists("no-folder-given.v2k"));
+    EXPECT_EQ(actions.calls.first(), "GameWon");
 }
 
 TEST_F(FinishDialog, SelectIsNotOfferedWhileItsDialogIsMissing) {
@@ -156,11 +151,6 @@ TEST_F(FinishDialog, SelectIsNotOfferedWhileItsDialogIsMissing) {
     auto* games = Find<QListWidget>(*d, "imcGame");
     EXPECT_FALSE(games->item(1)->flags() & Qt::ItemIsEnabled);
     EXPECT_EQ(games->currentRow(), 0);
-}
-
-TEST_F(FinishDialog, EveryControlHasAnAccessibleName) {
-    auto d = Open();
-    EXPECT_EQ(UnnamedControls(*d), QStringList());
 }
 
 } // namespace

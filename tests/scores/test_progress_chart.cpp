@@ -45,9 +45,8 @@ TEST(ProgressChartTest, AxesUseTheSmallestRoundStepThatFits) {
 
 TEST(ProgressChartTest, PointsChartDrawsEveryGameAndItsAverage) {
     const ChartData chart = ProgressCharts::PointsData(Games({{10, 10}, {30, 20}, {20, 20}}));
-    EXPECT_EQ(chart.title, "Points per Game");
-    EXPECT_EQ(chart.xTitle, "Game");
-    EXPECT_EQ(chart.yTitle, "Points");
+    EXPECT_EQ((QStringList{chart.title, chart.xTitle, chart.yTitle}),
+              (QStringList{"Points per Game", "Game", "Points"}));
     EXPECT_TRUE(chart.categories.isEmpty()) << "lines, not bars";
     ASSERT_EQ(chart.series.size(), 2U);
     EXPECT_EQ(chart.series[0].name, "Points");
@@ -65,11 +64,8 @@ TEST(ProgressChartTest, PointsChartDrawsEveryGameAndItsAverage) {
 }
 
 TEST(ProgressChartTest, GameAxisShowsRoundNumbersAndTheFirstGame) {
-    std::vector<std::pair<int, double>> many(91, {5, 5});
     ProgressData data;
-    for (const auto& [points, average] : many) {
-        data.games.push_back({QDateTime(), points, average});
-    }
+    data.games.assign(91, {QDateTime(), 5, 5});
     const ChartData chart = ProgressCharts::PointsData(data);
     EXPECT_EQ(chart.xMax, 91);
     EXPECT_EQ(chart.xTicks, (Ticks{1, 20, 40, 60, 80}));
@@ -84,9 +80,9 @@ TEST(ProgressChartTest, MonthsChartGroupsWonAndLostByMonth) {
     results[0] = {3, 5};
     results[11] = {0, 7};
     const ChartData chart = ProgressCharts::MonthsData(Months(results));
-    EXPECT_EQ(chart.title, "Games per Month");
-    EXPECT_EQ(chart.yTitle, "Games");
-    EXPECT_EQ(chart.xTitle, "Twelve months to Jun 2026") << "the last month, not the first";
+    // The axis names the last month, not the first.
+    EXPECT_EQ((QStringList{chart.title, chart.xTitle, chart.yTitle}),
+              (QStringList{"Games per Month", "Twelve months to Jun 2026", "Games"}));
     ASSERT_EQ(chart.categories.size(), 12);
     EXPECT_EQ(chart.categories.front(), "Jul");
     EXPECT_EQ(chart.categories.back(), "Jun");

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,17 +26,8 @@ Card CardNamed(const std::string& name) {
 }
 
 std::vector<std::string> Words(const std::string& text) {
-    std::vector<std::string> words;
-    std::string word;
-    for (const char c : text + " ") {
-        if (c != ' ') {
-            word += c;
-        } else if (!word.empty()) {
-            words.push_back(word);
-            word.clear();
-        }
-    }
-    return words;
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
 /// A board from columns written from row 0 down ("AC 3H QH 8S"), free cells and the top
