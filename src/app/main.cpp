@@ -55,8 +55,15 @@ int main(int argc, char** argv) {
     window.show();
     QObject::connect(&instance, &velmora::SingleInstance::commandLineReceived, &window,
                      &velmora::frmMain::SecondStart);
+    // Listening waits for the first picture (a question at start-up may have waited longer): a
+    // second start until then runs as a copy of its own, as it does while this one starts.
     // Without the socket this copy still runs; the settings store keeps copies apart.
-    instance.Listen();
+    if (window.StartUpSettled()) {
+        instance.Listen();
+    } else {
+        QObject::connect(&window, &velmora::frmMain::startUpSettled, &instance,
+                         [&instance] { instance.Listen(); });
+    }
 
     velmora::QuitAfterFirstFrame(window, [&window] { window.ExitAtOnce(); });
     // VELMORA_SCREENSHOT=file.png: save a picture of the window once it has settled, then quit

@@ -64,6 +64,7 @@ public:
     TableGeometry(double scale, int widgetWidth, double devicePixelRatio);
 
     double Scale() const { return m_scale; }
+    double DevicePixelRatio() const { return m_dpr; }
     /// Left edge of the table in widget pixels.
     int Left() const { return m_left; }
     /// A length in twips as pixels.

@@ -3,6 +3,7 @@
 #include "appearance/ui/Background.h"
 #include "engine/TablePress.h"
 #include "engine/cCards.h"
+#include "mainwindow/TableDecorations.h"
 #include "mainwindow/TimeBox.h"
 #include "mainwindow/ToolbarIcons.h"
 
@@ -581,60 +582,27 @@ void TableWidget::PaintStaticLayer(QPainter& painter, QSize devicePixels, qreal 
         const QSizeF size = m_picture.deviceIndependentSize() * scale();
         painter.drawImage(QRectF(QPointF(tableLeft(), 0), size), m_picture);
     }
-    // The cell frames and the logo never move: they belong to the background.
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    const QSizeF card = tableGeometry().CardSize();
-    const QPixmap frame =
-        CellFrame(QSize(qRound(card.width() * dpr), qRound(card.height() * dpr)), dpr);
-    PaintFrames(painter, frame, dpr);
+    // The cell frames and the logo never move: they belong to the background. Their pictures
+    // land on whole device pixels, copied, never resampled.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    PaintFrames(painter, TableDecorationsFor(tableGeometry()), dpr);
     painter.restore();
 }
 
-QPixmap TableWidget::CellFrame(QSize pixels, qreal dpr) const {
-    const qreal s = scale();
-    const QRectF cell(0, 0, pixels.width() / dpr, pixels.height() / dpr);
-    QPixmap frame(pixels);
-    frame.setDevicePixelRatio(dpr);
-    frame.fill(Qt::transparent);
-    QPainter painter(&frame);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    PaintInBands(painter, cell, dpr, [&](QPainter& p) {
-        const qreal inset = 0.5 * s;
-        p.setPen(QPen(QColor(255, 255, 255, 120), s));
-        p.setBrush(QColor(0, 0, 0, 46));
-        p.drawRoundedRect(cell.adjusted(inset, inset, -inset, -inset), 4.5 * s, 4.5 * s);
-    });
-    return frame;
-}
-
-QRectF TableWidget::LogoRect() const {
-    const qreal s = scale();
-    const qreal gapLeft = toPixels(QPointF(cCards::Left(LastFreeCell) + CardWidth, 0)).x();
-    const qreal gapRight = toPixels(QPointF(cCards::Left(FirstHomeCell), 0)).x();
-    return QRectF(gapLeft, 10 * s, gapRight - gapLeft, 54 * s);
-}
-
-void TableWidget::PaintFrames(QPainter& painter, const QPixmap& frame, qreal dpr) const {
-    const qreal s = scale();
-    // Cells lie on whole device pixels: the frame copied is the frame drawn there.
+void TableWidget::PaintFrames(QPainter& painter, const TableDecorations& decorations,
+                              qreal dpr) const {
+    // Cells lie on whole device pixels: each picture is copied pixel for pixel.
     for (int i = 0; i < 4; ++i) {
-        painter.drawPixmap(freeCellRect(i).topLeft(), frame);
+        painter.drawImage(freeCellRect(i).topLeft(), decorations.frame);
     }
-    // Each shape in bands over its own rows (room for the antialiased edges).
-    const auto banded = [&](const QRectF& box, const auto& paint) {
-        PaintInBands(painter, box.adjusted(-2, -2, 2, 2), dpr, paint);
-    };
+    const QPointF suitOffset = QPointF(decorations.suitOffset) / dpr;
     for (int i = 0; i < 4; ++i) {
-        const QRectF cell = CellRect(static_cast<Location>(FirstHomeCell + i));
-        painter.drawPixmap(cell.topLeft(), frame);
-        // The suit the home cell takes, faintly.
-        const QPointF c = cell.center();
-        const QRectF box(c.x() - 14 * s, c.y() - 15 * s, 28 * s, 30 * s);
-        const QPainterPath suit = CardPainter::SuitPath(i + 1, box);
-        banded(box, [&](QPainter& p) { p.fillPath(suit, QColor(255, 255, 255, 60)); });
+        const QPointF cell = CellRect(static_cast<Location>(FirstHomeCell + i)).topLeft();
+        painter.drawImage(cell, decorations.frame);
+        painter.drawImage(cell + suitOffset, decorations.suits[static_cast<std::size_t>(i)]);
     }
-    const QRectF logo = LogoRect();
-    banded(logo, [&](QPainter& p) { CardPainter::PaintLogo(p, logo); });
+    painter.drawImage(QPointF(LogoAnchor(tableGeometry()) + decorations.logoOffset) / dpr,
+                      decorations.logo);
 }
 
 const QPixmap& TableWidget::CardShadow(QSize pixels, qreal dpr, qreal s) {

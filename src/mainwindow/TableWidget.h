@@ -23,6 +23,7 @@ class QPainter;
 namespace velmora {
 
 class TimeBox;
+struct TableDecorations;
 
 /// The table surface ("picBack"): the gradient background, the free-cell and home-cell frames,
 /// the 52 card pictures in stacking order with the selection frame, the logo, the game-time
@@ -206,13 +207,10 @@ private:
     void UpdateCursor();
     void LayoutTimeBox();
     void PaintBackground(QPainter& painter);
-    /// One cell's frame, `pixels` device pixels, drawn once for all eight cells.
-    QPixmap CellFrame(QSize pixels, qreal dpr) const;
     /// The cells' frames, the home cells' suits and the logo.
-    void PaintFrames(QPainter& painter, const QPixmap& frame, qreal dpr) const;
+    void PaintFrames(QPainter& painter, const TableDecorations& decorations, qreal dpr) const;
     /// The gradient, the picture, the cell frames and the logo: what the background layer holds.
     void PaintStaticLayer(QPainter& painter, QSize devicePixels, qreal dpr) const;
-    QRectF LogoRect() const;
     void PaintSelection(QPainter& painter, const QRectF& rect) const;
     /// The shadow drawn under every card of `pixels` device pixels at scale `s`.
     const QPixmap& CardShadow(QSize pixels, qreal dpr, qreal s);

@@ -199,6 +199,10 @@ void frmMain::CreateObjects() {
     const auto afterFirstFrame = [this] {
         m_sound->Release();
         m_context.store.Flush();
+        if (!m_startUpSettled) {
+            m_startUpSettled = true;
+            emit startUpSettled();
+        }
     };
     connect(
         m_table, &TableWidget::firstPainted, this,

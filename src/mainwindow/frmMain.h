@@ -141,6 +141,9 @@ public:
     /// Closes at once with none of the shutdown steps (the Exit command).
     void ExitAtOnce();
 
+    /// True once startUpSettled has been emitted.
+    bool StartUpSettled() const { return m_startUpSettled; }
+
     /// A second start of the program handed over its command line: raises the window and opens
     /// the file as a command-line file is opened at start-up, once no dialog is open.
     void SecondStart(const QString& commandLine);
@@ -150,6 +153,9 @@ signals:
     void finishDialogOpening();
     /// The table's first picture is on screen.
     void firstFrameShown();
+    /// Once: the start-up's deferred work is done, at the first picture or, for a window that
+    /// is never shown, after a while.
+    void startUpSettled();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -238,6 +244,7 @@ private:
     /// the icon to the window system as this window is made would hold its first picture back.
     void GiveWindowIcon();
     bool m_windowIconGiven = false;
+    bool m_startUpSettled = false;
     bool m_shutDown = false;
     bool m_finishPending = false;
 

@@ -1,4 +1,6 @@
 #include "mainwindow/GameStyle.h"
+#include "mainwindow/TableDecorations.h"
+#include "mainwindow/TableGeometry.h"
 #include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/dlgAbout.h"
 #include "mainwindow/dlgMove.h"
@@ -292,6 +294,40 @@ TEST(ToolbarImages, TheStoredImagesAreTheImagesDrawnAtTheirSides) {
     EXPECT_TRUE(StoredToolbarImage(ImageUndo, 24).isNull()) << "no images of another side";
     EXPECT_TRUE(StoredToolbarImage(0, 18).isNull());
     EXPECT_TRUE(StoredToolbarImage(ImageCount + 1, 18).isNull());
+}
+
+// The table's fixed shapes stored for scale 1 are the shapes drawn at each stored ratio,
+// wherever the table's left edge falls; VELMORA_WRITE_ICONS=FOLDER draws them into FOLDER.
+TEST(TableDecorationPictures, TheStoredPicturesAreTheShapesDrawnAtScaleOne) {
+    const QString folder = qEnvironmentVariable("VELMORA_WRITE_ICONS");
+    for (const int ratio : StoredDecorationRatios) {
+        if (!folder.isEmpty()) {
+            const QByteArray bytes =
+                TableDecorationsBytes(PaintedTableDecorations(TableGeometry(1.0, 800, ratio)));
+            QFile file(QDir(folder).filePath(QFileInfo(TableDecorationsFile(ratio)).fileName()));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_EQ(file.write(bytes), bytes.size());
+            continue;
+        }
+        const TableGeometry g(1.0, 803, ratio); // left edge at 81, the files' at 80
+        const std::optional<TableDecorations> stored = StoredTableDecorations(g);
+        ASSERT_TRUE(stored) << ratio;
+        const TableDecorations painted = PaintedTableDecorations(g);
+        std::vector<std::pair<QImage, QImage>> pairs{{stored->frame, painted.frame},
+                                                     {stored->logo, painted.logo}};
+        for (std::size_t i = 0; i < 4; ++i) {
+            pairs.emplace_back(stored->suits[i], painted.suits[i]);
+        }
+        for (const auto& [kept, drawn] : pairs) {
+            ASSERT_EQ(kept.size(), drawn.size()) << ratio;
+            EXPECT_EQ(kept.devicePixelRatio(), ratio);
+            EXPECT_LE(WorstChannelDifference(kept, drawn), 8) << ratio;
+        }
+        EXPECT_EQ(stored->suitOffset, painted.suitOffset);
+        EXPECT_EQ(stored->logoOffset, painted.logoOffset);
+    }
+    EXPECT_FALSE(StoredTableDecorations(TableGeometry(1.25, 800, 1.0))) << "another scale";
+    EXPECT_FALSE(StoredTableDecorations(TableGeometry(1.0, 800, 1.5))) << "another ratio";
 }
 
 TEST(ToolbarImages, EveryCommandButtonHasItsOwnCrispIcon) {

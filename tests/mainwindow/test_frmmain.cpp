@@ -129,7 +129,7 @@ TEST_F(FrmMainMenus, ToolbarAndStatusBarCommandsHideAndShowTheirBars) {
 
 // The start-up's times are read at once but written only when the table's first picture is
 // on screen; the window icon is handed over then too, or sooner when another window shows
-// first (a question at start-up).
+// first (a question at start-up). The program starts listening for a second start then.
 TEST_F(FrmMainMenus, TheStartTimesAndTheWindowIconWaitForTheFirstPicture) {
     // The first start sets up the home, and those writes carry the times at once.
     Start();
@@ -138,6 +138,7 @@ TEST_F(FrmMainMenus, TheStartTimesAndTheWindowIconWaitForTheFirstPicture) {
     QApplication::setWindowIcon(QIcon());
     frmMain& w = Start();
     QSignalSpy shown(&w, &frmMain::firstFrameShown);
+    QSignalSpy settled(&w, &frmMain::startUpSettled);
     const auto stored = [this] {
         return SettingsStore(StorePath())
             .GetSetting(QStringLiteral("Save"), QStringLiteral("SessionStart"));
@@ -145,12 +146,17 @@ TEST_F(FrmMainMenus, TheStartTimesAndTheWindowIconWaitForTheFirstPicture) {
     EXPECT_EQ(w.Save().SessionStart(), GeneralDate::Format(clock.Now()));
     EXPECT_NE(stored(), GeneralDate::Format(clock.Now()));
     EXPECT_TRUE(QApplication::windowIcon().isNull());
+    EXPECT_EQ(settled.size(), 0);
+    EXPECT_FALSE(w.StartUpSettled());
     ASSERT_TRUE(shown.wait(5000));
     EXPECT_EQ(stored(), GeneralDate::Format(clock.Now()));
     EXPECT_FALSE(QApplication::windowIcon().isNull());
+    EXPECT_EQ(settled.size(), 1);
+    EXPECT_TRUE(w.StartUpSettled());
     w.update();
     QCoreApplication::processEvents();
     EXPECT_EQ(shown.size(), 1);
+    EXPECT_EQ(settled.size(), 1);
 
     windows.clear();
     QApplication::setWindowIcon(QIcon());

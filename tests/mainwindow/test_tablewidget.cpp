@@ -1,5 +1,8 @@
 #include "mainwindow/TableWidget.h"
 
+#include "appearance/ui/Background.h"
+#include "mainwindow/TableDecorations.h"
+
 #include "engine/GameState.h"
 #include "engine/TablePress.h"
 #include "engine/cCards.h"
@@ -11,6 +14,8 @@
 #include <QLineF>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -413,6 +418,60 @@ TEST_F(Table, TheFirstPictureDrawnStraightEqualsTheOnesFromTheKeptLayer) {
     EXPECT_EQ(first.count(), 1);
     EXPECT_EQ(table->grab().toImage(), straight);
     EXPECT_EQ(first.count(), 1) << "once per table";
+}
+
+TEST_F(Table, TheCellFramesSuitsAndLogoLandWhereTheyAreDrawnStraightOntoTheCloth) {
+    // The background copies pictures of its fixed shapes (stored at 100 %, drawn at 125 %).
+    // Drawn straight onto the cloth instead, they cover the same pixels up to rounding; a copy
+    // a pixel off, a suit in another cell or a missing logo differs by far more.
+    const BackgroundColours::Rgb bottom = BackgroundColours::MakeRgb(20, 40, 30);
+    const BackgroundColours::Rgb top = BackgroundColours::MakeRgb(120, 180, 140);
+    table->draw(bottom, top);
+    table->resize(803, 600);
+    for (const int zoom : {100, 125}) {
+        table->setZoom(zoom);
+        const QImage shot = table->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        const TableGeometry g(table->scale(), table->width(), 1.0);
+        const qreal s = g.Scale();
+        QImage straight(shot.size(), QImage::Format_ARGB32_Premultiplied);
+        QPainter p(&straight);
+        Drawobj(p, straight.rect(), bottom, top);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        std::vector<QRectF> areas;
+        for (int i = 0; i < 8; ++i) {
+            const Location loc = i < 4 ? FreeCell(i) : static_cast<Location>(FirstHomeCell + i - 4);
+            const QRectF cell = g.CardRect(QPointF(cCards::Left(loc), cCards::Top(loc)));
+            p.setPen(QPen(QColor(255, 255, 255, 120), s));
+            p.setBrush(QColor(0, 0, 0, 46));
+            p.drawRoundedRect(cell.adjusted(0.5 * s, 0.5 * s, -0.5 * s, -0.5 * s), 4.5 * s,
+                              4.5 * s);
+            if (i >= 4) {
+                const QPointF c = cell.center();
+                p.fillPath(CardPainter::SuitPath(
+                               i - 3, QRectF(c.x() - 14 * s, c.y() - 15 * s, 28 * s, 30 * s)),
+                           QColor(255, 255, 255, 60));
+            }
+            areas.push_back(cell);
+        }
+        CardPainter::PaintLogo(p, LogoRect(g));
+        areas.push_back(LogoRect(g).adjusted(-2, -2, 2, 2));
+        p.end();
+        const QImage expected = straight.convertToFormat(QImage::Format_ARGB32);
+        int worst = 0;
+        for (const QRectF& area : areas) {
+            const QRect pixels = area.toAlignedRect() & shot.rect();
+            for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+                for (int x = pixels.left(); x <= pixels.right(); ++x) {
+                    const QRgb a = shot.pixel(x, y);
+                    const QRgb b = expected.pixel(x, y);
+                    worst =
+                        std::max({worst, std::abs(qRed(a) - qRed(b)),
+                                  std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+                }
+            }
+        }
+        EXPECT_LE(worst, 3) << "zoom " << zoom;
+    }
 }
 
 // Zoom, long columns, sharp faces, key hints and keys -----------------------------------------
