@@ -135,8 +135,8 @@ TableDecorations PaintedTableDecorations(const TableGeometry& g) {
 
 std::optional<TableDecorations> StoredTableDecorations(const TableGeometry& g) {
     const qreal dpr = g.DevicePixelRatio();
-    if (g.Scale() != 1.0 || std::ranges::find(StoredDecorationRatios, dpr) ==
-                                std::end(StoredDecorationRatios)) {
+    if (g.Scale() != 1.0 ||
+        std::ranges::find(StoredDecorationRatios, dpr) == std::end(StoredDecorationRatios)) {
         return std::nullopt;
     }
     const Layout layout = LayoutFor(g);
