@@ -87,6 +87,11 @@ QImage PaintedShape(qreal dpr, const QRect& bounds, const QRectF& area, const Pa
     return image;
 }
 
+/// The bytes of a stored picture of `pixels`.
+qsizetype StoredBytes(QSize pixels) {
+    return qsizetype{pixels.width()} * pixels.height() * 4;
+}
+
 /// The stored pictures' sizes, in the order they are stored.
 std::array<QSize, 6> StoredSizes(const Layout& layout) {
     return {layout.frame,       layout.suit.size(), layout.suit.size(),
@@ -143,7 +148,7 @@ std::optional<TableDecorations> StoredTableDecorations(const TableGeometry& g) {
     const std::array<QSize, 6> sizes = StoredSizes(layout);
     qsizetype total = 0;
     for (const QSize& size : sizes) {
-        total += qsizetype{size.width()} * size.height() * 4;
+        total += StoredBytes(size);
     }
     // Stored uncompressed: the pixels are read where they lie.
     const QResource resource(TableDecorationsFile(static_cast<int>(dpr)));
@@ -158,7 +163,7 @@ std::optional<TableDecorations> StoredTableDecorations(const TableGeometry& g) {
                            QImage::Format_RGBA8888_Premultiplied)
                         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         images[i].setDevicePixelRatio(dpr);
-        bits += qsizetype{size.width()} * size.height() * 4;
+        bits += StoredBytes(size);
     }
     TableDecorations d;
     d.frame = images[0];

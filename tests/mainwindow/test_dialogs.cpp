@@ -12,6 +12,7 @@
 #include "history/GameSession.h"
 #include "support/FakeDialogRunner.h"
 #include "support/Fakes.h"
+#include "support/Pixels.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,26 +36,12 @@
 
 using namespace velmora;
 using velmora::test::RecordingSound;
+using velmora::test::WorstChannelDifference;
 
 namespace {
 
 QPushButton* Button(QWidget& dialog, const char* name) {
     return dialog.findChild<QPushButton*>(QString::fromLatin1(name));
-}
-
-/// The largest difference of one colour channel between two images of the same size: the
-/// vector renderer may round a channel differently from one release to the next.
-int WorstChannelDifference(const QImage& a, const QImage& b) {
-    int worst = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                              std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
-        }
-    }
-    return worst;
 }
 
 } // namespace

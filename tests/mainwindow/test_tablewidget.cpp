@@ -1,13 +1,13 @@
 #include "mainwindow/TableWidget.h"
 
 #include "appearance/ui/Background.h"
-#include "mainwindow/TableDecorations.h"
-
 #include "engine/GameState.h"
 #include "engine/TablePress.h"
 #include "engine/cCards.h"
 #include "engine/cGame.h"
 #include "history/GameSession.h"
+#include "mainwindow/TableDecorations.h"
+#include "support/Pixels.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -459,16 +459,8 @@ TEST_F(Table, TheCellFramesSuitsAndLogoLandWhereTheyAreDrawnStraightOntoTheCloth
         const QImage expected = straight.convertToFormat(QImage::Format_ARGB32);
         int worst = 0;
         for (const QRectF& area : areas) {
-            const QRect pixels = area.toAlignedRect() & shot.rect();
-            for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
-                for (int x = pixels.left(); x <= pixels.right(); ++x) {
-                    const QRgb a = shot.pixel(x, y);
-                    const QRgb b = expected.pixel(x, y);
-                    worst =
-                        std::max({worst, std::abs(qRed(a) - qRed(b)),
-                                  std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
-                }
-            }
+            worst = std::max(worst, test::WorstChannelDifference(
+                                        shot, expected, area.toAlignedRect() & shot.rect()));
         }
         EXPECT_LE(worst, 3) << "zoom " << zoom;
     }
